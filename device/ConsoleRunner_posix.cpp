@@ -1,0 +1,158 @@
+// POSIX process layer with the Win32 runner's observable behaviour: the
+// runner keeps its own write end, asks how much is waiting (FIONREAD) before
+// each read so a read never blocks, and waits with waitpid(WNOHANG).
+#include "device/ConsoleRunner.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "device/RunnerLoop.h"
+#include "platform/CommandLine.h"
+#include "platform/Text.h"
+
+extern char** environ;
+
+namespace {
+
+class ScopedFd {
+public:
+    ScopedFd() = default;
+    ~ScopedFd() { Reset(); }
+    ScopedFd(const ScopedFd&) = delete;
+    ScopedFd& operator=(const ScopedFd&) = delete;
+    int Get() const { return fd_; }
+    void Reset(int fd = -1)
+    {
+        if (fd_ >= 0)
+            close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+class PosixToolPipe : public ToolPipe {
+public:
+    ~PosixToolPipe() override
+    {
+        writeEnd_.Reset();
+        readEnd_.Reset();
+        // The runner never ends the tool, but something must reap it.
+        if (pid_ > 0 && !ended_) {
+            pid_t pid = pid_;
+            std::thread([pid] {
+                int status;
+                while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+                }
+            }).detach();
+        }
+    }
+
+    bool Start(const std::wstring& commandLine)
+    {
+        std::vector<std::wstring> args = SplitCommandLine(commandLine);
+        if (args.empty())
+            return false;
+        int fds[2];
+        // Close-on-exec, so tools started by other threads do not inherit them.
+        if (pipe2(fds, O_CLOEXEC) != 0)
+            return false;
+        readEnd_.Reset(fds[0]);
+        writeEnd_.Reset(fds[1]);
+
+        std::vector<std::string> narrow;
+        for (const std::wstring& a : args)
+            narrow.push_back(WideToUtf8(a));
+        std::vector<char*> argv;
+        for (std::string& a : narrow)
+            argv.push_back(&a[0]);
+        argv.push_back(nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, readEnd_.Get(), 0);
+        posix_spawn_file_actions_adddup2(&actions, writeEnd_.Get(), 1);
+        posix_spawn_file_actions_adddup2(&actions, writeEnd_.Get(), 2);
+        int rc = posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (rc != 0) {
+            pid_ = -1;
+            return false;
+        }
+        return true;
+    }
+
+    // Like waiting on a process handle: still "ended" after the child was reaped.
+    std::uint32_t Wait(int timeoutMs) override
+    {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        for (;;) {
+            if (ended_)
+                return kWaitEnded;
+            int status = 0;
+            pid_t r = waitpid(pid_, &status, WNOHANG);
+            if (r == pid_) {
+                ended_ = true;
+                return kWaitEnded;
+            }
+            if (r < 0 && errno != EINTR)
+                return 0xFFFFFFFFu;
+            if (std::chrono::steady_clock::now() >= deadline)
+                return kWaitTimeout;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
+    bool Peek(std::uint32_t* waiting) override
+    {
+        int n = 0;
+        bool ok = ioctl(readEnd_.Get(), FIONREAD, &n) == 0;
+        *waiting = ok && n > 0 ? static_cast<std::uint32_t>(n) : 0;
+        return ok;
+    }
+
+    bool Read(char* buffer, std::uint32_t max, std::uint32_t* got) override
+    {
+        ssize_t n;
+        do {
+            n = read(readEnd_.Get(), buffer, max);
+        } while (n < 0 && errno == EINTR);
+        *got = n > 0 ? static_cast<std::uint32_t>(n) : 0;
+        return n >= 0;
+    }
+
+private:
+    ScopedFd readEnd_;
+    ScopedFd writeEnd_;  // kept open, so reads never see end of file
+    pid_t pid_ = -1;
+    bool ended_ = false;
+};
+
+}  // namespace
+
+std::wstring RunUntilExit(std::wstring commandLine, StopFlag* stop)
+{
+    if (stop)
+        stop->store(0, std::memory_order_relaxed);
+    PosixToolPipe tool;
+    if (!tool.Start(commandLine))
+        return std::wstring();
+    return ReadUntilExit(tool, stop);
+}
+
+std::wstring RunWaitThenDrain(std::wstring commandLine)
+{
+    PosixToolPipe tool;
+    if (!tool.Start(commandLine))
+        return std::wstring();
+    return WaitThenDrain(tool);
+}

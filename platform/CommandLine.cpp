@@ -1,0 +1,56 @@
+#include "platform/CommandLine.h"
+
+std::vector<std::wstring> SplitCommandLine(const std::wstring& line)
+{
+    std::vector<std::wstring> args;
+    std::wstring current;
+    bool inArg = false;
+    bool quoted = false;
+    size_t i = 0;
+    while (i < line.size()) {
+        wchar_t c = line[i];
+        if (!quoted && (c == L' ' || c == L'\t')) {
+            if (inArg) {
+                args.push_back(current);
+                current.clear();
+                inArg = false;
+            }
+            ++i;
+            continue;
+        }
+        inArg = true;
+        if (c == L'\\') {
+            size_t n = 0;
+            while (i < line.size() && line[i] == L'\\') {
+                ++n;
+                ++i;
+            }
+            if (i < line.size() && line[i] == L'"') {
+                current.append(n / 2, L'\\');
+                if (n % 2) {
+                    current += L'"';
+                    ++i;
+                }
+            } else {
+                current.append(n, L'\\');
+            }
+            continue;
+        }
+        if (c == L'"') {
+            // "" inside quotes is a literal quote, as the Microsoft runtime reads it.
+            if (quoted && i + 1 < line.size() && line[i + 1] == L'"') {
+                current += L'"';
+                i += 2;
+                continue;
+            }
+            quoted = !quoted;
+            ++i;
+            continue;
+        }
+        current += c;
+        ++i;
+    }
+    if (inArg)
+        args.push_back(current);
+    return args;
+}

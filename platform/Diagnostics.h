@@ -1,0 +1,17 @@
+// Short diagnostic lines of the inspection and install code. They are never
+// shown to the user; the program decides where they go.
+#pragma once
+
+#include <string>
+
+using DiagnosticSink = void (*)(const std::wstring& line);
+
+// Writes one line through the current sink (standard output by default).
+void WriteDiagnostic(const std::wstring& line);
+
+// Replaces the sink; returns the previous one. nullptr restores standard output.
+DiagnosticSink SetDiagnosticSink(DiagnosticSink sink);
+
+// Ready-made sinks.
+void DiagnosticToStdout(const std::wstring& line);
+void DiagnosticToStderr(const std::wstring& line);

@@ -1,0 +1,32 @@
+// File-system facts the inspection and install code needs, one OS layer each
+// for Win32 and POSIX.
+#pragma once
+
+#include <string>
+
+// Folder of the running executable, without a trailing separator.
+std::wstring GetModuleDirectory();
+
+namespace platform {
+
+// '\\' on Windows, '/' elsewhere.
+extern const wchar_t kPathSeparator;
+// ".exe" on Windows, empty elsewhere: tools beside the program carry it.
+extern const wchar_t* const kExeSuffix;
+
+bool FileExists(const std::wstring& path);
+
+// The user's temporary folder with its trailing separator; false when the
+// system gives none (on Windows also when it is longer than 255 characters).
+bool TempFolder(std::wstring* folder);
+
+// Creates a new empty file "<prefix>XXXX.tmp" (four hex digits) in folder.
+bool CreateTempFile(const std::wstring& folder, const std::wstring& prefix, std::wstring* path);
+
+// Copies a file, replacing the target.
+bool CopyFileOver(const std::wstring& from, const std::wstring& to);
+
+// Size of a file opened for binary reading; false when it cannot be opened.
+bool FileByteCount(const std::wstring& path, long long* bytes);
+
+}  // namespace platform

@@ -1,0 +1,65 @@
+#include "platform/Files.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <cstdio>
+
+const wchar_t platform::kPathSeparator = L'\\';
+const wchar_t* const platform::kExeSuffix = L".exe";
+
+std::wstring GetModuleDirectory()
+{
+    wchar_t buffer[255] = {};
+    DWORD n = GetModuleFileNameW(nullptr, buffer, 255);
+    std::wstring path(buffer, n < 255 ? n : 254);
+    size_t slash = path.rfind(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+namespace platform {
+
+bool FileExists(const std::wstring& path)
+{
+    return PathFileExistsW(path.c_str()) != FALSE;
+}
+
+bool TempFolder(std::wstring* folder)
+{
+    wchar_t buffer[256] = {};
+    DWORD n = GetTempPathW(255, buffer);
+    if (n == 0 || n > 255)
+        return false;
+    folder->assign(buffer, n);
+    return true;
+}
+
+bool CreateTempFile(const std::wstring& folder, const std::wstring& prefix, std::wstring* path)
+{
+    wchar_t buffer[MAX_PATH] = {};
+    if (GetTempFileNameW(folder.c_str(), prefix.c_str(), 0, buffer) == 0)
+        return false;
+    path->assign(buffer);
+    return true;
+}
+
+bool CopyFileOver(const std::wstring& from, const std::wstring& to)
+{
+    return CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
+}
+
+bool FileByteCount(const std::wstring& path, long long* bytes)
+{
+    FILE* f = _wfopen(path.c_str(), L"rb");
+    if (!f)
+        return false;
+    bool ok = _fseeki64(f, 0, SEEK_END) == 0;
+    long long pos = ok ? _ftelli64(f) : -1;
+    fclose(f);
+    if (pos < 0)
+        return false;
+    *bytes = pos;
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,10 @@
+// The one place where text changes encoding.
+#pragma once
+
+#include <string>
+
+// UTF-8 bytes to wide text; invalid sequences become U+FFFD.
+std::wstring Utf8ToWide(const std::string& utf8);
+std::wstring Utf8ToWide(const char* bytes, size_t length);
+// Wide text to UTF-8; unpaired surrogates become U+FFFD.
+std::string WideToUtf8(const std::wstring& wide);

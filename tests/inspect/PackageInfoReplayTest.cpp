@@ -1,0 +1,188 @@
+// The package record against the replaying inspection tool: the captured
+// real output of each corpus package, picked by the package's bytes, and the
+// tool's scripted failures. Runs on both targets; on Windows this is the
+// whole path through CreateProcessW and the pipe.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CorpusManifest.h"
+#include "FakeAaptSupport.h"
+#include "ScratchFile.h"
+#include "inspect/BadgingText.h"
+#include "inspect/PackageInfo.h"
+#include "platform/Diagnostics.h"
+#include "platform/Files.h"
+
+namespace {
+
+std::vector<std::wstring> g_lines;
+void Capture(const std::wstring& line) { g_lines.push_back(line); }
+
+class PackageInfoReplayTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_lines.clear();
+        previous_ = SetDiagnosticSink(&Capture);
+    }
+    void TearDown() override { SetDiagnosticSink(previous_); }
+
+    fake_aapt::Scope aapt_;
+    DiagnosticSink previous_ = nullptr;
+};
+
+// Fields against what the corpus script put into the package.
+void ExpectFieldsOf(const PackageInfo& p, const corpus::Member& m)
+{
+    ASSERT_FALSE(m.file.empty());
+    EXPECT_EQ(WideToUtf8(p.GetLabel()), m.label);
+    EXPECT_EQ(WideToUtf8(p.GetPackageName()), m.package);
+    EXPECT_EQ(WideToUtf8(p.GetVersionName()), m.versionName);
+    EXPECT_EQ(p.GetSdkVersion(), MapSdkLevel(Utf8ToWide(m.sdkVersion)));
+    EXPECT_EQ(WideToUtf8(p.GetIconPath()), m.iconPath);
+}
+
+void ExpectTextFieldsEmpty(const PackageInfo& p)
+{
+    EXPECT_EQ(p.GetLabel(), L"");
+    EXPECT_EQ(p.GetPackageName(), L"");
+    EXPECT_EQ(p.GetVersionName(), L"");
+    EXPECT_EQ(p.GetSdkVersion(), L"");
+    EXPECT_EQ(p.GetIconPath(), L"");
+}
+
+std::vector<std::wstring> Titles(const PackageInfo& p)
+{
+    std::vector<std::wstring> titles;
+    for (const PermissionInfo& info : p.GetPermissions())
+        titles.push_back(info.title);
+    return titles;
+}
+
+std::wstring FileName(const std::wstring& path)
+{
+    size_t slash = path.rfind(platform::kPathSeparator);
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+// A retried record names a fresh "tmpXXXX.tmp" in the temporary folder.
+void ExpectTemporaryCopy(const std::wstring& path)
+{
+    std::wstring folder;
+    ASSERT_TRUE(platform::TempFolder(&folder));
+    EXPECT_EQ(path.compare(0, folder.size(), folder), 0) << WideToUtf8(path);
+    std::wstring name = FileName(path);
+    EXPECT_EQ(name.size(), 11u) << WideToUtf8(name);
+    EXPECT_EQ(name.compare(0, 3, L"tmp"), 0) << WideToUtf8(name);
+    EXPECT_EQ(name.substr(name.size() > 4 ? name.size() - 4 : 0), L".tmp");
+}
+
+PermissionCatalogue Catalogue()
+{
+    PermissionCatalogue c;
+    BuildPermissionCatalogue(c);
+    return c;
+}
+
+}  // namespace
+
+TEST_F(PackageInfoReplayTest, NormalPackageGivesEveryField)
+{
+    const corpus::Member plain = corpus::Find("plain.apk");
+    PackageInfo p(fake_aapt::Tool(), corpus::PathOf("plain.apk"));
+    ExpectFieldsOf(p, plain);
+    EXPECT_EQ(p.GetSdkVersion(), L"Android 2.2");
+    EXPECT_EQ(p.GetApkPath(), corpus::PathOf("plain.apk"));
+    long long bytes = 0;
+    ASSERT_TRUE(platform::FileByteCount(corpus::PathOf("plain.apk"), &bytes));
+    EXPECT_EQ(p.GetSize(), FormatFileSize(static_cast<double>(bytes)));
+    // INTERNET, SEND_SMS, INTERNET again; POST_NOTIFICATIONS is not catalogued.
+    PermissionCatalogue c = Catalogue();
+    const std::wstring internet = c.at(L"android.permission.INTERNET").title;
+    EXPECT_EQ(Titles(p), (std::vector<std::wstring>{internet, c.at(L"android.permission.SEND_SMS").title, internet}));
+    EXPECT_TRUE(g_lines.empty());
+}
+
+TEST_F(PackageInfoReplayTest, ToolBesideTheProgramIsTheDefault)
+{
+    // The replaying tool is built beside the tests under the real tool's name.
+    PackageInfo p(corpus::PathOf("chinese.apk"));
+    EXPECT_EQ(p.GetAaptPath(), fake_aapt::Tool());
+    ExpectFieldsOf(p, corpus::Find("chinese.apk"));
+    EXPECT_EQ(p.GetLabel(), L"安装助手");
+}
+
+TEST_F(PackageInfoReplayTest, PathWithBlanksAndChineseIsReadInPlace)
+{
+    const std::string odd = "空格 目录/my app 安装.apk";
+    PackageInfo p(fake_aapt::Tool(), corpus::PathOf(odd));
+    ExpectFieldsOf(p, corpus::Find(odd));
+    EXPECT_EQ(p.GetApkPath(), corpus::PathOf(odd)) << "no retry, so no copy";
+    EXPECT_FALSE(p.GetSize().empty());
+    EXPECT_EQ(p.GetPermissions().size(), 3u);
+    EXPECT_TRUE(g_lines.empty());
+}
+
+TEST_F(PackageInfoReplayTest, LabelsWithQuoteAndOtherMembers)
+{
+    PackageInfo quote(fake_aapt::Tool(), corpus::PathOf("quote.apk"));
+    EXPECT_EQ(quote.GetLabel(), L"Bob's Tool");
+    for (const corpus::Member& m : corpus::ReadManifest()) {
+        if (m.badgingResult != "ok")
+            continue;
+        SCOPED_TRACE(m.file);
+        ExpectFieldsOf(PackageInfo(fake_aapt::Tool(), corpus::PathOf(m.file)), m);
+    }
+}
+
+TEST_F(PackageInfoReplayTest, DumpFailedOnThePathRetriesOnATemporaryCopy)
+{
+    aapt_.FailPath(L"安装");
+    const std::string odd = "空格 目录/my app 安装.apk";
+    PackageInfo p(fake_aapt::Tool(), corpus::PathOf(odd));
+    EXPECT_EQ(g_lines, (std::vector<std::wstring>{L"error:dump failed!", L"copy file success!"}));
+    ExpectTemporaryCopy(p.GetApkPath());
+    // The copy has the original's bytes, so the tool answers as for it.
+    ExpectFieldsOf(p, corpus::Find(odd));
+    EXPECT_FALSE(p.GetSize().empty());
+    EXPECT_EQ(p.GetPermissions().size(), 3u);
+    std::string original, copy;
+    ASSERT_TRUE(platform::ReadFileBytes(corpus::PathOf(odd), &original, 1 << 24));
+    ASSERT_TRUE(platform::ReadFileBytes(p.GetApkPath(), &copy, 1 << 24));
+    EXPECT_EQ(copy, original);
+    scratch::Remove(p.GetApkPath());
+}
+
+TEST_F(PackageInfoReplayTest, PackageTheToolCannotReadFailsTwice)
+{
+    // notzip.apk's captured real output says "ERROR: dump failed"; so does
+    // its copy's, and the record ends empty but pointing at the copy.
+    PackageInfo p(fake_aapt::Tool(), corpus::PathOf("notzip.apk"));
+    EXPECT_EQ(g_lines, (std::vector<std::wstring>{L"error:dump failed!", L"copy file success!", L"error:dump failed!"}));
+    ExpectTextFieldsEmpty(p);
+    EXPECT_EQ(p.GetSize(), L"");
+    EXPECT_TRUE(p.GetPermissions().empty());
+    ExpectTemporaryCopy(p.GetApkPath());
+    scratch::Remove(p.GetApkPath());
+
+    aapt_.Mode(L"dumpfail");
+    g_lines.clear();
+    PackageInfo scripted(fake_aapt::Tool(), corpus::PathOf("plain.apk"));
+    EXPECT_EQ(g_lines.size(), 3u);
+    ExpectTextFieldsEmpty(scripted);
+    ExpectTemporaryCopy(scripted.GetApkPath());
+    scratch::Remove(scripted.GetApkPath());
+}
+
+TEST_F(PackageInfoReplayTest, SilentToolLeavesOnlyTheSize)
+{
+    aapt_.Mode(L"silent");
+    PackageInfo p(fake_aapt::Tool(), corpus::PathOf("plain.apk"));
+    ExpectTextFieldsEmpty(p);
+    EXPECT_FALSE(p.GetSize().empty());
+    EXPECT_TRUE(p.GetPermissions().empty());
+    EXPECT_EQ(p.GetApkPath(), corpus::PathOf("plain.apk"));
+    EXPECT_TRUE(g_lines.empty());
+}

@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "platform/CommandLine.h"
+
+using Parts = std::vector<std::wstring>;
+
+TEST(CommandLine, BadgingLineKeepsQuotedPathWhole)
+{
+    EXPECT_EQ(SplitCommandLine(L"/opt/aapt d badging \"/tmp/空格 目录/my app.apk\""),
+              (Parts{L"/opt/aapt", L"d", L"badging", L"/tmp/空格 目录/my app.apk"}));
+}
+
+TEST(CommandLine, InstallLineWithRunsOfBlanks)
+{
+    EXPECT_EQ(SplitCommandLine(L"helper  -nv install -s -r /tmp/tmp1A2B.tmp "),
+              (Parts{L"helper", L"-nv", L"install", L"-s", L"-r", L"/tmp/tmp1A2B.tmp"}));
+}
+
+TEST(CommandLine, BackslashesFollowWindowsRules)
+{
+    EXPECT_EQ(SplitCommandLine(L"a\\\\b \"c\\\"d\" e\\\\\\\"f \"g\\\\\""),
+              (Parts{L"a\\\\b", L"c\"d", L"e\\\"f", L"g\\"}));
+    EXPECT_EQ(SplitCommandLine(L"\"\" x"), (Parts{L"", L"x"}));
+}
+
+TEST(CommandLine, EmptyAndUnterminatedQuotes)
+{
+    EXPECT_TRUE(SplitCommandLine(L"").empty());
+    EXPECT_TRUE(SplitCommandLine(L"   \t ").empty());
+    EXPECT_EQ(SplitCommandLine(L"tool \"open end"), (Parts{L"tool", L"open end"}));
+}

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+
+#include "platform/Files.h"
+#include "platform/Text.h"
+
+namespace {
+
+std::wstring Temp()
+{
+    std::wstring folder;
+    EXPECT_TRUE(platform::TempFolder(&folder));
+    return folder;
+}
+
+bool WriteFile(const std::wstring& path, const std::string& bytes)
+{
+    FILE* f = nullptr;
+#ifdef _WIN32
+    f = _wfopen(path.c_str(), L"wb");
+#else
+    f = std::fopen(WideToUtf8(path).c_str(), "wb");
+#endif
+    if (!f)
+        return false;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    return true;
+}
+
+void RemoveFile(const std::wstring& path)
+{
+#ifdef _WIN32
+    _wremove(path.c_str());
+#else
+    std::remove(WideToUtf8(path).c_str());
+#endif
+}
+
+}  // namespace
+
+TEST(Files, ModuleDirectoryHoldsThisProgramWithoutTrailingSeparator)
+{
+    std::wstring dir = GetModuleDirectory();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_NE(dir.back(), platform::kPathSeparator);
+    EXPECT_TRUE(platform::FileExists(dir + platform::kPathSeparator + L"platform_tests" + platform::kExeSuffix));
+}
+
+TEST(Files, TempFolderEndsWithSeparatorAndTempFilesAreNewEachTime)
+{
+    std::wstring folder = Temp();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), platform::kPathSeparator);
+
+    std::set<std::wstring> names;
+    for (int i = 0; i < 5; ++i) {
+        std::wstring path;
+        ASSERT_TRUE(platform::CreateTempFile(folder, L"tmp", &path));
+        std::wstring name = path.substr(path.rfind(platform::kPathSeparator) + 1);
+        // "tmp", four hexadecimal digits, ".tmp"
+        ASSERT_EQ(name.size(), 11u) << WideToUtf8(name);
+        EXPECT_EQ(name.substr(0, 3), L"tmp");
+        EXPECT_EQ(name.substr(7), L".tmp");
+        EXPECT_TRUE(platform::FileExists(path));
+        long long bytes = -1;
+        EXPECT_TRUE(platform::FileByteCount(path, &bytes));
+        EXPECT_EQ(bytes, 0);
+        names.insert(path);
+    }
+    EXPECT_EQ(names.size(), 5u);
+}
+
+TEST(Files, CopyOverReplacesTargetAndHandlesChinesePaths)
+{
+    std::wstring folder = Temp();
+    std::wstring source = folder + L"源 文件 " + std::to_wstring(std::rand()) + L".apk";
+    ASSERT_TRUE(WriteFile(source, std::string(3000, 'k')));
+    std::wstring target;
+    ASSERT_TRUE(platform::CreateTempFile(folder, L"tmp", &target));
+    ASSERT_TRUE(WriteFile(target, std::string(9000, 'o')));
+
+    ASSERT_TRUE(platform::CopyFileOver(source, target));
+    long long bytes = 0;
+    ASSERT_TRUE(platform::FileByteCount(target, &bytes));
+    EXPECT_EQ(bytes, 3000);
+
+    EXPECT_FALSE(platform::CopyFileOver(folder + L"no such file.apk", target));
+    EXPECT_FALSE(platform::FileExists(folder + L"no such file.apk"));
+    EXPECT_FALSE(platform::FileByteCount(folder + L"no such file.apk", &bytes));
+    RemoveFile(source);
+}

@@ -1,0 +1,8 @@
+// Every toolkit document goes through here, so all of them are read the same
+// way: UTF-8, byte-order mark optional, unquoted attribute values accepted.
+#pragma once
+
+#include <tinyxml.h>
+
+// Parses zero-terminated text; false on any parse error.
+bool ParseXmlText(const char* text, TiXmlDocument* doc);

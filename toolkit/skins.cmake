@@ -1,0 +1,1 @@
+# Skins and image pools: target_sources(toolkit_pure ...) and, if(WIN32), target_sources(toolkit ...)
