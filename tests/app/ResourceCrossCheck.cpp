@@ -2,6 +2,7 @@
 
 #include <tinyxml.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -147,8 +148,9 @@ private:
     struct Skin {
         std::string tag;
         int src = 0;
+        bool sized = false;  // the image was found and read
         ImageSize size;
-        int cells = 0;
+        int cells = 0;  // 0 when the image is no whole number of cells
     };
 
     void Problem(const std::string& text) { problems_.push_back(text); }
@@ -221,7 +223,7 @@ private:
                 ReadInt(e, "left", &left);
                 ReadInt(e, "top", &top);
                 // Column left and row top are the stretched strips; both must lie in the image.
-                if (skin.cells && (left < 0 || left >= skin.size.width || top < 0 || top >= skin.size.height))
+                if (skin.sized && (left < 0 || left >= skin.size.width || top < 0 || top >= skin.size.height))
                     Problem(where + ": left/top outside the image");
                 if (e->Attribute("crbg") && !IsColour(Attr(e, "crbg")))
                     Problem(where + ": crbg is not a colour");
@@ -240,13 +242,13 @@ private:
                 Problem(where + ": is a " + skin.tag + ", needs " + need.tag);
             if (skin.src != need.src)
                 Problem(where + ": src " + std::to_string(skin.src) + ", needs " + std::to_string(need.src));
-            if (skin.cells == 0)
+            if (!skin.sized)
                 continue;  // the image problem is reported already
             if (skin.size.width != need.width || skin.size.height != need.height)
                 Problem(where + ": image is " + std::to_string(skin.size.width) + " x " +
                         std::to_string(skin.size.height) + ", needs " + std::to_string(need.width) + " x " +
                         std::to_string(need.height));
-            if (skin.cells != need.cells)
+            if (skin.cells != 0 && skin.cells != need.cells)
                 Problem(where + ": " + std::to_string(skin.cells) + " cells, needs " + std::to_string(need.cells));
         }
     }
@@ -268,6 +270,7 @@ private:
             Problem(where + ": " + image + " is not a " + (png ? "PNG" : "bitmap"));
             return;
         }
+        skin->sized = true;
         int subwidth = 0;
         ReadInt(e, "subwidth", &subwidth);
         if (subwidth < 0 || (subwidth > 0 && skin->size.width % subwidth != 0)) {

@@ -1,0 +1,164 @@
+// The resources linked into a Windows executable: found by type and id the
+// way the toolkit asks for them, loadable by the system and GDI+, and
+// consistent with each other.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <string>
+#include <vector>
+
+#include "ImageHeaders.h"
+#include "ResourceCrossCheck.h"
+#include "platform/ScopedWin.h"
+
+namespace {
+
+const int kPngIds[] = {101, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1014, 1015};
+
+bool ResourceBytes(const wchar_t* type, int id, std::string* bytes)
+{
+    HMODULE self = GetModuleHandleW(nullptr);
+    HRSRC info = FindResourceW(self, MAKEINTRESOURCEW(id), type);
+    if (!info)
+        return false;
+    DWORD size = SizeofResource(self, info);
+    HGLOBAL data = LoadResource(self, info);
+    const char* p = data ? static_cast<const char*>(LockResource(data)) : nullptr;
+    if (!p || size == 0)
+        return false;
+    bytes->assign(p, size);
+    return true;
+}
+
+bool Embedded(ResourceKind kind, int id, std::string* bytes)
+{
+    switch (kind) {
+    case ResourceKind::Xml: return ResourceBytes(L"XML", id, bytes);
+    case ResourceKind::Png: return ResourceBytes(L"PNG", id, bytes);
+    case ResourceKind::Bitmap: return ResourceBytes(RT_BITMAP, id, bytes);
+    }
+    return false;
+}
+
+BOOL CALLBACK CollectTypeName(HMODULE, LPWSTR type, LONG_PTR param)
+{
+    if (!IS_INTRESOURCE(type))
+        reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(type);
+    return TRUE;
+}
+
+class GdiplusSession {
+public:
+    GdiplusSession()
+    {
+        Gdiplus::GdiplusStartupInput input;
+        ok_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
+    }
+    ~GdiplusSession()
+    {
+        if (ok_)
+            Gdiplus::GdiplusShutdown(token_);
+    }
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+    bool Ok() const { return ok_; }
+
+private:
+    ULONG_PTR token_ = 0;
+    bool ok_ = false;
+};
+
+// Decodes PNG bytes the way the image pool does: through a stream on global memory.
+bool DecodedSize(const std::string& bytes, UINT* width, UINT* height)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    if (!block)
+        return false;
+    void* p = GlobalLock(block);
+    memcpy(p, bytes.data(), bytes.size());
+    GlobalUnlock(block);
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream))) {
+        GlobalFree(block);
+        return false;
+    }
+    bool ok = false;
+    {
+        Gdiplus::Bitmap image(stream);
+        if (image.GetLastStatus() == Gdiplus::Ok) {
+            *width = image.GetWidth();
+            *height = image.GetHeight();
+            ok = true;
+        }
+    }
+    stream->Release();  // frees the block too
+    return ok;
+}
+
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const std::string& l : lines)
+        all += l + "\n";
+    return all;
+}
+
+TEST(EmbeddedResources, FitTogether)
+{
+    std::vector<std::string> problems = CrossCheckResources(Embedded);
+    EXPECT_TRUE(problems.empty()) << Joined(problems);
+}
+
+TEST(EmbeddedResources, TypeNamesAreNamesFoundInAnyCase)
+{
+    std::vector<std::wstring> names;
+    EnumResourceTypesW(GetModuleHandleW(nullptr), CollectTypeName, reinterpret_cast<LONG_PTR>(&names));
+    int xml = 0, png = 0;
+    for (const std::wstring& n : names) {
+        xml += lstrcmpiW(n.c_str(), L"xml") == 0;
+        png += lstrcmpiW(n.c_str(), L"png") == 0;
+    }
+    EXPECT_EQ(xml, 1);
+    EXPECT_EQ(png, 1);
+    // The toolkit asks in lower case.
+    std::string bytes;
+    for (int id = 100; id <= 104; ++id)
+        EXPECT_TRUE(ResourceBytes(L"xml", id, &bytes)) << id;
+    for (int id : kPngIds)
+        EXPECT_TRUE(ResourceBytes(L"png", id, &bytes)) << id;
+}
+
+TEST(EmbeddedResources, FrameBitmapLoadsWithItsHeaderSize)
+{
+    std::string bytes;
+    ImageSize header;
+    ASSERT_TRUE(ResourceBytes(RT_BITMAP, 73, &bytes));
+    ASSERT_TRUE(ReadBitmapSize(bytes, &header));
+    ScopedGdiObj<HBITMAP> bitmap(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(73)));
+    ASSERT_NE(bitmap.Get(), nullptr);
+    BITMAP info{};
+    ASSERT_NE(GetObjectW(bitmap.Get(), sizeof(info), &info), 0);
+    EXPECT_EQ(info.bmWidth, header.width);
+    EXPECT_EQ(info.bmHeight, header.height);
+}
+
+TEST(EmbeddedResources, EveryPngDecodesToItsHeaderSize)
+{
+    GdiplusSession gdiplus;
+    ASSERT_TRUE(gdiplus.Ok());
+    for (int id : kPngIds) {
+        std::string bytes;
+        ImageSize header;
+        ASSERT_TRUE(ResourceBytes(L"PNG", id, &bytes)) << id;
+        ASSERT_TRUE(ReadPngSize(bytes, &header)) << id;
+        UINT width = 0, height = 0;
+        ASSERT_TRUE(DecodedSize(bytes, &width, &height)) << id;
+        EXPECT_EQ(int(width), header.width) << id;
+        EXPECT_EQ(int(height), header.height) << id;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+// The resource files in app/res, read the way the resource script names
+// them, must fit together; and the cross-check itself must notice faults.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <utility>
+
+#include "ImageHeaders.h"
+#include "ResourceCrossCheck.h"
+
+namespace {
+
+using Key = std::pair<ResourceKind, int>;
+
+bool ReadFile(const std::string& path, std::string* bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream out;
+    out << in.rdbuf();
+    *bytes = out.str();
+    return true;
+}
+
+// Lines of the form: ID TYPE "file". Returns a problem text or "".
+std::string ReadScript(std::map<Key, std::string>* files)
+{
+    std::string script;
+    if (!ReadFile(TARVO_RES_DIR "/resources.rc", &script))
+        return "resources.rc missing";
+    std::istringstream lines(script);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line.compare(0, 2, "//") == 0)
+            continue;
+        std::istringstream fields(line);
+        int id = 0;
+        std::string type, quoted;
+        if (!(fields >> id >> type >> quoted) || quoted.size() < 3 || quoted.front() != '"' || quoted.back() != '"')
+            return "unreadable line: " + line;
+        ResourceKind kind;
+        if (type == "XML")
+            kind = ResourceKind::Xml;
+        else if (type == "PNG")
+            kind = ResourceKind::Png;
+        else if (type == "BITMAP")
+            kind = ResourceKind::Bitmap;
+        else
+            return "unknown type: " + line;
+        if (!files->emplace(Key(kind, id), std::string(TARVO_RES_DIR "/") + quoted.substr(1, quoted.size() - 2)).second)
+            return "given twice: " + line;
+    }
+    return "";
+}
+
+class ResourceFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(ReadScript(&files_), "");
+        for (const auto& entry : files_) {
+            std::string bytes;
+            ASSERT_TRUE(ReadFile(entry.second, &bytes)) << entry.second;
+            bytes_[entry.first] = bytes;
+        }
+    }
+
+    ResourceLookup Lookup() const
+    {
+        return [this](ResourceKind kind, int id, std::string* bytes) {
+            auto it = bytes_.find(Key(kind, id));
+            if (it == bytes_.end())
+                return false;
+            *bytes = it->second;
+            return true;
+        };
+    }
+
+    // Replaces the first `from` in one resource; the test fails if there is none.
+    void Edit(ResourceKind kind, int id, const std::string& from, const std::string& to)
+    {
+        std::string& text = bytes_[Key(kind, id)];
+        size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, from.size(), to);
+    }
+
+    // True when some problem line mentions every one of the words.
+    bool Reported(std::initializer_list<const char*> words) const
+    {
+        for (const std::string& line : CrossCheckResources(Lookup())) {
+            bool all = true;
+            for (const char* w : words)
+                all = all && line.find(w) != std::string::npos;
+            if (all)
+                return true;
+        }
+        return false;
+    }
+
+    std::map<Key, std::string> files_;
+    std::map<Key, std::string> bytes_;
+};
+
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const std::string& l : lines)
+        all += l + "\n";
+    return all;
+}
+
+TEST_F(ResourceFiles, FitTogether)
+{
+    std::vector<std::string> problems = CrossCheckResources(Lookup());
+    EXPECT_TRUE(problems.empty()) << Joined(problems);
+}
+
+TEST_F(ResourceFiles, EveryImageIsUsedBySomeSkin)
+{
+    std::string skins = bytes_[Key(ResourceKind::Xml, 100)];
+    for (const auto& entry : files_) {
+        if (entry.first.first == ResourceKind::Xml)
+            continue;
+        std::string src = "src=" + std::to_string(entry.first.second) + " ";
+        std::string last = "src=" + std::to_string(entry.first.second) + "/";
+        EXPECT_TRUE(skins.find(src) != std::string::npos || skins.find(last) != std::string::npos)
+            << entry.second << " is named by no skin";
+    }
+}
+
+TEST_F(ResourceFiles, ImageHeadersRejectOtherBytes)
+{
+    ImageSize size;
+    const std::string& png = bytes_[Key(ResourceKind::Png, 1001)];
+    const std::string& bmp = bytes_[Key(ResourceKind::Bitmap, 73)];
+    EXPECT_FALSE(ReadPngSize(bmp, &size));
+    EXPECT_FALSE(ReadBitmapSize(png, &size));
+    EXPECT_FALSE(ReadPngSize(png.substr(0, 20), &size));
+    EXPECT_FALSE(ReadBitmapSize(bmp.substr(0, 20), &size));
+    EXPECT_FALSE(ReadPngSize("", &size));
+    // A bitmap resource is the file without its 14-byte header.
+    ASSERT_TRUE(ReadBitmapSize(bmp.substr(14), &size));
+    EXPECT_EQ(size.width, 3);
+    EXPECT_EQ(size.height, 82);
+}
+
+TEST_F(ResourceFiles, CheckNoticesWrongCellWidth)
+{
+    Edit(ResourceKind::Xml, 100, "subwidth=35", "subwidth=34");
+    EXPECT_TRUE(Reported({"closeonlybtn", "cells"}));
+}
+
+TEST_F(ResourceFiles, CheckNoticesMissingAndWrongImages)
+{
+    Edit(ResourceKind::Xml, 100, "src=1004", "src=1016");
+    bytes_[Key(ResourceKind::Png, 1007)] = bytes_[Key(ResourceKind::Png, 1008)];
+    bytes_[Key(ResourceKind::Bitmap, 73)] = bytes_[Key(ResourceKind::Png, 1002)];
+    EXPECT_TRUE(Reported({"Arrow", "PNG 1016 missing"}));
+    EXPECT_TRUE(Reported({"WaitImage", "48 x 48"}));
+    EXPECT_TRUE(Reported({"WaitImage", "no whole number of 21-pixel cells"}));
+    EXPECT_TRUE(Reported({"BackGround", "not a bitmap"}));
+}
+
+TEST_F(ResourceFiles, CheckNoticesMissingStyleAndSkinNames)
+{
+    Edit(ResourceKind::Xml, 101, "name=\"linktext3\"", "name=\"linktext5\"");
+    Edit(ResourceKind::Xml, 101, "thumb=\"AppPackageSBarThumb\"", "thumb=\"NoThumb\"");
+    Edit(ResourceKind::Xml, 103, "skin=\"Arrow\"", "skin=\"Arow\"");
+    EXPECT_TRUE(Reported({"main layout link 20004", "linktext3"}));
+    EXPECT_TRUE(Reported({"row layout link 22003", "linktext3"}));
+    EXPECT_TRUE(Reported({"appPScrollBar", "NoThumb"}));
+    EXPECT_TRUE(Reported({"20011", "Arow"}));
+}
+
+TEST_F(ResourceFiles, CheckNoticesIdFaults)
+{
+    Edit(ResourceKind::Xml, 103, "id=\"20019\"", "id=\"20003\"");
+    Edit(ResourceKind::Xml, 104, "<link id=22009", "<text id=22009");
+    EXPECT_TRUE(Reported({"id 20019 missing"}));
+    EXPECT_TRUE(Reported({"id 20003 given 2 times"}));
+    EXPECT_TRUE(Reported({"id 22009 is a text"}));
+}
+
+TEST_F(ResourceFiles, CheckNoticesBadValues)
+{
+    Edit(ResourceKind::Xml, 103, "pos=\"15,114,70,129\"", "pos=\"15,114,70\"");
+    Edit(ResourceKind::Xml, 103, "crtext=\"EB511B\"", "crtext=\"red\"");
+    Edit(ResourceKind::Xml, 103, ">KorvelTarvo<", ">%str7%<");
+    Edit(ResourceKind::Xml, 101, "cursor=\"hand\"", "cursor=\"finger\"");
+    EXPECT_TRUE(Reported({"20028", "two or four"}));
+    EXPECT_TRUE(Reported({"20006", "crtext is not a colour"}));
+    EXPECT_TRUE(Reported({"60004", "%str7%"}));
+    EXPECT_TRUE(Reported({"unknown cursor finger"}));
+}
+
+TEST_F(ResourceFiles, CheckNoticesDocumentsThatDoNotLoad)
+{
+    std::string& row = bytes_[Key(ResourceKind::Xml, 104)];
+    row.resize(row.size() / 2);
+    Edit(ResourceKind::Xml, 100, "<skins>", "<skin>");
+    Edit(ResourceKind::Xml, 100, "</skins>", "</skin>");
+    bytes_.erase(Key(ResourceKind::Xml, 102));
+    EXPECT_TRUE(Reported({"XML 104", "does not parse"}));
+    EXPECT_TRUE(Reported({"XML 100", "root"}));
+    EXPECT_TRUE(Reported({"XML 102", "missing"}));
+}
+
+}  // namespace
