@@ -110,3 +110,19 @@ TEST(BadgingText, SizeTextAtEveryThreshold)
     EXPECT_EQ(FormatFileSize(1073741824), L"1.00 GB");
     EXPECT_EQ(FormatFileSize(5.0 * 1073741824), L"5.00 GB");
 }
+
+TEST(BadgingText, SeveralMegabytesOfOutputReadInFull)
+{
+    // A hostile tool floods its output; the fields at the far end are still found.
+    std::wstring text;
+    const std::wstring line = L"uses-permission: name='android.permission.INTERNET'\n";
+    for (int i = 0; i < 100000; ++i)
+        text += line;
+    text += std::wstring(1 << 20, L'x');
+    text += L"\npackage: name='com.flood' versionName='9'\napplication: label='Flood";
+    EXPECT_EQ(RequestedPermissionNames(text).size(), 100000u);
+    BadgingFields f = ParseBadgingFields(text);
+    EXPECT_EQ(f.packageName, L"com.flood");
+    EXPECT_EQ(f.versionName, L"9");
+    EXPECT_EQ(f.label, L"Flood") << "without its closing quote the label runs to the end";
+}
