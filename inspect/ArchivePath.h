@@ -1,9 +1,23 @@
-// The byte form of a path or entry name that minizip's narrow interface takes.
+// Opens a package archive for minizip by its wide path, in the platform's own
+// path encoding, so paths with blanks and Chinese open on every target.
 #pragma once
+
+#include <unzip.h>
 
 #include <string>
 
-// Windows: the thread's ANSI code page, as the C runtime's fopen expects
-// (characters it cannot represent come out as '?', so such a path does not
-// open). Elsewhere: UTF-8, the file system's own encoding.
-std::string ArchivePathBytes(const std::wstring& path);
+#include "platform/Text.h"
+
+// No handle (nullptr) when the archive cannot be opened or the path is empty
+// or holds a zero character (it would name another file).
+unzFile OpenArchive(const std::wstring& path);
+
+// An entry name as the archive stores it: UTF-8, the encoding the inspection
+// tool printed it in. Empty (which no entry has) when the name holds a zero
+// character.
+inline std::string ArchiveEntryName(const std::wstring& name)
+{
+    if (name.find(L'\0') != std::wstring::npos)
+        return std::string();
+    return WideToUtf8(name);
+}

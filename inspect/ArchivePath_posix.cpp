@@ -1,8 +1,9 @@
 #include "inspect/ArchivePath.h"
 
-#include "platform/Text.h"
-
-std::string ArchivePathBytes(const std::wstring& path)
+unzFile OpenArchive(const std::wstring& path)
 {
-    return WideToUtf8(path);
+    if (path.empty() || path.find(L'\0') != std::wstring::npos)
+        return nullptr;
+    // UTF-8 is the file system's own encoding here.
+    return unzOpen64(WideToUtf8(path).c_str());
 }

@@ -1,16 +1,14 @@
 #include "inspect/ArchivePath.h"
 
-#include <windows.h>
+#include <iowin32.h>
 
-std::string ArchivePathBytes(const std::wstring& path)
+unzFile OpenArchive(const std::wstring& path)
 {
-    if (path.empty())
-        return std::string();
-    int length = static_cast<int>(path.size());
-    int needed = WideCharToMultiByte(CP_THREAD_ACP, 0, path.data(), length, nullptr, 0, nullptr, nullptr);
-    if (needed <= 0)
-        return std::string();
-    std::string bytes(static_cast<size_t>(needed), '\0');
-    WideCharToMultiByte(CP_THREAD_ACP, 0, path.data(), length, &bytes[0], needed, nullptr, nullptr);
-    return bytes;
+    if (path.empty() || path.find(L'\0') != std::wstring::npos)
+        return nullptr;
+    // The wide file functions: an ANSI code page would turn Chinese into '?'
+    // on most systems and the package would not open.
+    zlib_filefunc64_def files;
+    fill_win32_filefunc64W(&files);
+    return unzOpen2_64(path.c_str(), &files);
 }

@@ -1,7 +1,5 @@
 #include "inspect/PackageIconReader.h"
 
-#include <unzip.h>
-
 #include <new>
 #include <string>
 
@@ -36,15 +34,17 @@ bool PackageIconReader::ReadIcon()
     const std::wstring apkPath = package_.GetApkPath();
     const std::wstring iconPath = package_.GetIconPath();
 
-    ScopedUnzFile archive(unzOpen(ArchivePathBytes(apkPath).c_str()));
+    ScopedUnzFile archive(OpenArchive(apkPath));
     if (!archive.Get())
         return false;
 
-    // An empty name fails here: the inspection found no icon.
-    if (unzLocateFile(archive.Get(), ArchivePathBytes(iconPath).c_str(), 0) != UNZ_OK)
+    // An empty name fails here: the inspection found no icon. The name is
+    // used as printed; no other spelling or density is tried.
+    if (unzLocateFile(archive.Get(), ArchiveEntryName(iconPath).c_str(), 0) != UNZ_OK)
         return false;
-    unz_file_info info;
-    if (unzGetCurrentFileInfo(archive.Get(), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+    // The 64-bit header, so a zip64 size cannot wrap below the bound.
+    unz_file_info64 info;
+    if (unzGetCurrentFileInfo64(archive.Get(), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
         return false;
     if (info.uncompressed_size > kMaxIconBytes)
         return false;
@@ -60,6 +60,8 @@ bool PackageIconReader::ReadIcon()
         buffer_.reset(new (std::nothrow) unsigned char[size_]());
         if (buffer_)
             read = unzReadCurrentFile(archive.Get(), buffer_.get(), size_) > 0;
+        else
+            size_ = 0;  // no size without bytes behind it
     }
     unzCloseCurrentFile(archive.Get());
     return read;

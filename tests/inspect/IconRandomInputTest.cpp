@@ -27,7 +27,11 @@ std::string Mutate(const std::string& original, const zip_bytes::Entry& icon, st
         return std::uniform_int_distribution<size_t>(from, to - 1)(random);
     };
     auto byte = [&] { return static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random)); };
-    switch (random() % 6) {
+    auto put32 = [&](size_t at) {
+        if (at + 4 <= b.size())
+            zip_bytes::Put32(&b, at, static_cast<std::uint32_t>(random()));
+    };
+    switch (random() % 9) {
     case 0:  // anywhere
         for (int i = 1 + random() % 8; i > 0; --i)
             b[pick(0, b.size())] = byte();
@@ -47,6 +51,20 @@ std::string Mutate(const std::string& original, const zip_bytes::Entry& icon, st
     case 4:  // cut short
         b.resize(pick(0, b.size()));
         break;
+    case 5:  // compressed size or local header offset pointing anywhere
+        put32(icon.central + (random() % 2 ? 20 : 42));
+        break;
+    case 6:  // central directory size or offset pointing anywhere
+        put32(b.size() - 22 + (random() % 2 ? 12 : 16));
+        break;
+    case 7: {  // not a zip at all: noise, sometimes ending like one
+        b.assign(std::uniform_int_distribution<size_t>(0, 4096)(random), '\0');
+        for (char& c : b)
+            c = byte();
+        if (b.size() >= 22 && random() % 2)
+            b.replace(b.size() - 22, 4, "PK\x05\x06", 4);
+        break;
+    }
     default:  // any declared size, in both headers so the entry opens
         zip_bytes::DeclareSize(&b, icon, static_cast<std::uint32_t>(random()), random() % 4 != 0);
         break;
@@ -75,7 +93,7 @@ TEST(IconRandomInput, DamagedArchivesGiveAClearAnswer)
         ASSERT_TRUE(icon.found);
         package.SetApkPath(file.Path());
 
-        for (int round = 0; round < 250; ++round) {
+        for (int round = 0; round < 400; ++round) {
             ASSERT_TRUE(file.Write(Mutate(original, icon, random)));
             PackageIconReader reader(package);
             if (reader.ReadIcon()) {

@@ -54,16 +54,6 @@ void ExpectNothingRead(const PackageIconReader& reader)
     EXPECT_EQ(reader.GetIconData(), nullptr);
 }
 
-#ifdef _WIN32
-bool IsAscii(const std::string& text)
-{
-    for (unsigned char c : text)
-        if (c >= 0x80)
-            return false;
-    return true;
-}
-#endif
-
 }  // namespace
 
 TEST(Sha256, KnownDigests)
@@ -83,11 +73,6 @@ TEST_F(PackageIconReaderTest, StoredAndDeflatedEntriesGiveTheirExactBytes)
     for (const corpus::Member& m : corpus::ReadManifest()) {
         if (m.iconStorage.empty())
             continue;
-#ifdef _WIN32
-        // The ANSI code page may not hold these characters; see below.
-        if (!IsAscii(m.file))
-            continue;
-#endif
         SCOPED_TRACE(m.file);
         PackageInfo package = Inspected(m.file);
         ASSERT_EQ(WideToUtf8(package.GetIconPath()), m.iconPath);
@@ -131,7 +116,9 @@ TEST_F(PackageIconReaderTest, UnreadableArchivesGiveNothing)
     PackageInfo package = Inspected("plain.apk");
     ASSERT_EQ(WideToUtf8(package.GetIconPath()), kIconEntry);
     for (std::wstring path : {corpus::PathOf("notzip.apk"), corpus::PathOf("truncated.apk"),
-                              corpus::PathOf("no such package.apk"), std::wstring()}) {
+                              corpus::PathOf("no such package.apk"), std::wstring(),
+                              // Cut at the zero, this would name a good package.
+                              corpus::PathOf("plain.apk") + std::wstring(1, L'\0') + L".gone"}) {
         SCOPED_TRACE(WideToUtf8(path));
         package.SetApkPath(path);
         PackageIconReader reader(package);
@@ -232,19 +219,48 @@ TEST_F(PackageIconReaderTest, IconOfARetriedPackageComesFromTheTemporaryCopy)
     scratch::Remove(package.GetApkPath());
 }
 
-#ifdef _WIN32
-TEST_F(PackageIconReaderTest, PathOutsideTheAnsiCodePageDoesNotOpen)
+TEST_F(PackageIconReaderTest, PathWithBlanksAndChineseOpens)
 {
-    const std::wstring path = corpus::PathOf("空格 目录/my app 安装.apk");
-    BOOL lossy = FALSE;
-    WideCharToMultiByte(CP_THREAD_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, nullptr, 0, nullptr, &lossy);
-    PackageInfo package = Inspected("plain.apk");
-    package.SetApkPath(path);
+    // Read in place: the tool had no trouble with the path, so no copy.
+    const std::string odd = "空格 目录/my app 安装.apk";
+    PackageInfo package = Inspected(odd);
+    ASSERT_EQ(package.GetApkPath(), corpus::PathOf(odd));
     PackageIconReader reader(package);
-    // Where the code page does hold the characters (a Chinese system), it opens.
-    EXPECT_EQ(reader.ReadIcon(), lossy == FALSE);
+    ASSERT_TRUE(reader.ReadIcon());
+    EXPECT_EQ(ShaOf(reader), corpus::Find("plain.apk").iconSha256);
 }
-#else
+
+TEST_F(PackageIconReaderTest, ChineseEntryNameIsLookedUpAsTheArchiveStoresIt)
+{
+    // Same byte length as the real name, so only the name bytes change.
+    const std::string chineseEntry = "res/dra/图标图.png";
+    ASSERT_EQ(chineseEntry.size(), kIconEntry.size());
+    std::string bytes = Bytes("plain.apk");
+    zip_bytes::Entry entry = zip_bytes::Locate(bytes, kIconEntry);
+    ASSERT_TRUE(entry.found);
+    bytes.replace(entry.central + 46, kIconEntry.size(), chineseEntry);
+    bytes.replace(entry.local + 30, kIconEntry.size(), chineseEntry);
+    ASSERT_TRUE(zip_bytes::Locate(bytes, chineseEntry).found);
+
+    // The icon path comes from the tool's output: a replay folder of this
+    // test's own gives the renamed package plain.apk's output, renamed too.
+    std::string badging = Bytes("plain.badging.txt");
+    for (size_t at; (at = badging.find("'" + kIconEntry + "'")) != std::string::npos;)
+        badging.replace(at + 1, kIconEntry.size(), chineseEntry);
+    scratch::ScratchFolder replay;
+    ASSERT_TRUE(replay.Write("manifest.tsv", "#file\tbadging\nrenamed.apk\trenamed.badging.txt\n"));
+    ASSERT_TRUE(replay.Write("renamed.apk", bytes));
+    ASSERT_TRUE(replay.Write("renamed.badging.txt", badging));
+    fake_aapt::SetEnv(L"TARVO_FAKE_AAPT_REPLAY", replay.Path());
+
+    PackageInfo package(fake_aapt::Tool(), replay.PathOf("renamed.apk"));
+    ASSERT_EQ(package.GetIconPath(), Utf8ToWide(chineseEntry));
+    PackageIconReader reader(package);
+    ASSERT_TRUE(reader.ReadIcon());
+    EXPECT_EQ(ShaOf(reader), corpus::Find("plain.apk").iconSha256);
+}
+
+#ifndef _WIN32
 namespace {
 
 size_t OpenDescriptors()

@@ -1,8 +1,16 @@
-// A file in the temporary folder that the test removes when done.
+// Files and folders in the temporary folder that the test removes when done.
 #pragma once
 
 #include <cstdio>
 #include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
@@ -40,6 +48,57 @@ public:
 
 private:
     std::wstring path_;
+};
+
+// A fresh folder in the temporary folder; files written into it go with it.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        // The reserved file name, plus a suffix, is a name nobody else uses.
+        ScratchFile reserved;
+        if (reserved.Path().empty())
+            return;
+        std::wstring path = reserved.Path() + L".d";
+#ifdef _WIN32
+        bool made = _wmkdir(path.c_str()) == 0;
+#else
+        bool made = mkdir(WideToUtf8(path).c_str(), 0700) == 0;
+#endif
+        if (made)
+            path_ = path;
+    }
+    ~ScratchFolder()
+    {
+        for (const std::wstring& file : files_)
+            Remove(file);
+        if (path_.empty())
+            return;
+#ifdef _WIN32
+        _wrmdir(path_.c_str());
+#else
+        rmdir(WideToUtf8(path_).c_str());
+#endif
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    std::wstring PathOf(const std::string& name) const
+    {
+        return path_ + platform::kPathSeparator + Utf8ToWide(name);
+    }
+    bool Write(const std::string& name, const std::string& bytes)
+    {
+        if (path_.empty())
+            return false;
+        files_.push_back(PathOf(name));
+        return platform::WriteFileBytes(files_.back(), bytes);
+    }
+
+private:
+    std::wstring path_;
+    std::vector<std::wstring> files_;
 };
 
 }  // namespace scratch
