@@ -181,6 +181,14 @@ TEST_F(PackageInfoReplayTest, PackageTheToolCannotReadFailsTwice)
     scratch::Remove(scripted.GetApkPath());
 }
 
+TEST_F(PackageInfoReplayTest, MissingPackageFailsAndCannotBeCopied)
+{
+    PackageInfo p(fake_aapt::Tool(), corpus::PathOf("gone.apk"));
+    EXPECT_EQ(g_lines, (std::vector<std::wstring>{L"error:dump failed!", L"copy file failed!"}));
+    ExpectTextFieldsEmpty(p);
+    EXPECT_EQ(p.GetApkPath(), corpus::PathOf("gone.apk"));
+}
+
 TEST_F(PackageInfoReplayTest, SilentToolLeavesOnlyTheSize)
 {
     aapt_.Mode(L"silent");

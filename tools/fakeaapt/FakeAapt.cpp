@@ -1,5 +1,5 @@
 // Stand-in for the inspection tool in Windows tests: `aapt d badging PACKAGE`
-// replays the output the real tool once printed for a package with the same
+// (or `dump badging`) replays the output the real tool once printed for a package with the same
 // bytes, so a temporary copy of a package answers like the original.
 //
 // Replay folder: $TARVO_FAKE_AAPT_REPLAY, else "aapt-replay" beside this
@@ -10,9 +10,13 @@
 // Scripted behaviour, from the environment (Wine passes it through):
 //   TARVO_FAKE_AAPT_MODE=silent         print nothing
 //   TARVO_FAKE_AAPT_MODE=dumpfail       report "ERROR: dump failed"
+//   (any other mode is refused with a message, exit status 2)
 //   TARVO_FAKE_AAPT_FAIL_PATH=TEXT      report "ERROR: dump failed" when the
 //                                       package path contains TEXT (as the
 //                                       real tool did on odd paths)
+// A package that cannot be read gets the real tool's "assets could not be
+// loaded" failure; one whose bytes match no captured package gets a message
+// without "ERROR: dump failed".
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -51,7 +55,8 @@ void Write(FILE* stream, const std::string& bytes)
 
 int DumpFailed(const std::wstring& package)
 {
-    Write(stderr, "W/zipro: Error opening archive " + WideToUtf8(package) + ": Invalid file\n"
+    // Worded as the real tool words an archive it cannot open.
+    Write(stderr, "zipro W 01-01 00:00:00 1 1 Error opening archive " + WideToUtf8(package) + ": Invalid file\n"
                   "ERROR: dump failed because no AndroidManifest.xml found\n");
     return 1;
 }
@@ -117,7 +122,7 @@ bool FindCaptured(const std::wstring& folder, const std::string& package, std::s
 
 int Run(const std::vector<std::wstring>& args)
 {
-    if (args.size() != 4 || args[1] != L"d" || args[2] != L"badging") {
+    if (args.size() != 4 || (args[1] != L"d" && args[1] != L"dump") || args[2] != L"badging") {
         Write(stderr, "usage: aapt d badging PACKAGE (replaying test double)\n");
         return 2;
     }
@@ -125,13 +130,19 @@ int Run(const std::vector<std::wstring>& args)
     std::wstring mode = Env("TARVO_FAKE_AAPT_MODE");
     if (mode == L"silent")
         return 0;
+    // A misspelt mode must not pass for a normal run.
+    if (!mode.empty() && mode != L"dumpfail") {
+        Write(stderr, "fake aapt: unknown TARVO_FAKE_AAPT_MODE " + WideToUtf8(mode) + "\n");
+        return 2;
+    }
     std::wstring failPath = Env("TARVO_FAKE_AAPT_FAIL_PATH");
     if (mode == L"dumpfail" || (!failPath.empty() && package.find(failPath) != std::wstring::npos))
         return DumpFailed(package);
 
     std::string bytes;
     if (!platform::ReadFileBytes(package, &bytes, kMaxFileBytes)) {
-        Write(stderr, "W/asset: Asset path " + WideToUtf8(package) + " is neither a directory nor file.\n"
+        Write(stderr, "asset W 01-01 00:00:00 1 1 Asset path " + WideToUtf8(package) +
+                          " is neither a directory nor file (type=1).\n"
                       "ERROR: dump failed because assets could not be loaded\n");
         return 1;
     }
