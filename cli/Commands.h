@@ -10,8 +10,9 @@ using Args = std::vector<std::wstring>;
 constexpr int kExitUsage = 2;
 
 int RunInspect(const Args& args);
+int RunInstall(const Args& args);
 
-// One-line usage of the whole program, printed on any usage error.
+// Usage of the whole program, one line per command, printed on any usage error.
 extern const char kUsage[];
 
 // Writes UTF-8 text to standard output and flushes it.

@@ -7,7 +7,9 @@
 #include "platform/Diagnostics.h"
 #include "platform/Text.h"
 
-const char kUsage[] = "usage: tarvo-cli inspect [--aapt PATH] PACKAGE\n";
+const char kUsage[] =
+    "usage: tarvo-cli inspect [--aapt PATH] PACKAGE\n"
+    "       tarvo-cli install [--sd] [--bridge PATH] PACKAGE...\n";
 
 void PrintOut(const std::string& utf8)
 {
@@ -27,6 +29,8 @@ int Dispatch(const Args& all)
     Args rest(all.begin() + 1, all.end());
     if (all[0] == L"inspect")
         return RunInspect(rest);
+    if (all[0] == L"install")
+        return RunInstall(rest);
     std::fputs(kUsage, stderr);
     return kExitUsage;
 }

@@ -1,0 +1,85 @@
+// tarvo-cli install: the window's install road without the window. The
+// real engine runs on a worker; each report is printed as it arrives.
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <thread>
+
+#include "cli/Commands.h"
+#include "device/BridgeTool.h"
+#include "device/InstallCommand.h"
+#include "device/InstallEngine.h"
+#include "device/InstallWorker.h"
+#include "platform/Diagnostics.h"
+#include "platform/Text.h"
+
+namespace {
+
+struct Options {
+    bool sdCard = false;
+    bool haveBridge = false;
+    std::wstring bridge;
+    Args packages;
+};
+
+bool Parse(const Args& args, Options* options)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::wstring& a = args[i];
+        if (a == L"--sd" && !options->sdCard) {
+            options->sdCard = true;
+        } else if (a == L"--bridge" && i + 1 < args.size() && !options->haveBridge && !args[i + 1].empty()) {
+            options->bridge = args[++i];
+            options->haveBridge = true;
+        } else if (!a.empty() && a.compare(0, 2, L"--") != 0) {
+            options->packages.push_back(a);
+        } else {
+            return false;
+        }
+    }
+    return !options->packages.empty();
+}
+
+}  // namespace
+
+int RunInstall(const Args& args)
+{
+    Options options;
+    if (!Parse(args, &options)) {
+        std::fputs(kUsage, stderr);
+        return kExitUsage;
+    }
+    std::unique_ptr<InstallEngine> engine(options.haveBridge ? new InstallEngine(options.bridge, GetTempFolder())
+                                                             : new InstallEngine());
+    SetInstallLocation(options.sdCard ? L"2" : L"1");
+
+    int reported = 0;
+    int succeeded = 0;
+    CallbackReporter reporter([&](unsigned message, std::uintptr_t, std::intptr_t lParam) {
+        if (message != WM_INSTALL_PROGRESS || lParam == 0)
+            return;
+        const InstallProgress& p = *reinterpret_cast<const InstallProgress*>(lParam);
+        ++reported;
+        succeeded += p.result == InstallSuccess;
+        PrintOut(std::to_string(p.index) + "\t" + std::to_string(p.result) + "\t" +
+                 WideToUtf8(InstallResultName(p.result)) + "\t" + WideToUtf8(p.packagePath) + "\n");
+    });
+
+    InstallRequest request;
+    request.engine = engine.get();
+    request.reporter = &reporter;
+    request.pendingPaths = [&options] { return options.packages; };
+    try {
+        std::thread worker([&request] { RunInstallWorker(request); });
+        worker.join();
+    } catch (const std::system_error&) {
+        WriteDiagnostic(L"cannot start the install worker");
+        return 1;
+    }
+
+    const int total = static_cast<int>(options.packages.size());
+    PrintOut("installed " + std::to_string(succeeded) + " of " + std::to_string(total) + ", failed " +
+             std::to_string(reported - succeeded) + ", not tried " + std::to_string(total - reported) + "\n");
+    return succeeded == total ? 0 : 1;
+}

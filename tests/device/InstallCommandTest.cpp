@@ -1,0 +1,139 @@
+// Install command lines: the location chooses the options, every package
+// goes through its own temporary copy, and only the copy's path is passed.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "device/InstallCommand.h"
+#include "platform/FileBytes.h"
+#include "platform/Files.h"
+#include "platform/Text.h"
+#include "tests/device/TestFiles.h"
+
+namespace {
+
+const std::wstring kTool = L"/opt/bridge/korvel_helper";
+
+class InstallCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(platform::TempFolder(&temp_)); }
+    void TearDown() override
+    {
+        for (const std::wstring& path : made_)
+            device_test::Remove(path);
+        SetInstallLocation(L"");
+    }
+
+    std::wstring Package(const std::wstring& name, const std::string& bytes)
+    {
+        std::wstring path = temp_ + name;
+        EXPECT_TRUE(platform::WriteFileBytes(path, bytes));
+        made_.push_back(path);
+        return path;
+    }
+
+    // The copy's path after the options, remembered for clean-up.
+    std::wstring CopyOf(const std::wstring& command, const std::wstring& options)
+    {
+        std::wstring head = kTool + options;
+        if (command.compare(0, head.size(), head) != 0) {
+            ADD_FAILURE() << "command does not start with tool and options: " << WideToUtf8(command);
+            return std::wstring();
+        }
+        std::wstring copy = command.substr(head.size());
+        made_.push_back(copy);
+        return copy;
+    }
+
+    std::wstring temp_;
+    std::vector<std::wstring> made_;
+};
+
+std::wstring BaseName(const std::wstring& path)
+{
+    size_t cut = path.find_last_of(L"/\\");
+    return cut == std::wstring::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+TEST_F(InstallCommandTest, OnlyLocationTwoChoosesTheSdCard)
+{
+    std::wstring package = Package(L"tarvo-cmd-location.apk", "PK-location");
+    EXPECT_FALSE(CopyOf(BuildCommandForLocation(L"2", kTool, temp_, package), L" -nv install -s -r ").empty());
+    for (const wchar_t* other : {L"1", L"0", L"", L"22", L" 2", L"2 ", L"２"}) {
+        std::wstring command = BuildCommandForLocation(other, kTool, temp_, package);
+        EXPECT_FALSE(CopyOf(command, L" -nv install -r ").empty()) << WideToUtf8(other);
+    }
+}
+
+TEST_F(InstallCommandTest, EachPackageGetsItsOwnFreshCopyThatStays)
+{
+    std::wstring first = Package(L"tarvo-cmd-first.apk", std::string("PK\x03\x04 first \0 bytes", 18));
+    std::wstring second = Package(L"tarvo-cmd-second.apk", "PK second");
+    std::wstring a = CopyOf(BuildInstallCommand(kTool, temp_, first), L" -nv install -r ");
+    std::wstring b = CopyOf(BuildSdInstallCommand(kTool, temp_, second), L" -nv install -s -r ");
+    std::wstring again = CopyOf(BuildInstallCommand(kTool, temp_, first), L" -nv install -r ");
+    ASSERT_FALSE(a.empty());
+    EXPECT_NE(a, b);
+    EXPECT_NE(a, again);
+    for (const std::wstring* copy : {&a, &b, &again}) {
+        EXPECT_EQ(copy->compare(0, temp_.size(), temp_), 0) << "in the temporary folder";
+        EXPECT_EQ(BaseName(*copy).compare(0, 3, L"tmp"), 0) << WideToUtf8(*copy);
+    }
+    std::string bytes;
+    ASSERT_TRUE(platform::ReadFileBytes(a, &bytes, 1 << 20));
+    EXPECT_EQ(bytes, std::string("PK\x03\x04 first \0 bytes", 18));
+    ASSERT_TRUE(platform::ReadFileBytes(b, &bytes, 1 << 20));
+    EXPECT_EQ(bytes, "PK second");
+    EXPECT_TRUE(platform::FileExists(again));
+}
+
+TEST_F(InstallCommandTest, PathWithBlanksOrChineseNeverReachesTheCommand)
+{
+    std::wstring odd = Package(L"my app 安装 包.apk", "PK odd");
+    std::wstring command = BuildSdInstallCommand(kTool, temp_, odd);
+    EXPECT_EQ(command.find(L"my app"), std::wstring::npos);
+    EXPECT_EQ(command.find(L"安装"), std::wstring::npos);
+    std::wstring copy = CopyOf(command, L" -nv install -s -r ");
+    std::string bytes;
+    ASSERT_TRUE(platform::ReadFileBytes(copy, &bytes, 1 << 20));
+    EXPECT_EQ(bytes, "PK odd");
+}
+
+TEST_F(InstallCommandTest, NoCopyMeansNoCommand)
+{
+    EXPECT_EQ(BuildInstallCommand(kTool, temp_, temp_ + L"tarvo-no-such-package.apk"), L"");
+    EXPECT_EQ(BuildSdInstallCommand(kTool, temp_, L""), L"");
+    std::wstring package = Package(L"tarvo-cmd-nofolder.apk", "PK");
+    // No temporary folder at all, or one that is not there.
+    EXPECT_EQ(BuildInstallCommand(kTool, L"", package), L"");
+    std::wstring missing = temp_ + L"tarvo-no-such-folder" + platform::kPathSeparator;
+    EXPECT_EQ(BuildInstallCommand(kTool, missing, package), L"");
+}
+
+TEST_F(InstallCommandTest, LocationIsReadWholeWhileAnotherThreadWritesIt)
+{
+    // Long values, so a torn copy could not pass for either.
+    const std::wstring one(300, L'1');
+    const std::wstring two(700, L'2');
+    SetInstallLocation(one);
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        for (int i = 0; i < 20000; ++i)
+            SetInstallLocation(i % 2 ? one : two);
+        done = true;
+    });
+    int reads = 0;
+    while (!done || reads < 100) {
+        std::wstring seen = GetInstallLocation();
+        ASSERT_TRUE(seen == one || seen == two) << seen.size();
+        ++reads;
+    }
+    writer.join();
+    SetInstallLocation(L"2");
+    EXPECT_EQ(GetInstallLocation(), L"2");
+}

@@ -1,0 +1,506 @@
+// The install engine and its worker against the scripted fake bridge, with
+// the reports going where the program sends them: on Windows to a real
+// message-only window on the test's thread (SendMessageW from the worker),
+// natively to a call-back on the worker's thread.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "device/WindowReporter.h"
+#else
+#include <pthread.h>
+#endif
+
+#include "device/InstallCommand.h"
+#include "device/InstallEngine.h"
+#include "device/InstallWorker.h"
+#include "platform/FileBytes.h"
+#include "platform/Files.h"
+#include "platform/Text.h"
+#include "tests/device/TestFiles.h"
+
+namespace {
+
+using ThreadId = std::uintptr_t;
+
+ThreadId CurrentThread()
+{
+#ifdef _WIN32
+    return GetCurrentThreadId();
+#else
+    return static_cast<ThreadId>(pthread_self());
+#endif
+}
+
+void SetEnv(const char* name, const std::wstring& value)
+{
+#ifdef _WIN32
+    SetEnvironmentVariableW(Utf8ToWide(name).c_str(), value.c_str());
+#else
+    setenv(name, WideToUtf8(value).c_str(), 1);
+#endif
+}
+
+std::wstring FakeBridge()
+{
+    return GetModuleDirectory() + platform::kPathSeparator + L"fakebridge" + platform::kPathSeparator +
+           L"korvel_helper" + platform::kExeSuffix;
+}
+
+std::vector<std::wstring> FileLines(const std::wstring& path)
+{
+    std::string bytes;
+    std::vector<std::wstring> lines;
+    if (!platform::ReadFileBytes(path, &bytes, 1 << 20))
+        return lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        lines.push_back(Utf8ToWide(bytes.substr(start, end - start)));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// One report as the owner saw it while the worker was blocked in the send.
+struct Event {
+    unsigned message = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+    std::wstring path;
+    std::int32_t result = 0;
+    std::int32_t index = 0;
+    std::int32_t pending = -1;   // PendingCount during the report
+    size_t bridgeCalls = 0;      // fake bridge runs so far
+    ThreadId thread = 0;
+};
+
+class InstallEngineRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(platform::TempFolder(&temp_));
+        ASSERT_TRUE(platform::FileExists(FakeBridge())) << WideToUtf8(FakeBridge());
+        log_ = Scratch(L"fbl");
+        script_ = Scratch(L"fbs");
+        device_test::Remove(log_);  // the fake counts its calls by the log's lines
+        SetEnv("TARVO_FAKEBRIDGE_LOG", log_);
+        SetEnv("TARVO_FAKEBRIDGE_SCRIPT", script_);
+        SetInstallLocation(L"1");
+        engine_.reset(new InstallEngine(FakeBridge(), temp_));
+#ifdef _WIN32
+        static ATOM atom = [] {
+            WNDCLASSW wc = {};
+            wc.lpfnWndProc = &InstallEngineRun::WindowProc;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = L"TarvoInstallReportSink";
+            return RegisterClassW(&wc);
+        }();
+        ASSERT_NE(atom, 0);
+        window_ = CreateWindowExW(0, L"TarvoInstallReportSink", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(window_, nullptr);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        reporter_.reset(new WindowReporter(window_));
+#else
+        reporter_.reset(new CallbackReporter(
+            [this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) { Handle(message, wParam, lParam); }));
+#endif
+    }
+
+    void TearDown() override
+    {
+        // Lets a fake that was told to hang end now.
+        platform::WriteFileBytes(log_ + L".release", "");
+#ifdef _WIN32
+        if (window_)
+            DestroyWindow(window_);
+#endif
+        for (const std::wstring& line : FileLines(log_)) {
+            size_t cut = line.rfind(L" -r ");
+            if (cut != std::wstring::npos)
+                device_test::Remove(line.substr(cut + 4));
+        }
+        for (const std::wstring& path : made_)
+            device_test::Remove(path);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        device_test::Remove(log_ + L".release");
+        SetInstallLocation(L"");
+    }
+
+    std::wstring Scratch(const wchar_t* prefix)
+    {
+        std::wstring path;
+        EXPECT_TRUE(platform::CreateTempFile(temp_, prefix, &path));
+        made_.push_back(path);
+        return path;
+    }
+
+    std::wstring Package(const std::string& bytes)
+    {
+        std::wstring path = Scratch(L"pkg");
+        EXPECT_TRUE(platform::WriteFileBytes(path, bytes));
+        return path;
+    }
+
+    void Script(const std::string& lines) { ASSERT_TRUE(platform::WriteFileBytes(script_, lines)); }
+
+    void Start(std::vector<std::wstring> paths)
+    {
+        InstallRequest request;
+        request.engine = engine_.get();
+        request.reporter = reporter_.get();
+        request.pendingPaths = [paths] { return paths; };
+        ASSERT_TRUE(StartInstallWorker(request));
+    }
+
+    // Pumps (Windows) or waits (natively) until `batches` batches are done.
+    // A hang here would leave a worker using this fixture, so it aborts.
+    void WaitForBatches(size_t batches, const std::function<void()>& idle = nullptr)
+    {
+        auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(90);
+        for (;;) {
+#ifdef _WIN32
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+#endif
+            if (DoneCount() >= batches)
+                return;
+            if (idle)
+                idle();
+            if (std::chrono::steady_clock::now() > giveUp) {
+                std::fprintf(stderr, "install batch never finished\n");
+                std::abort();
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
+    std::vector<Event> Events()
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        return events_;
+    }
+
+    std::vector<Event> Progress()
+    {
+        std::vector<Event> out;
+        for (const Event& e : Events())
+            if (e.message == WM_INSTALL_PROGRESS)
+                out.push_back(e);
+        return out;
+    }
+
+    std::vector<std::wstring> BridgeCalls() const { return FileLines(log_); }
+
+    // Runs inside the report, while the worker waits.
+    std::function<void(InstallProgress&)> onProgress_;
+    std::wstring temp_;
+    std::wstring log_;
+    std::wstring script_;
+    std::unique_ptr<InstallEngine> engine_;
+    std::unique_ptr<InstallReporter> reporter_;
+
+private:
+    void Handle(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+    {
+        Event e;
+        e.message = message;
+        e.wParam = wParam;
+        e.lParam = lParam;
+        e.thread = CurrentThread();
+        if (message == WM_INSTALL_PROGRESS && lParam == reinterpret_cast<std::intptr_t>(&TheInstallProgress())) {
+            InstallProgress& record = *reinterpret_cast<InstallProgress*>(lParam);
+            e.path = record.packagePath;
+            e.result = record.result;
+            e.index = record.index;
+            e.pending = engine_->PendingCount();
+            e.bridgeCalls = BridgeCalls().size();
+            if (onProgress_)
+                onProgress_(record);
+        }
+        std::lock_guard<std::mutex> hold(lock_);
+        events_.push_back(e);
+    }
+
+    size_t DoneCount()
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        size_t n = 0;
+        for (const Event& e : events_)
+            n += e.message == WM_INSTALL_DONE;
+        return n;
+    }
+
+#ifdef _WIN32
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<InstallEngineRun*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self && (message == WM_INSTALL_START || message == WM_INSTALL_PROGRESS || message == WM_INSTALL_DONE)) {
+            self->Handle(message, wParam, lParam);
+            return 1;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    HWND window_ = nullptr;
+#endif
+    std::mutex lock_;
+    std::vector<Event> events_;
+    std::vector<std::wstring> made_;
+};
+
+}  // namespace
+
+TEST_F(InstallEngineRun, AllSucceedReportsEachInOrderWhileTheWorkerWaits)
+{
+    Script("success\n");
+    std::vector<std::wstring> paths = {Package("PK one"), Package("PK two"), Package("PK three")};
+    // The owner may scribble on the record; the engine refills it each time.
+    onProgress_ = [](InstallProgress& record) {
+        record.index += 100;
+        record.result = InstallUnknownError;
+        record.packagePath = L"changed";
+    };
+    Start(paths);
+    WaitForBatches(1);
+
+    std::vector<Event> events = Events();
+    ASSERT_EQ(events.size(), 5u);
+    EXPECT_EQ(events.front().message, WM_INSTALL_START);
+    EXPECT_EQ(events.back().message, WM_INSTALL_DONE);
+    for (const Event& e : events) {
+        EXPECT_EQ(e.wParam, 0u);
+#ifdef _WIN32
+        EXPECT_EQ(e.thread, CurrentThread()) << "handled on the window's thread";
+#else
+        EXPECT_NE(e.thread, CurrentThread()) << "called back on the worker";
+#endif
+    }
+    EXPECT_EQ(events.front().lParam, 0);
+    EXPECT_EQ(events.back().lParam, 0);
+    for (int i = 0; i < 3; ++i) {
+        const Event& e = events[1 + i];
+        EXPECT_EQ(e.message, WM_INSTALL_PROGRESS);
+        EXPECT_EQ(e.lParam, reinterpret_cast<std::intptr_t>(&TheInstallProgress()));
+        EXPECT_EQ(e.index, i);
+        EXPECT_EQ(e.result, InstallSuccess);
+        EXPECT_EQ(e.path, paths[i]) << "the queued path, not the copy";
+        EXPECT_EQ(e.pending, 2 - i);
+        // Blocked in the send: the next package has not been started.
+        EXPECT_EQ(e.bridgeCalls, static_cast<size_t>(i + 1));
+    }
+    EXPECT_EQ(engine_->PendingCount(), 0);
+    std::vector<std::wstring> calls = BridgeCalls();
+    ASSERT_EQ(calls.size(), 3u);
+    for (const std::wstring& call : calls)
+        EXPECT_EQ(call.compare(0, FakeBridge().size() + 16, FakeBridge() + L" -nv install -r "), 0) << WideToUtf8(call);
+}
+
+TEST_F(InstallEngineRun, DeviceAndSpaceProblemsEndTheBatchAfterOneReport)
+{
+    struct { const char* answer; InstallResult result; } enders[] = {
+        {"nodevice", InstallNoDevice}, {"silent", InstallNoDevice}, {"multiple", InstallMultipleDevices},
+        {"storage", InstallInsufficientStorage}, {"nospace", InstallNoSpaceLeft},
+    };
+    size_t batches = 0;
+    size_t calls = 0;
+    for (const auto& ender : enders) {
+        Script(std::string(ender.answer) + "\n");
+        Start({Package("PK a"), Package("PK b"), Package("PK c")});
+        WaitForBatches(++batches);
+        std::vector<Event> progress = Progress();
+        ASSERT_EQ(progress.size(), batches) << ender.answer;
+        EXPECT_EQ(progress.back().result, ender.result) << ender.answer;
+        EXPECT_EQ(progress.back().index, 0);
+        EXPECT_EQ(engine_->PendingCount(), 0) << "queue emptied";
+        EXPECT_EQ(BridgeCalls().size(), ++calls) << "the others were never tried";
+        EXPECT_EQ(Events().back().message, WM_INSTALL_DONE);
+    }
+}
+
+TEST_F(InstallEngineRun, OtherFailuresLetTheBatchGoOn)
+{
+    Script("certificates\nexists\ndexopt\ninvalid\nsuccess\n");
+    std::vector<std::wstring> paths;
+    for (int i = 0; i < 5; ++i)
+        paths.push_back(Package("PK " + std::to_string(i)));
+    Start(paths);
+    WaitForBatches(1);
+    std::vector<Event> progress = Progress();
+    ASSERT_EQ(progress.size(), 5u);
+    const std::int32_t expected[] = {12, 2, 6, -1, 0};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(progress[i].result, expected[i]) << i;
+        EXPECT_EQ(progress[i].index, i);
+        EXPECT_EQ(progress[i].path, paths[i]);
+    }
+}
+
+TEST_F(InstallEngineRun, VanishedPackageIsWaitedForThenReportedAndTheBatchGoesOn)
+{
+    Script("success\n");
+    std::vector<std::wstring> paths = {Package("PK one"), Package("PK two"), Package("PK three")};
+    device_test::Remove(paths[1]);
+    auto started = std::chrono::steady_clock::now();
+    Start(paths);
+    WaitForBatches(1);
+    // The pause is a fixed sleep, so this lower bound cannot be flaky.
+    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(kVanishedPackagePauseMs));
+    std::vector<Event> progress = Progress();
+    ASSERT_EQ(progress.size(), 3u);
+    EXPECT_EQ(progress[0].result, InstallSuccess);
+    EXPECT_EQ(progress[1].result, InstallPackageNotFound);
+    EXPECT_EQ(progress[1].path, paths[1]);
+    EXPECT_EQ(progress[1].index, 1);
+    EXPECT_EQ(progress[1].bridgeCalls, 1u) << "no tool run for a missing package";
+    EXPECT_EQ(progress[2].result, InstallSuccess);
+    EXPECT_EQ(progress[2].index, 2);
+    EXPECT_EQ(BridgeCalls().size(), 2u);
+}
+
+TEST_F(InstallEngineRun, StopRequestEndsTheWaitForANeverEndingRun)
+{
+    Script("say:transferring... hang\nsuccess\n");
+    std::vector<std::wstring> paths = {Package("PK slow"), Package("PK next")};
+    bool stopped = false;
+    Start(paths);
+    // Asked only once the tool runs: starting a run clears the flag.
+    WaitForBatches(1, [&] {
+        if (!stopped && !BridgeCalls().empty()) {
+            engine_->RequestStop();
+            stopped = true;
+        }
+    });
+    ASSERT_TRUE(stopped);
+    std::vector<Event> progress = Progress();
+    ASSERT_EQ(progress.size(), 2u);
+    EXPECT_EQ(progress[0].result, InstallUnknownError) << "the partial output, classified";
+    EXPECT_EQ(progress[1].result, InstallSuccess) << "the next run cleared the flag";
+}
+
+TEST_F(InstallEngineRun, TwoRequestsInQuickSuccessionNeverInterleave)
+{
+    Script("sleep:150 success\n");
+    std::vector<std::wstring> first = {Package("PK a1"), Package("PK a2")};
+    std::vector<std::wstring> second = {Package("PK b1"), Package("PK b2")};
+    Start(first);
+    Start(second);
+    WaitForBatches(2);
+    std::vector<Event> events = Events();
+    ASSERT_EQ(events.size(), 8u);
+    for (size_t block = 0; block < 2; ++block) {
+        const Event* e = &events[block * 4];
+        EXPECT_EQ(e[0].message, WM_INSTALL_START);
+        EXPECT_EQ(e[1].message, WM_INSTALL_PROGRESS);
+        EXPECT_EQ(e[2].message, WM_INSTALL_PROGRESS);
+        EXPECT_EQ(e[3].message, WM_INSTALL_DONE);
+        const std::vector<std::wstring>& batch = e[1].path == first[0] ? first : second;
+        EXPECT_EQ(e[1].path, batch[0]);
+        EXPECT_EQ(e[2].path, batch[1]);
+        EXPECT_EQ(e[1].index, 0);
+        EXPECT_EQ(e[2].index, 1);
+    }
+    EXPECT_NE(events[1].path, events[5].path) << "each batch ran once";
+}
+
+TEST_F(InstallEngineRun, SdLocationAndOneFreshCopyPerPackage)
+{
+    SetInstallLocation(L"2");
+    Script("success\n");
+    std::wstring odd = temp_ + L"my app 安装 " + std::to_wstring(std::rand()) + L".apk";
+    ASSERT_TRUE(platform::WriteFileBytes(odd, "PK odd"));
+    std::vector<std::wstring> paths = {Package("PK plain"), odd, Package("PK plain")};
+    Start(paths);
+    WaitForBatches(1);
+    device_test::Remove(odd);
+
+    std::vector<std::wstring> calls = BridgeCalls();
+    ASSERT_EQ(calls.size(), 3u);
+    const std::wstring head = FakeBridge() + L" -nv install -s -r ";
+    std::vector<std::wstring> copies;
+    const char* contents[] = {"PK plain", "PK odd", "PK plain"};
+    for (size_t i = 0; i < calls.size(); ++i) {
+        ASSERT_EQ(calls[i].compare(0, head.size(), head), 0) << WideToUtf8(calls[i]);
+        std::wstring copy = calls[i].substr(head.size());
+        EXPECT_EQ(copy.compare(0, temp_.size(), temp_), 0) << "a copy in the temporary folder";
+        EXPECT_EQ(copy.compare(temp_.size(), 3, L"tmp"), 0) << WideToUtf8(copy);
+        EXPECT_EQ(calls[i].find(L"my app"), std::wstring::npos);
+        std::string bytes;
+        EXPECT_TRUE(platform::ReadFileBytes(copy, &bytes, 1 << 20)) << "the copy stays";
+        EXPECT_EQ(bytes, contents[i]);
+        for (const std::wstring& earlier : copies)
+            EXPECT_NE(copy, earlier);
+        copies.push_back(copy);
+    }
+    for (const Event& e : Progress())
+        EXPECT_EQ(e.result, InstallSuccess);
+}
+
+TEST_F(InstallEngineRun, NoCopyOrNoToolReadsAsNoDevice)
+{
+    Script("success\n");
+    std::wstring missingFolder = temp_ + L"tarvo-no-such-folder" + platform::kPathSeparator;
+    engine_.reset(new InstallEngine(FakeBridge(), missingFolder));
+    Start({Package("PK a"), Package("PK b")});
+    WaitForBatches(1);
+    ASSERT_EQ(Progress().size(), 1u);
+    EXPECT_EQ(Progress()[0].result, InstallNoDevice);
+    EXPECT_TRUE(BridgeCalls().empty()) << "an empty command runs nothing";
+
+    engine_.reset(new InstallEngine(temp_ + L"no-such-korvel_helper", temp_));
+    Start({Package("PK a"), Package("PK b")});
+    WaitForBatches(2);
+    ASSERT_EQ(Progress().size(), 2u);
+    EXPECT_EQ(Progress()[1].result, InstallNoDevice);
+}
+
+TEST_F(InstallEngineRun, OutputBeyondOneChunkIsStillRead)
+{
+    Script("big:5000 sleep:300 success\nbig:3000 sleep:300 dexopt\n");
+    Start({Package("PK a"), Package("PK b")});
+    WaitForBatches(1);
+    std::vector<Event> progress = Progress();
+    ASSERT_EQ(progress.size(), 2u);
+    EXPECT_EQ(progress[0].result, InstallSuccess);
+    EXPECT_EQ(progress[1].result, InstallDexoptFailed);
+}
+
+TEST_F(InstallEngineRun, EmptyListSendsNothing)
+{
+    InstallRequest request;
+    request.engine = engine_.get();
+    request.reporter = reporter_.get();
+    request.pendingPaths = [] { return std::vector<std::wstring>(); };
+    EXPECT_EQ(RunInstallWorker(request), 1);
+    engine_->InstallAll({}, *reporter_);
+    EXPECT_TRUE(Events().empty());
+    EXPECT_TRUE(BridgeCalls().empty());
+}
+
+TEST(InstallEngineDefaults, BridgeBesideTheProgramAndTheUserTemporaryFolder)
+{
+    InstallEngine engine;
+    EXPECT_EQ(engine.BridgeToolPath(),
+              GetModuleDirectory() + platform::kPathSeparator + L"korvel_helper" + platform::kExeSuffix);
+    std::wstring temp;
+    ASSERT_TRUE(platform::TempFolder(&temp));
+    EXPECT_EQ(engine.TempFolder(), temp);
+    ASSERT_FALSE(engine.TempFolder().empty());
+    EXPECT_EQ(engine.TempFolder().back(), platform::kPathSeparator) << "a file name can be appended";
+    EXPECT_EQ(engine.PendingCount(), 0);
+}

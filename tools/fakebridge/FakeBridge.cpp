@@ -1,0 +1,232 @@
+// Stand-in for the bridge tool in tests: each call appends its command line
+// to a log and plays one line of a script, so tests decide what "the
+// device" answers and check what the program asked for.
+//
+// Script: TARVO_FAKEBRIDGE_SCRIPT names a UTF-8 file (else
+// korvel_helper.script beside this program). Call n plays line n (counted
+// by the lines already in the log); after the last line the last one
+// repeats; no script means "success". A line is blank-separated words,
+// played in order:
+//   success nodevice multiple certificates exists storage nospace dexopt
+//   invalid        the bridge's answer for that outcome
+//   silent         nothing (the same as an empty line)
+//   say:TEXT       TEXT and a line end
+//   big:N          N bytes of transfer chatter (more than one read chunk)
+//   sleep:MS       a delay
+//   hang           run on until the release file appears (cap: two minutes)
+//   exit:N         exit code (never read by the program)
+// Log: TARVO_FAKEBRIDGE_LOG (else korvel_helper.log beside this program),
+// one UTF-8 line per call. Release file: the log's path + ".release".
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+#include "platform/Files.h"
+#include "platform/Text.h"
+
+namespace {
+
+FILE* Open(const std::wstring& path, const wchar_t* mode)
+{
+#ifdef _WIN32
+    return _wfopen(path.c_str(), mode);
+#else
+    return std::fopen(WideToUtf8(path).c_str(), WideToUtf8(mode).c_str());
+#endif
+}
+
+std::wstring Env(const char* name)
+{
+#ifdef _WIN32
+    const wchar_t* value = _wgetenv(Utf8ToWide(name).c_str());
+    return value ? std::wstring(value) : std::wstring();
+#else
+    const char* value = std::getenv(name);
+    return value ? Utf8ToWide(value) : std::wstring();
+#endif
+}
+
+std::string ReadAll(const std::wstring& path)
+{
+    std::string bytes;
+    FILE* f = Open(path, L"rb");
+    if (!f)
+        return bytes;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.append(buffer, n);
+    std::fclose(f);
+    return bytes;
+}
+
+std::vector<std::string> Lines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> Words(const std::string& line)
+{
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+void Write(FILE* stream, const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
+}
+
+void Pause(long ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+std::string BaseName(const std::string& path)
+{
+    size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+// Plays one word; returns false for an unknown word.
+bool Play(const std::string& word, const std::string& package, const std::wstring& releaseFile, int* exitCode)
+{
+    const std::string remote = "/data/local/tmp/" + BaseName(package);
+    if (word == "success") {
+        Write(stdout, "3101 KB/s (24611 bytes in 0.007s)\r\n\tpkg: " + remote + "\r\nSuccess\r\n");
+    } else if (word == "nodevice") {
+        Write(stderr, "error: device not found\r\n");
+    } else if (word == "multiple") {
+        Write(stderr, "error: more than one device and emulator\r\n");
+    } else if (word == "certificates") {
+        Write(stdout, "\tpkg: " + remote + "\r\nFailure [INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES]\r\n");
+    } else if (word == "exists") {
+        Write(stdout, "\tpkg: " + remote + "\r\nFailure [INSTALL_FAILED_ALREADY_EXISTS]\r\n");
+    } else if (word == "storage") {
+        Write(stdout, "\tpkg: " + remote + "\r\nFailure [INSTALL_FAILED_INSUFFICIENT_STORAGE]\r\n");
+    } else if (word == "nospace") {
+        Write(stderr, "failed to copy '" + package + "' to '" + remote + "': No space left on device\r\n");
+    } else if (word == "dexopt") {
+        Write(stdout, "\tpkg: " + remote + "\r\nFailure [INSTALL_FAILED_DEXOPT]\r\n");
+    } else if (word == "invalid") {
+        Write(stdout, "\tpkg: " + remote + "\r\nFailure [INSTALL_FAILED_INVALID_APK]\r\n");
+    } else if (word == "silent") {
+    } else if (word.compare(0, 4, "say:") == 0) {
+        Write(stdout, word.substr(4) + "\r\n");
+    } else if (word.compare(0, 4, "big:") == 0) {
+        long n = std::strtol(word.c_str() + 4, nullptr, 10);
+        std::string chatter;
+        while (static_cast<long>(chatter.size()) < n)
+            chatter += "transferring: 1024/24611 ...\r\n";
+        chatter.resize(n > 0 ? static_cast<size_t>(n) : 0);
+        Write(stdout, chatter);
+    } else if (word.compare(0, 6, "sleep:") == 0) {
+        Pause(std::strtol(word.c_str() + 6, nullptr, 10));
+    } else if (word == "hang") {
+        for (int waited = 0; waited < 120000 && !platform::FileExists(releaseFile); waited += 50)
+            Pause(50);
+    } else if (word.compare(0, 5, "exit:") == 0) {
+        *exitCode = static_cast<int>(std::strtol(word.c_str() + 5, nullptr, 10));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+int Run(const std::string& commandLine, const std::string& package)
+{
+    const std::wstring beside = GetModuleDirectory() + platform::kPathSeparator;
+    std::wstring scriptPath = Env("TARVO_FAKEBRIDGE_SCRIPT");
+    if (scriptPath.empty())
+        scriptPath = beside + L"korvel_helper.script";
+    std::wstring logPath = Env("TARVO_FAKEBRIDGE_LOG");
+    if (logPath.empty())
+        logPath = beside + L"korvel_helper.log";
+
+    size_t call = Lines(ReadAll(logPath)).size();
+    if (FILE* log = Open(logPath, L"ab")) {
+        std::string line = commandLine + "\n";
+        std::fwrite(line.data(), 1, line.size(), log);
+        std::fclose(log);
+    }
+
+    std::vector<std::string> script = Lines(ReadAll(scriptPath));
+    std::string line = script.empty() ? "success" : script[call < script.size() ? call : script.size() - 1];
+    int exitCode = 0;
+    for (const std::string& word : Words(line)) {
+        if (!Play(word, package, logPath + L".release", &exitCode)) {
+            Write(stderr, "korvel_helper (fake): unknown script word: " + word + "\r\n");
+            return 3;
+        }
+    }
+    return exitCode;
+}
+
+// The package is everything after "-r": the program never quotes it.
+std::string PackageOf(const std::vector<std::string>& args)
+{
+    std::string package;
+    bool after = false;
+    for (const std::string& a : args) {
+        if (after)
+            package += (package.empty() ? "" : " ") + a;
+        else if (a == "-r")
+            after = true;
+    }
+    return package;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv)
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(WideToUtf8(argv[i]));
+    // The exact line the program passed, blanks and all.
+    return Run(WideToUtf8(GetCommandLineW()), PackageOf(args));
+}
+#else
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    std::string line = argc > 0 ? argv[0] : "";
+    for (const std::string& a : args)
+        line += " " + a;
+    return Run(line, PackageOf(args));
+}
+#endif
