@@ -88,12 +88,25 @@ public:
     {
         return path_ + platform::kPathSeparator + Utf8ToWide(name);
     }
+    // A file in the folder that is removed with it, whoever makes it.
+    std::wstring Keep(const std::string& name)
+    {
+        files_.push_back(PathOf(name));
+        return files_.back();
+    }
     bool Write(const std::string& name, const std::string& bytes)
     {
-        if (path_.empty())
+        return !path_.empty() && platform::WriteFileBytes(Keep(name), bytes);
+    }
+    // A copy of a program (executable on POSIX too) or of any file.
+    bool CopyIn(const std::wstring& from, const std::string& name)
+    {
+        if (path_.empty() || !platform::CopyFileOver(from, Keep(name)))
             return false;
-        files_.push_back(PathOf(name));
-        return platform::WriteFileBytes(files_.back(), bytes);
+#ifndef _WIN32
+        chmod(WideToUtf8(files_.back()).c_str(), 0700);
+#endif
+        return true;
     }
 
 private:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/CommandLine.h"
+#include "platform/Text.h"
 #include "tools/bridge/BridgeCommand.h"
 
 namespace {
@@ -15,35 +16,57 @@ using Args = std::vector<std::wstring>;
 
 TEST(BridgeArguments, AcceptsTheSystemsTwoInstallLines)
 {
-    BridgeRequest phone = ParseBridgeArguments({L"-nv", L"install", L"-r", L"C:\\Temp\\tmp1A2B.tmp"});
+    BridgeRequest phone = ParseBridgeArguments(L" -nv install -r C:\\Temp\\tmp1A2B.tmp");
     EXPECT_TRUE(phone.valid);
     EXPECT_FALSE(phone.sdCard);
     EXPECT_EQ(phone.package, L"C:\\Temp\\tmp1A2B.tmp");
 
-    BridgeRequest sd = ParseBridgeArguments({L"-nv", L"install", L"-s", L"-r", L"/tmp/tmp1A2B.tmp"});
+    BridgeRequest sd = ParseBridgeArguments(L" -nv install -s -r /tmp/tmp1A2B.tmp");
     EXPECT_TRUE(sd.valid);
     EXPECT_TRUE(sd.sdCard);
     EXPECT_EQ(sd.package, L"/tmp/tmp1A2B.tmp");
 }
 
-TEST(BridgeArguments, UnquotedPathWithBlanksIsJoinedBack)
+TEST(BridgeArguments, UnquotedPathKeepsItsBlanks)
 {
-    BridgeRequest r = ParseBridgeArguments({L"-nv", L"install", L"-r", L"C:\\Documents", L"and", L"Settings\\tmp1.tmp"});
+    BridgeRequest r = ParseBridgeArguments(L" -nv install -r C:\\Documents and  Settings\\安装\\tmp1.tmp");
     EXPECT_TRUE(r.valid);
-    EXPECT_EQ(r.package, L"C:\\Documents and Settings\\tmp1.tmp");
+    EXPECT_EQ(r.package, L"C:\\Documents and  Settings\\安装\\tmp1.tmp");
+    // Tabs separate words as blanks do; a line end after the path is not part of it.
+    BridgeRequest tabs = ParseBridgeArguments(L"\t-nv\tinstall  -s\t-r  /tmp/x y.tmp \r\n");
+    EXPECT_TRUE(tabs.valid);
+    EXPECT_TRUE(tabs.sdCard);
+    EXPECT_EQ(tabs.package, L"/tmp/x y.tmp");
+}
+
+TEST(BridgeArguments, PathQuotedWholeIsUnquoted)
+{
+    // As a person would type it at a prompt.
+    BridgeRequest r = ParseBridgeArguments(L" -nv install -r \"C:\\my files\\a.apk\"");
+    EXPECT_TRUE(r.valid);
+    EXPECT_EQ(r.package, L"C:\\my files\\a.apk");
 }
 
 TEST(BridgeArguments, AnythingElseIsRefused)
 {
-    for (const Args& args : {Args{}, Args{L"-nv", L"install"}, Args{L"-nv", L"install", L"-r"},
-                             Args{L"-nv", L"install", L"-s", L"-r"}, Args{L"install", L"-r", L"a.apk"},
-                             Args{L"-nv", L"uninstall", L"-r", L"a.apk"}, Args{L"-nv", L"install", L"-s", L"a.apk"},
-                             Args{L"-NV", L"install", L"-r", L"a.apk"}, Args{L"-nv", L"install", L"-r", L""}}) {
-        std::wstring joined;
-        for (const std::wstring& a : args)
-            joined += L"[" + a + L"]";
-        EXPECT_FALSE(ParseBridgeArguments(args).valid) << std::string(joined.begin(), joined.end());
+    for (const wchar_t* line :
+         {L"", L"   ", L" -nv install", L" -nv install -r", L" -nv install -r  \t ", L" -nv install -r \r\n",
+          L" -nv install -s -r", L" install -r a.apk", L" -nv uninstall -r a.apk", L" -nv install -s a.apk",
+          L" -NV install -r a.apk", L" -nv install -ra.apk", L" -nvinstall -r a.apk", L" -nv install -r -s a.apk",
+          L" -nv install -r \"\"", L" -nv install -r a\"b.apk", L" -nv install -r \"a.apk"}) {
+        EXPECT_FALSE(ParseBridgeArguments(line).valid) << WideToUtf8(line);
     }
+}
+
+TEST(BridgeArguments, ProgramNameIsCutAsTheRuntimeCutsIt)
+{
+    EXPECT_EQ(ArgumentsAfterProgram(L"C:\\Tarvo\\korvel_helper.exe -nv install -r x"), L" -nv install -r x");
+    EXPECT_EQ(ArgumentsAfterProgram(L"\"C:\\Program Files\\korvel_helper.exe\" -nv install -r x"),
+              L" -nv install -r x");
+    EXPECT_EQ(ArgumentsAfterProgram(L"\"C:\\Program Files\\korvel_helper.exe\"-nv"), L"-nv");
+    EXPECT_EQ(ArgumentsAfterProgram(L"korvel_helper.exe"), L"");
+    EXPECT_EQ(ArgumentsAfterProgram(L"\"unterminated -nv"), L"");
+    EXPECT_EQ(ArgumentsAfterProgram(L""), L"");
 }
 
 TEST(BridgeArguments, QuotedArgumentsComeBackUnchanged)
@@ -57,10 +80,10 @@ TEST(BridgeArguments, QuotedArgumentsComeBackUnchanged)
 
 TEST(BridgeArguments, AdbCommandLine)
 {
-    BridgeRequest sd = ParseBridgeArguments({L"-nv", L"install", L"-s", L"-r", L"/tmp/my", L"tmp.tmp"});
+    BridgeRequest sd = ParseBridgeArguments(L" -nv install -s -r /tmp/my tmp.tmp");
     EXPECT_EQ(SplitCommandLine(BuildAdbCommand(L"/opt/sdk tools/adb", sd)),
               (Args{L"/opt/sdk tools/adb", L"install", L"-r", L"-s", L"/tmp/my tmp.tmp"}));
-    BridgeRequest phone = ParseBridgeArguments({L"-nv", L"install", L"-r", L"x.tmp"});
+    BridgeRequest phone = ParseBridgeArguments(L" -nv install -r x.tmp");
     EXPECT_EQ(SplitCommandLine(BuildAdbCommand(L"adb", phone)), (Args{L"adb", L"install", L"-r", L"x.tmp"}));
 }
 

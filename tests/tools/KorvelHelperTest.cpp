@@ -1,16 +1,29 @@
-// The real bridge tool as a program: against a scripted adb placed beside a
-// copy of it, and against Debian's real adb with no phone attached.
+// The real bridge tool as a program: started with the system's command lines
+// against a scripted adb beside a copy of it (both targets, so under Wine
+// too), and natively against Debian's real adb with no phone attached.
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include "platform/ScopedWin.h"
+#else
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+extern char** environ;
+#endif
 
 #include "TestSupport.h"
 #include "device/ConsoleRunner.h"
+#include "inspect/ScratchFile.h"
+#include "platform/CommandLine.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -19,61 +32,118 @@ namespace {
 
 bool Has(const std::wstring& text, const wchar_t* part) { return text.find(part) != std::wstring::npos; }
 
-std::wstring Helper() { return testing_support::Beside(L"korvel_helper"); }
+std::wstring Exe(const std::string& name) { return Utf8ToWide(name) + platform::kExeSuffix; }
+std::string ExeName(const std::string& name) { return WideToUtf8(Exe(name)); }
 
-// Exit status of a command line run through the shell.
-int ExitStatus(const std::string& command)
+std::wstring GetEnv(const wchar_t* name)
 {
-    int status = std::system((command + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#ifdef _WIN32
+    const wchar_t* value = _wgetenv(name);
+    return value ? value : L"";
+#else
+    const char* value = std::getenv(WideToUtf8(name).c_str());
+    return value ? Utf8ToWide(value) : L"";
+#endif
 }
 
-// A folder holding a copy of the tool and a scripted "adb" that records its
-// arguments one per line and prints what the test put into adb-says.txt
-// (and adb-err.txt on standard error).
+void SetEnv(const wchar_t* name, const std::wstring& value)
+{
+#ifdef _WIN32
+    // Both the runtime's copy and the one CreateProcessW hands on.
+    _wputenv_s(name, value.c_str());
+    SetEnvironmentVariableW(name, value.c_str());
+#else
+    setenv(WideToUtf8(name).c_str(), WideToUtf8(value).c_str(), 1);
+#endif
+}
+
+// The exit status of a command line, its output thrown away; -1 when it
+// cannot be started. The runner never reads exit codes, so this is ours.
+int ExitStatus(const std::wstring& commandLine)
+{
+#ifdef _WIN32
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    ScopedHandle nul(CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                 OPEN_EXISTING, 0, nullptr));
+    STARTUPINFOW start = {};
+    start.cb = sizeof start;
+    start.dwFlags = STARTF_USESTDHANDLES;
+    start.hStdInput = start.hStdOutput = start.hStdError = nul.Get();
+    PROCESS_INFORMATION info = {};
+    std::wstring line = commandLine;
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &info))
+        return -1;
+    ScopedHandle process(info.hProcess), thread(info.hThread);
+    WaitForSingleObject(process.Get(), INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process.Get(), &code);
+    return static_cast<int>(code);
+#else
+    std::vector<std::string> narrow;
+    for (const std::wstring& a : SplitCommandLine(commandLine))
+        narrow.push_back(WideToUtf8(a));
+    std::vector<char*> argv;
+    for (std::string& a : narrow)
+        argv.push_back(&a[0]);
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    int rc = narrow.empty() ? -1 : posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0)
+        return -1;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
+// A folder holding a copy of the bridge tool and the scripted adb, which
+// records its arguments and prints what the test gives it.
 class ScriptedAdb : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/korvel-bridge-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        ASSERT_TRUE(platform::CopyFileOver(Helper(), Path("korvel_helper")));
-        ASSERT_TRUE(platform::WriteFileBytes(Path("adb"),
-            "#!/bin/sh\n"
-            "here=$(dirname \"$0\")\n"
-            "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$here/adb-args.txt\"\n"
-            "cat \"$here/adb-says.txt\"\n"
-            "[ -f \"$here/adb-err.txt\" ] && cat \"$here/adb-err.txt\" >&2\n"
-            "exit 0\n"));
-        chmod(WideToUtf8(Path("korvel_helper")).c_str(), 0755);
-        chmod(WideToUtf8(Path("adb")).c_str(), 0755);
-    }
-    void TearDown() override
-    {
-        if (!dir_.empty())
-            ExitStatus("rm -rf '" + dir_ + "'");
+        ASSERT_FALSE(folder_.Path().empty());
+        ASSERT_TRUE(folder_.CopyIn(testing_support::Beside(L"korvel_helper"), ExeName("korvel_helper")));
+        ASSERT_TRUE(AdbInto(folder_));
     }
 
-    std::wstring Path(const char* name) const { return Utf8ToWide(dir_ + "/" + name); }
+    static bool AdbInto(scratch::ScratchFolder& folder)
+    {
+        folder.Keep("adb-args.txt");
+        return folder.CopyIn(GetModuleDirectory() + platform::kPathSeparator + L"fakeadb" +
+                                 platform::kPathSeparator + Exe("adb"),
+                             ExeName("adb"));
+    }
+
     void Says(const std::string& out, const std::string& err = std::string())
     {
-        ASSERT_TRUE(platform::WriteFileBytes(Path("adb-says.txt"), out));
-        if (!err.empty())
-            ASSERT_TRUE(platform::WriteFileBytes(Path("adb-err.txt"), err));
-    }
-    std::wstring Install(const std::wstring& tail)
-    {
-        return RunUntilExit(L"\"" + Path("korvel_helper") + L"\" -nv install " + tail, nullptr);
-    }
-    std::string AdbArgs() const
-    {
-        std::string args;
-        platform::ReadFileBytes(Path("adb-args.txt"), &args, 1 << 16);
-        return args;
+        ASSERT_TRUE(folder_.Write("adb-says.txt", out));
+        ASSERT_TRUE(folder_.Write("adb-err.txt", err));
     }
 
-    std::string dir_;
+    // Written as the system writes it: the tool's path unquoted, the rest
+    // appended as it stands.
+    std::wstring Line(const std::wstring& tail) const { return folder_.PathOf(ExeName("korvel_helper")) + tail; }
+    std::wstring Run(const std::wstring& tail) const { return RunUntilExit(Line(tail), nullptr); }
+
+    // What adb was given, one argument a line; empty when it did not run.
+    static std::string AdbArgs(const scratch::ScratchFolder& folder)
+    {
+        std::string args;
+        platform::ReadFileBytes(folder.PathOf("adb-args.txt"), &args, 1 << 16);
+        return args;
+    }
+    std::string AdbArgs() const { return AdbArgs(folder_); }
+
+    std::string TempPackage(const std::string& name) const { return WideToUtf8(folder_.PathOf(name)); }
+
+    scratch::ScratchFolder folder_;
 };
 
 }  // namespace
@@ -81,27 +151,41 @@ protected:
 TEST_F(ScriptedAdb, SuccessPassesThroughFromTheAdbBesideIt)
 {
     // A real adb may be on PATH too; the one beside the tool wins.
-    Says("Performing Streamed Install\nSuccess\n");
-    EXPECT_EQ(Install(L"-r /tmp/tmp1A2B.tmp"), L"Performing Streamed Install\nSuccess\n");
-    EXPECT_EQ(AdbArgs(), "install\n-r\n/tmp/tmp1A2B.tmp\n");
-    EXPECT_EQ(ExitStatus("'" + dir_ + "/korvel_helper' -nv install -r /tmp/tmp1A2B.tmp"), 0);
+    Says("Performing Streamed Install\r\nSuccess\r\n");
+    const std::string package = TempPackage("tmp1A2B.tmp");
+    EXPECT_EQ(Run(L" -nv install -r " + Utf8ToWide(package)), L"Performing Streamed Install\r\nSuccess\r\n");
+    EXPECT_EQ(AdbArgs(), "install\n-r\n" + package + "\n");
+    EXPECT_EQ(ExitStatus(Line(L" -nv install -r " + Utf8ToWide(package))), 0);
 }
 
-TEST_F(ScriptedAdb, SdCardAndPathWithBlanks)
+TEST_F(ScriptedAdb, SdCardAndPathWithBlanksAndChinese)
 {
     Says("Success\n");
-    EXPECT_TRUE(Has(Install(L"-s -r /tmp/空格 目录/tmp1.tmp"), L"Success"));
-    EXPECT_EQ(AdbArgs(), "install\n-r\n-s\n/tmp/空格 目录/tmp1.tmp\n");
+    const std::string package = TempPackage("空格 目录") + "/tmp1.tmp";
+    EXPECT_TRUE(Has(Run(L" -nv install -s -r " + Utf8ToWide(package)), L"Success"));
+    EXPECT_EQ(AdbArgs(), "install\n-r\n-s\n" + package + "\n");
+#ifdef _WIN32
+    // The line as written reaches the tool, so even two blanks stay two.
+    const std::string doubled = TempPackage("two  blanks.tmp");
+    EXPECT_TRUE(Has(Run(L" -nv install -r " + Utf8ToWide(doubled)), L"Success"));
+    EXPECT_EQ(AdbArgs(), "install\n-r\n" + doubled + "\n");
+#endif
 }
 
-TEST_F(ScriptedAdb, SeveralDevicesAreNamedAsTheSystemExpects)
+TEST_F(ScriptedAdb, NoDeviceAndSeveralDevicesAreNamedAsTheSystemExpects)
 {
+    Says("Performing Push Install\n", "adb: error: failed to get feature set: no devices/emulators found\n");
+    std::wstring none = Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")));
+    EXPECT_TRUE(Has(none, L"no devices/emulators found")) << WideToUtf8(none);
+    EXPECT_TRUE(Has(none, L"device not found")) << WideToUtf8(none);
+    EXPECT_FALSE(Has(none, L"more than one device and emulator"));
+
     Says("", "adb: error: failed to get feature set: more than one device/emulator\n");
-    std::wstring out = Install(L"-r /tmp/tmp1.tmp");
-    EXPECT_TRUE(Has(out, L"more than one device/emulator")) << WideToUtf8(out);
-    EXPECT_TRUE(Has(out, L"more than one device and emulator")) << WideToUtf8(out);
-    EXPECT_FALSE(Has(out, L"device not found"));
-    EXPECT_NE(ExitStatus("'" + dir_ + "/korvel_helper' -nv install -r /tmp/tmp1.tmp"), 0);
+    std::wstring many = Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")));
+    EXPECT_TRUE(Has(many, L"more than one device/emulator")) << WideToUtf8(many);
+    EXPECT_TRUE(Has(many, L"more than one device and emulator")) << WideToUtf8(many);
+    EXPECT_FALSE(Has(many, L"device not found"));
+    EXPECT_NE(ExitStatus(Line(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")))), 0);
 }
 
 TEST_F(ScriptedAdb, OtherFailuresPassUnchanged)
@@ -114,33 +198,81 @@ TEST_F(ScriptedAdb, OtherFailuresPassUnchanged)
     };
     for (const char* text : failures) {
         Says(text);
-        EXPECT_EQ(WideToUtf8(Install(L"-r /tmp/tmp1.tmp")), text);
+        EXPECT_EQ(WideToUtf8(Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")))), text);
+        EXPECT_NE(ExitStatus(Line(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")))), 0) << text;
     }
 }
 
 TEST_F(ScriptedAdb, UnknownCommandLinesPrintUsageAndFail)
 {
     Says("Success\n");
-    for (const wchar_t* line : {L"", L" -nv uninstall -r x.apk", L" install -r x.apk", L" -nv install -r",
-                                L" -nv install -s x.apk"}) {
-        std::wstring out = RunUntilExit(L"\"" + Path("korvel_helper") + L"\"" + line, nullptr);
-        EXPECT_TRUE(Has(out, L"usage: korvel_helper")) << WideToUtf8(line);
-        EXPECT_FALSE(Has(out, L"Success")) << "adb must not run";
-        EXPECT_NE(ExitStatus("'" + dir_ + "/korvel_helper'" + WideToUtf8(line)), 0) << WideToUtf8(line);
+    for (const wchar_t* tail : {L"", L" -nv uninstall -r x.apk", L" install -r x.apk", L" -nv install -r",
+                                L" -nv install -r   ", L" -nv install -s x.apk", L" -nv install -r -s x.apk",
+                                L" -nv install -rx.apk", L" -NV install -r x.apk"}) {
+        SCOPED_TRACE(WideToUtf8(tail));
+        std::wstring out = Run(tail);
+        EXPECT_TRUE(Has(out, L"usage: korvel_helper")) << WideToUtf8(out);
+        EXPECT_FALSE(Has(out, L"Success"));
+        EXPECT_EQ(AdbArgs(), "") << "adb must not run";
+        EXPECT_EQ(ExitStatus(Line(tail)), 2);
     }
+}
+
+TEST_F(ScriptedAdb, AdbOnThePathServesWhenNoneIsBeside)
+{
+    ASSERT_EQ(std::remove(WideToUtf8(folder_.PathOf(ExeName("adb"))).c_str()), 0);
+    scratch::ScratchFolder elsewhere;
+    ASSERT_TRUE(AdbInto(elsewhere));
+    ASSERT_TRUE(elsewhere.Write("adb-says.txt", "Success\n"));
+    const std::wstring path = GetEnv(L"PATH");
+#ifdef _WIN32
+    SetEnv(L"PATH", elsewhere.Path() + L";" + path);
+#else
+    SetEnv(L"PATH", elsewhere.Path() + L":" + path);
+#endif
+    std::wstring out = Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")));
+    SetEnv(L"PATH", path);
+    EXPECT_EQ(out, L"Success\n");
+    EXPECT_EQ(AdbArgs(elsewhere), "install\n-r\n" + TempPackage("tmp1.tmp") + "\n");
 }
 
 TEST_F(ScriptedAdb, MissingAdbIsSaidPlainly)
 {
-    ASSERT_EQ(std::remove(WideToUtf8(Path("adb")).c_str()), 0);
+    ASSERT_EQ(std::remove(WideToUtf8(folder_.PathOf(ExeName("adb"))).c_str()), 0);
     // Nothing on PATH either.
-    std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
-    setenv("PATH", dir_.c_str(), 1);
-    std::wstring out = Install(L"-r /tmp/tmp1.tmp");
-    setenv("PATH", path.c_str(), 1);
+    const std::wstring path = GetEnv(L"PATH");
+    SetEnv(L"PATH", folder_.Path());
+    std::wstring out = Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")));
+    int status = ExitStatus(Line(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp"))));
+    SetEnv(L"PATH", path);
     EXPECT_TRUE(Has(out, L"korvel_helper: adb")) << WideToUtf8(out);
     EXPECT_FALSE(Has(out, L"device not found"));
+    EXPECT_FALSE(Has(out, L"Success"));
+    EXPECT_NE(status, 0);
 }
+
+#ifndef _WIN32
+namespace {
+
+// A port nobody listens on now, from the system.
+std::string FreePort()
+{
+    int s = socket(AF_INET, SOCK_STREAM, 0);
+    if (s < 0)
+        return std::string();
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    std::string port;
+    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port = std::to_string(ntohs(address.sin_port));
+    close(s);
+    return port;
+}
+
+}  // namespace
 
 // Debian's adb starts a server daemon; it gets a port of its own, so other
 // adb users on this machine are not disturbed, and is stopped afterwards.
@@ -150,7 +282,8 @@ protected:
     {
         if (access("/usr/bin/adb", X_OK) != 0)
             GTEST_SKIP() << "Debian adb not installed";
-        port_ = std::to_string(20000 + getpid() % 20000);
+        port_ = FreePort();
+        ASSERT_FALSE(port_.empty());
         setenv("ANDROID_ADB_SERVER_PORT", port_.c_str(), 1);
     }
     void TearDown() override
@@ -165,9 +298,13 @@ protected:
 
 TEST_F(RealAdb, NoPhoneReadsAsDeviceNotFound)
 {
+    // The tool in the build folder has no adb beside it, so PATH's serves;
+    // /usr/bin comes first so it is Debian's.
+    const std::wstring path = GetEnv(L"PATH");
+    SetEnv(L"PATH", L"/usr/bin:" + path);
     const std::wstring package = testing_support::CorpusFile(L"plain.apk");
     for (const wchar_t* form : {L" -nv install -r ", L" -nv install -s -r "}) {
-        std::wstring out = RunUntilExit(Helper() + form + package, nullptr);
+        std::wstring out = RunUntilExit(testing_support::Beside(L"korvel_helper") + form + package, nullptr);
         SCOPED_TRACE(WideToUtf8(out));
         EXPECT_TRUE(Has(out, L"no devices/emulators found"));
         // Exactly the install result classification's no-device rule.
@@ -175,4 +312,6 @@ TEST_F(RealAdb, NoPhoneReadsAsDeviceNotFound)
         EXPECT_FALSE(Has(out, L"more than one device and emulator"));
         EXPECT_FALSE(Has(out, L"Success"));
     }
+    SetEnv(L"PATH", path);
 }
+#endif

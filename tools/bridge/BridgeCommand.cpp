@@ -5,6 +5,9 @@ const char kBridgeUsage[] =
 
 namespace {
 
+const wchar_t kBlanks[] = L" \t";
+const wchar_t kBlanksAndLineEnds[] = L" \t\r\n";
+
 bool Contains(const std::wstring& text, const wchar_t* part)
 {
     return text.find(part) != std::wstring::npos;
@@ -20,27 +23,56 @@ void AppendLine(std::wstring* text, const wchar_t* line)
 
 }  // namespace
 
-BridgeRequest ParseBridgeArguments(const std::vector<std::wstring>& args)
+BridgeRequest ParseBridgeArguments(const std::wstring& arguments)
 {
     BridgeRequest request;
-    if (args.size() < 4 || args[0] != L"-nv" || args[1] != L"install")
+    size_t at = 0;
+    // Takes the next blank-separated word when it is `word`.
+    auto take = [&](const wchar_t* word) {
+        size_t start = arguments.find_first_not_of(kBlanks, at);
+        if (start == std::wstring::npos)
+            return false;
+        size_t end = arguments.find_first_of(kBlanks, start);
+        if (end == std::wstring::npos)
+            end = arguments.size();
+        if (arguments.compare(start, end - start, word) != 0)
+            return false;
+        at = end;
+        return true;
+    };
+    if (!take(L"-nv") || !take(L"install"))
         return request;
-    size_t first = 3;
-    if (args[2] == L"-s") {
-        if (args.size() < 5 || args[3] != L"-r")
-            return request;
-        request.sdCard = true;
-        first = 4;
-    } else if (args[2] != L"-r") {
+    request.sdCard = take(L"-s");
+    if (!take(L"-r"))
         return request;
-    }
-    for (size_t i = first; i < args.size(); ++i) {
-        if (i > first)
-            request.package += L' ';
-        request.package += args[i];
-    }
-    request.valid = !request.package.empty();
+
+    size_t first = arguments.find_first_not_of(kBlanksAndLineEnds, at);
+    size_t last = arguments.find_last_not_of(kBlanksAndLineEnds);
+    if (first == std::wstring::npos || last == std::wstring::npos || last < first)
+        return request;
+    std::wstring package = arguments.substr(first, last + 1 - first);
+    if (package.size() >= 2 && package.front() == L'"' && package.back() == L'"')
+        package = package.substr(1, package.size() - 2);
+    // No file name holds a quote, and one starting with '-' would reach adb
+    // as an option: both are lines we do not know.
+    if (package.empty() || package.find(L'"') != std::wstring::npos || package[0] == L'-')
+        return request;
+    request.package = package;
+    request.valid = true;
     return request;
+}
+
+std::wstring ArgumentsAfterProgram(const std::wstring& commandLine)
+{
+    size_t end;
+    if (!commandLine.empty() && commandLine[0] == L'"') {
+        end = commandLine.find(L'"', 1);
+        end = end == std::wstring::npos ? commandLine.size() : end + 1;
+    } else {
+        end = commandLine.find_first_of(kBlanks);
+        end = end == std::wstring::npos ? commandLine.size() : end;
+    }
+    return commandLine.substr(end);
 }
 
 std::wstring QuoteArgument(const std::wstring& arg)

@@ -4,17 +4,23 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 struct BridgeRequest {
     bool valid = false;
-    bool sdCard = false;      // " -nv install -s -r FILE"
-    std::wstring package;     // FILE
+    bool sdCard = false;   // " -nv install -s -r FILE"
+    std::wstring package;  // FILE
 };
 
-// Arguments after the program name. The package path is not quoted by the
-// system, so a path with blanks arrives split; the rest is joined back.
-BridgeRequest ParseBridgeArguments(const std::vector<std::wstring>& args);
+// The command line after the program name, as written by the process that
+// started us ("-nv install -r C:\Temp\tmp1A2B.tmp"). The system does not
+// quote the package path, so everything after "-r" and its blank is the path,
+// blanks included; a path that a person quoted whole is unquoted.
+BridgeRequest ParseBridgeArguments(const std::wstring& arguments);
+
+// What follows the program name in a whole Windows command line, by the
+// rule the Microsoft runtime uses for the program name (quoted or up to the
+// first blank).
+std::wstring ArgumentsAfterProgram(const std::wstring& commandLine);
 
 // `adb install -r [-s] FILE` for the process layer, program and file quoted.
 std::wstring BuildAdbCommand(const std::wstring& adbProgram, const BridgeRequest& request);

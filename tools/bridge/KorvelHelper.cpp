@@ -2,11 +2,11 @@
 // and runs Google's adb, which the user puts beside it (or on PATH).
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 #include "device/ConsoleRunner.h"
@@ -22,9 +22,9 @@ void Write(FILE* stream, const std::string& bytes)
     std::fflush(stream);
 }
 
-int Run(const std::vector<std::wstring>& args)
+int Run(const std::wstring& arguments)
 {
-    BridgeRequest request = ParseBridgeArguments(args);
+    BridgeRequest request = ParseBridgeArguments(arguments);
     if (!request.valid) {
         Write(stderr, kBridgeUsage);
         return 2;
@@ -48,19 +48,23 @@ int Run(const std::vector<std::wstring>& args)
 }  // namespace
 
 #ifdef _WIN32
-int wmain(int argc, wchar_t** argv)
+int wmain(int, wchar_t**)
 {
     // adb's bytes as they came: no "\n" to "\r\n" translation.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    return Run(std::vector<std::wstring>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    // The line as written, not the runtime's split: an unquoted package path
+    // keeps its blanks exactly, however many there are.
+    return Run(ArgumentsAfterProgram(GetCommandLineW()));
 }
 #else
 int main(int argc, char** argv)
 {
-    std::vector<std::wstring> args;
+    // The system's line was split on blanks before it reached us; one blank
+    // between the pieces puts an unquoted path back together.
+    std::wstring arguments;
     for (int i = 1; i < argc; ++i)
-        args.push_back(Utf8ToWide(argv[i]));
-    return Run(args);
+        arguments += L" " + Utf8ToWide(argv[i]);
+    return Run(arguments);
 }
 #endif

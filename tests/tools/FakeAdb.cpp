@@ -1,0 +1,60 @@
+// Scripted stand-in for adb, for the bridge tool's tests on both targets. It
+// writes its arguments, one per line, to adb-args.txt beside itself, then
+// prints adb-says.txt (standard output) and adb-err.txt (standard error)
+// from beside itself when they exist, and ends with status 0 as adb does on
+// some failures too.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "platform/FileBytes.h"
+#include "platform/Files.h"
+#include "platform/Text.h"
+
+namespace {
+
+std::wstring Beside(const wchar_t* name) { return GetModuleDirectory() + platform::kPathSeparator + name; }
+
+void Echo(const wchar_t* name, FILE* stream)
+{
+    std::string bytes;
+    if (platform::ReadFileBytes(Beside(name), &bytes, 1 << 20)) {
+        std::fwrite(bytes.data(), 1, bytes.size(), stream);
+        std::fflush(stream);
+    }
+}
+
+int Run(const std::vector<std::wstring>& args)
+{
+    std::string record;
+    for (const std::wstring& a : args)
+        record += WideToUtf8(a) + "\n";
+    platform::WriteFileBytes(Beside(L"adb-args.txt"), record);
+    Echo(L"adb-says.txt", stdout);
+    Echo(L"adb-err.txt", stderr);
+    return 0;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv)
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    return Run(std::vector<std::wstring>(argv + (argc > 0 ? 1 : 0), argv + argc));
+}
+#else
+int main(int argc, char** argv)
+{
+    std::vector<std::wstring> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(Utf8ToWide(argv[i]));
+    return Run(args);
+}
+#endif
