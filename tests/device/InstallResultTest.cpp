@@ -2,7 +2,9 @@
 // outputs no real tool would print.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "device/InstallResult.h"
 
@@ -110,4 +112,59 @@ TEST(ClassifyInstallOutput, HostileOutputIsClassifiedSafely)
     EXPECT_EQ(ClassifyInstallOutput(huge + L"Success" + huge + L"device not found"), InstallNoDevice);
     // A pattern cut short at the end of the text does not match.
     EXPECT_EQ(ClassifyInstallOutput(huge + L"more than one device and emulato"), InstallUnknownError);
+}
+
+namespace {
+
+// The patterns in the order their rules are tried; "device not found" comes
+// first but yields to "more than one device and emulator".
+const wchar_t* const kPatterns[] = {
+    L"device not found", L"Success", L"more than one device and emulator",
+    L"INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES", L"INSTALL_FAILED_ALREADY_EXISTS",
+    L"[INSTALL_FAILED_INSUFFICIENT_STORAGE]", L"No space left on device", L"[INSTALL_FAILED_DEXOPT]",
+};
+const InstallResult kOutcomes[] = {
+    InstallNoDevice, InstallSuccess, InstallMultipleDevices, InstallInconsistentCertificates,
+    InstallAlreadyExists, InstallInsufficientStorage, InstallNoSpaceLeft, InstallDexoptFailed,
+};
+
+}  // namespace
+
+TEST(ClassifyInstallOutput, RandomMixturesFollowTheRuleOrder)
+{
+    // Noise: near-misses (a pattern with its middle character replaced),
+    // Chinese, line ends and zero characters, none of which completes a pattern.
+    std::vector<std::wstring> noise = {L"\r\n", L"安装失败", std::wstring(1, L'\0'), L" 3101 KB/s ", L"\xFFFD"};
+    for (const wchar_t* p : kPatterns) {
+        std::wstring broken = p;
+        broken[broken.size() / 2] = L'#';
+        noise.push_back(broken);
+    }
+    std::mt19937 rng(20261206);
+    for (int round = 0; round < 3000; ++round) {
+        bool present[8] = {};
+        std::wstring output = L"x";
+        int pieces = static_cast<int>(rng() % 12);
+        for (int i = 0; i < pieces; ++i) {
+            if (rng() % 3 == 0) {
+                size_t which = rng() % 8;
+                present[which] = true;
+                output += kPatterns[which];
+            } else {
+                output += noise[rng() % noise.size()];
+            }
+        }
+        InstallResult expected = InstallUnknownError;
+        if (present[0] && !present[2]) {
+            expected = InstallNoDevice;
+        } else {
+            for (size_t rule = 1; rule < 8; ++rule) {
+                if (present[rule]) {
+                    expected = kOutcomes[rule];
+                    break;
+                }
+            }
+        }
+        ASSERT_EQ(ClassifyInstallOutput(output), expected) << "round " << round;
+    }
 }
