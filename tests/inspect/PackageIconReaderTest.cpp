@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "platform/ScopedWin.h"
+#else
 #include <dirent.h>
 #endif
 
@@ -260,7 +262,36 @@ TEST_F(PackageIconReaderTest, ChineseEntryNameIsLookedUpAsTheArchiveStoresIt)
     EXPECT_EQ(ShaOf(reader), corpus::Find("plain.apk").iconSha256);
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+namespace {
+
+// Nobody else may hold the file open: the archive's own handle, left open,
+// shares reading only and makes this fail.
+bool OpensExclusively(const std::wstring& path)
+{
+    ScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    return file.Valid();
+}
+
+}  // namespace
+
+TEST_F(PackageIconReaderTest, ArchiveIsClosedOnEveryOutcome)
+{
+    {
+        // The check itself sees an open handle.
+        ScopedHandle open(CreateFileW(corpus::PathOf("plain.apk").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(open.Valid());
+        ASSERT_FALSE(OpensExclusively(corpus::PathOf("plain.apk")));
+    }
+    for (const char* file : {"plain.apk", "missingicon.apk", "emptyicon.apk", "noicon.apk"}) {
+        PackageInfo package = Inspected(file);
+        PackageIconReader reader(package);
+        reader.ReadIcon();
+        EXPECT_TRUE(OpensExclusively(package.GetApkPath())) << file;
+    }
+}
+#else
 namespace {
 
 size_t OpenDescriptors()
