@@ -122,8 +122,9 @@ protected:
 
     void TearDown() override
     {
-        // Lets a fake that was told to hang end now.
-        platform::WriteFileBytes(log_ + L".release", "");
+        // Lets a fake that was told to hang end now; it removes the file.
+        if (hangs_)
+            platform::WriteFileBytes(log_ + L".release", "");
 #ifdef _WIN32
         if (window_)
             DestroyWindow(window_);
@@ -135,8 +136,6 @@ protected:
         }
         for (const std::wstring& path : made_)
             device_test::Remove(path);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        device_test::Remove(log_ + L".release");
         SetInstallLocation(L"");
     }
 
@@ -155,7 +154,11 @@ protected:
         return path;
     }
 
-    void Script(const std::string& lines) { ASSERT_TRUE(platform::WriteFileBytes(script_, lines)); }
+    void Script(const std::string& lines)
+    {
+        hangs_ = hangs_ || lines.find("hang") != std::string::npos;
+        ASSERT_TRUE(platform::WriteFileBytes(script_, lines));
+    }
 
     void Start(std::vector<std::wstring> paths)
     {
@@ -215,6 +218,7 @@ protected:
     std::wstring script_;
     std::unique_ptr<InstallEngine> engine_;
     std::unique_ptr<InstallReporter> reporter_;
+    bool hangs_ = false;
 
 private:
     void Handle(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)

@@ -13,7 +13,8 @@
 //   say:TEXT       TEXT and a line end
 //   big:N          N bytes of transfer chatter (more than one read chunk)
 //   sleep:MS       a delay
-//   hang           run on until the release file appears (cap: two minutes)
+//   hang           run on until the release file appears (cap: two
+//                  minutes), then remove it
 //   exit:N         exit code (never read by the program)
 // Log: TARVO_FAKEBRIDGE_LOG (else korvel_helper.log beside this program),
 // one UTF-8 line per call. Release file: the log's path + ".release".
@@ -41,6 +42,15 @@ FILE* Open(const std::wstring& path, const wchar_t* mode)
     return _wfopen(path.c_str(), mode);
 #else
     return std::fopen(WideToUtf8(path).c_str(), WideToUtf8(mode).c_str());
+#endif
+}
+
+void RemoveFile(const std::wstring& path)
+{
+#ifdef _WIN32
+    _wremove(path.c_str());
+#else
+    std::remove(WideToUtf8(path).c_str());
 #endif
 }
 
@@ -156,6 +166,8 @@ bool Play(const std::string& word, const std::string& package, const std::wstrin
     } else if (word == "hang") {
         for (int waited = 0; waited < 120000 && !platform::FileExists(releaseFile); waited += 50)
             Pause(50);
+        // Taken: the next hanging call waits for its own release.
+        RemoveFile(releaseFile);
     } else if (word.compare(0, 5, "exit:") == 0) {
         *exitCode = static_cast<int>(std::strtol(word.c_str() + 5, nullptr, 10));
     } else {
