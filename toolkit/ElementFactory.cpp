@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "toolkit/BkDialog.h"
+#include "toolkit/BkDialogFile.h"
 
 namespace {
 
@@ -23,11 +24,21 @@ struct BuiltIn {
     std::unique_ptr<CBkWindow> (*create)();
 };
 
-// Tried before the registered factory ("dlgfile" joins "dlg" here).
+// Tried before the registered factory.
 const BuiltIn kContainers[] = {
     {"dlg", &Make<CBkDialog>},
+    {"dlgfile", &Make<CBkDialogFile>},
 };
 
+// The built-in leaf kinds, tried after the registered factory in this
+// order. A kind whose class is not part of the toolkit yet has no maker and
+// its tag creates nothing, like an unknown tag.
+const BuiltIn kLeaves[] = {
+    {"text", nullptr},     {"vtext", nullptr},         {"button", nullptr}, {"img", nullptr},
+    {"progress", nullptr}, {"paintprogress", nullptr}, {"imgbtn", nullptr}, {"realwnd", nullptr},
+    {"hr", nullptr},       {"check", nullptr},         {"icon", nullptr},   {"tabctrl", nullptr},
+    {"radio", nullptr},    {"richtext", nullptr},      {"link", nullptr},   {"memimage", nullptr},
+};
 
 }  // namespace
 
@@ -53,8 +64,9 @@ std::unique_ptr<CBkWindow> CreateElement(const char* tag)
         if (CBkWindow* made = factory->CreateCtrl(tag))
             return std::unique_ptr<CBkWindow>(made);
     }
-    // The built-in leaf kinds follow the factory, in this order: text, vtext,
-    // button, img, progress, paintprogress, imgbtn, realwnd, hr, check, icon,
-    // tabctrl, radio, richtext, link, memimage.
+    for (const BuiltIn& b : kLeaves) {
+        if (std::strcmp(tag, b.tag) == 0)
+            return b.create ? b.create() : nullptr;
+    }
     return nullptr;
 }

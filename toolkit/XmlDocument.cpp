@@ -6,5 +6,10 @@ bool ParseXmlText(const char* text, TiXmlDocument* doc)
     if (!text)
         return false;
     doc->Parse(text, nullptr, TIXML_ENCODING_UTF8);
-    return !doc->Error() && doc->RootElement() != nullptr;
+    if (doc->Error() || doc->RootElement() == nullptr) {
+        // A half-read tree is never used.
+        doc->Clear();
+        return false;
+    }
+    return true;
 }

@@ -4,5 +4,6 @@
 
 #include <tinyxml.h>
 
-// Parses zero-terminated text; false on any parse error.
+// Parses zero-terminated text; false on any parse error, and the
+// document is then empty.
 bool ParseXmlText(const char* text, TiXmlDocument* doc);

@@ -20,5 +20,6 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/BkContainerWnd.cpp
         ${CMAKE_CURRENT_LIST_DIR}/BkPanel.cpp
         ${CMAKE_CURRENT_LIST_DIR}/BkDialog.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/BkDialogFile.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ElementFactory.cpp)
 endif()

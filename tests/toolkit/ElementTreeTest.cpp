@@ -326,3 +326,77 @@ TEST_F(ElementTree, EmptyTextMeasuresAsTheMargins)
     auto root = LoadDialog("<dlg><leaf id=\"1\" class=\"mm\"/></dlg>");
     ExpectRect(root->FindChildById(1)->Rect(), 0, 0, 6, 4, "margins only");
 }
+
+TEST_F(ElementTree, DialogFileTakesTheRootOfAnotherLayout)
+{
+    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><dlgfile id=\"50\" src=\"206\" pos=\"10,10,-10,-10\">"
+                           "<leaf id=\"51\"/></dlgfile></dlg>");
+    auto* file = static_cast<CBkContainerWnd*>(root->FindChildById(50));
+    ASSERT_NE(nullptr, file);
+    EXPECT_STREQ("dlgfile", file->GetClassName());
+    ASSERT_EQ(1u, file->ChildCount());  // its own XML children are not read
+    EXPECT_EQ(nullptr, root->FindChildById(51));
+    CBkWindow* inner = file->ChildAt(0);
+    EXPECT_STREQ("dlg", inner->GetClassName());
+    EXPECT_EQ(file, inner->GetParent());
+    Place(root.get(), 0, 0, 100, 100);
+    ExpectRect(inner->Rect(), 10, 10, 30, 30, "resource root inside the dlgfile");
+    ExpectRect(root->FindChildById(61)->Rect(), 12, 12, 14, 14, "its child");
+}
+
+TEST_F(ElementTree, DialogFileWithoutSourceFailsAndMissingResourceLeavesItEmpty)
+{
+    TiXmlDocument doc;
+    ASSERT_TRUE(ParseXmlText("<dlgfile id=\"1\"><leaf/></dlgfile>", &doc));
+    auto noSrc = CreateElement("dlgfile");
+    EXPECT_FALSE(noSrc->Load(doc.RootElement()));
+    EXPECT_EQ(1, noSrc->Id());
+
+    for (const char* xml : {"<dlgfile src=\"999\"/>", "<dlgfile src=\"204\"/>", "<dlgfile src=\"x\"/>"}) {
+        ASSERT_TRUE(ParseXmlText(xml, &doc));
+        auto file = CreateElement("dlgfile");
+        EXPECT_TRUE(file->Load(doc.RootElement())) << xml;
+        EXPECT_EQ(0u, static_cast<CBkContainerWnd*>(file.get())->ChildCount()) << xml;
+    }
+}
+
+TEST_F(ElementTree, DialogFileRowRootHoldsChildrenAndSelfReferenceEnds)
+{
+    auto row = LoadDialog("<dlg><dlgfile id=\"80\" src=\"208\"/></dlg>");
+    ASSERT_NE(nullptr, row->FindChildById(81));
+    EXPECT_TRUE(row->FindChildById(81)->GetParent()->IsContainer());
+
+    // 207 names itself: loading stops at a bounded depth instead of recursing.
+    auto self = LoadDialog("<dlg><dlgfile id=\"70\" src=\"207\"/></dlg>");
+    int depth = 0;
+    for (CBkContainerWnd* c = self.get(); c && c->ChildCount() == 1; ++depth) {
+        CBkWindow* next = c->ChildAt(0);
+        c = next->IsContainer() ? static_cast<CBkContainerWnd*>(next) : nullptr;
+    }
+    EXPECT_GT(depth, 2);
+    EXPECT_LT(depth, 100);
+}
+
+TEST_F(ElementTree, DialogFilePassesVisibilityToItsChild)
+{
+    auto root = LoadDialog("<dlg><dlgfile id=\"50\" src=\"206\"/></dlg>");
+    auto* leaf = static_cast<Leaf*>(root->FindChildById(61));
+    ASSERT_NE(nullptr, leaf);
+    LRESULT r = 0;
+    root->ProcessMessage(nullptr, WM_SHOWWINDOW, FALSE, 0, &r);
+    root->ProcessMessage(nullptr, WM_SHOWWINDOW, TRUE, 0, &r);
+    EXPECT_EQ((std::vector<bool>{false, true}), leaf->shownCalls);
+}
+
+TEST(CreateElement, DialogFileIsBuiltIn)
+{
+    LeafFactory factory;
+    ControlsFactory::Register(&factory);
+    auto made = CreateElement("dlgfile");
+    ControlsFactory::Register(nullptr);
+    ASSERT_NE(nullptr, made);
+    EXPECT_TRUE(made->IsContainer());
+    EXPECT_TRUE(made->IsClass("dlgfile"));
+    EXPECT_FALSE(made->IsClass("dlg"));
+    EXPECT_EQ(0, factory.calls);
+}
