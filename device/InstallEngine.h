@@ -17,7 +17,7 @@
 // fields before the next one.
 struct InstallProgress {
     std::wstring packagePath;  // as queued, not the temporary copy
-    std::int32_t result = InstallSuccess;
+    InstallResult result = InstallSuccess;
     std::int32_t index = 0;    // position within the batch, from 0
 };
 
