@@ -400,3 +400,18 @@ TEST(CreateElement, DialogFileIsBuiltIn)
     EXPECT_FALSE(made->IsClass("dlg"));
     EXPECT_EQ(0, factory.calls);
 }
+
+TEST_F(ElementTree, HiddenContainerTakesItsChildrenOutOfHitTesting)
+{
+    auto root = LoadDialog(
+        "<dlg pos=\"0,0,-0,-0\"><dlg id=\"2\" show=\"0\" pos=\"0,0,50,50\"><leaf id=\"3\" pos=\"0,0,-0,-0\"/></dlg>"
+        "<leaf id=\"1\" pos=\"0,0,-0,-0\"/></dlg>");
+    Place(root.get(), 0, 0, 100, 100);
+    CBkWindow* inner = root->FindChildById(3);
+    EXPECT_TRUE(inner->IsVisible(false));
+    EXPECT_FALSE(inner->IsVisible(true));
+    // Children answer in list order; the hidden one is passed over.
+    EXPECT_EQ(root->FindChildById(1)->Handle(), root->HitTest(10, 10, 0));
+    root->FindChildById(2)->SetVisible(true);
+    EXPECT_EQ(inner->Handle(), root->HitTest(10, 10, 0));
+}

@@ -35,6 +35,12 @@ TEST(LoadXmlResource, MissingResourceLeavesTheBufferEmpty)
     EXPECT_TRUE(buffer.empty());
     EXPECT_FALSE(LoadResourceBytes(GetModuleHandleW(nullptr), L"png", 201, &buffer));
     EXPECT_TRUE(buffer.empty());
+    // 209 exists but holds no bytes.
+    buffer.assign(3, 'x');
+    EXPECT_FALSE(LoadXmlResource(209, &buffer));
+    EXPECT_TRUE(buffer.empty());
+    EXPECT_FALSE(LoadStyles(209));
+    EXPECT_FALSE(LoadStrings(209));
 }
 
 TEST(LoadXmlResource, ByteOrderMarkDocumentParses)
