@@ -379,17 +379,26 @@ TEST_F(InstallEngineRun, VanishedPackageIsWaitedForThenReportedAndTheBatchGoesOn
 
 TEST_F(InstallEngineRun, StopRequestEndsTheWaitForANeverEndingRun)
 {
-    Script("say:transferring... hang\nsuccess\n");
+    Script("say:transferring... mark hang\nsuccess\n");
     std::vector<std::wstring> paths = {Package("PK slow"), Package("PK next")};
+    const std::wstring mark = log_ + L".mark";
     bool stopped = false;
+    std::chrono::steady_clock::time_point marked{};
     Start(paths);
-    // Asked only once the tool runs: starting a run clears the flag.
+    // Asked only once the tool runs (starting a run clears the flag) and has
+    // printed; the pause gives the polling runner time to read that text, or
+    // the empty partial output would read as no device and end the batch.
     WaitForBatches(1, [&] {
-        if (!stopped && !BridgeCalls().empty()) {
+        if (stopped || !platform::FileExists(mark))
+            return;
+        if (marked == std::chrono::steady_clock::time_point{})
+            marked = std::chrono::steady_clock::now();
+        if (std::chrono::steady_clock::now() - marked > std::chrono::milliseconds(500)) {
             engine_->RequestStop();
             stopped = true;
         }
     });
+    device_test::Remove(mark);
     ASSERT_TRUE(stopped);
     std::vector<Event> progress = Progress();
     ASSERT_EQ(progress.size(), 2u);

@@ -15,9 +15,11 @@
 //   sleep:MS       a delay
 //   hang           run on until the release file appears (cap: two
 //                  minutes), then remove it
+//   mark           create the mark file (all before it has been written)
 //   exit:N         exit code (never read by the program)
 // Log: TARVO_FAKEBRIDGE_LOG (else korvel_helper.log beside this program),
-// one UTF-8 line per call. Release file: the log's path + ".release".
+// one UTF-8 line per call. Release and mark files: the log's path +
+// ".release" and ".mark".
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -130,7 +132,8 @@ std::string BaseName(const std::string& path)
 }
 
 // Plays one word; returns false for an unknown word.
-bool Play(const std::string& word, const std::string& package, const std::wstring& releaseFile, int* exitCode)
+bool Play(const std::string& word, const std::string& package, const std::wstring& releaseFile,
+          const std::wstring& markFile, int* exitCode)
 {
     const std::string remote = "/data/local/tmp/" + BaseName(package);
     if (word == "success") {
@@ -163,6 +166,9 @@ bool Play(const std::string& word, const std::string& package, const std::wstrin
         Write(stdout, chatter);
     } else if (word.compare(0, 6, "sleep:") == 0) {
         Pause(std::strtol(word.c_str() + 6, nullptr, 10));
+    } else if (word == "mark") {
+        if (FILE* f = Open(markFile, L"wb"))
+            std::fclose(f);
     } else if (word == "hang") {
         for (int waited = 0; waited < 120000 && !platform::FileExists(releaseFile); waited += 50)
             Pause(50);
@@ -197,7 +203,7 @@ int Run(const std::string& commandLine, const std::string& package)
     std::string line = script.empty() ? "success" : script[call < script.size() ? call : script.size() - 1];
     int exitCode = 0;
     for (const std::string& word : Words(line)) {
-        if (!Play(word, package, logPath + L".release", &exitCode)) {
+        if (!Play(word, package, logPath + L".release", logPath + L".mark", &exitCode)) {
             Write(stderr, "korvel_helper (fake): unknown script word: " + word + "\r\n");
             return 3;
         }
