@@ -71,15 +71,7 @@ bool CBkWindow::Load(const TiXmlElement* xml)
     uint32_t heightMode = SizeModeFromAttribute(height != nullptr, height ? height : "", &fixedHeight_);
     layoutFlags_ = WithHeightMode(WithWidthMode(layoutFlags_, widthMode), heightMode);
 
-    if (widthMode == SizeContent || heightMode == SizeContent) {
-        SIZE size = {0, 0};
-        LRESULT ignored = 0;
-        ProcessMessage(host_, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&size), &ignored);
-        if (widthMode == SizeContent)
-            rect_.right = WrapAdd(rect_.left, size.cx);
-        if (heightMode == SizeContent)
-            rect_.bottom = WrapAdd(rect_.top, size.cy);
-    }
+    FitToContent();
 
     const char* floating = xml->Attribute("float");
     layoutFlags_ |= (floating && ParseDecimal(floating) != 0) ? kLayoutFloating : kLayoutNotFloating;
@@ -257,6 +249,21 @@ void CBkWindow::OnNcCalcSize(BOOL fromPlacement, SIZE* size)
         box.bottom = WrapAdd(box.top, size->cy);
     }
     *size = MeasureText(box);
+}
+
+void CBkWindow::FitToContent()
+{
+    bool width = WidthMode(layoutFlags_) == SizeContent;
+    bool height = HeightMode(layoutFlags_) == SizeContent;
+    if (pos_.count == 4 || (!width && !height))
+        return;
+    SIZE size = {0, 0};
+    LRESULT ignored = 0;
+    ProcessMessage(host_, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&size), &ignored);
+    if (width)
+        rect_.right = WrapAdd(rect_.left, size.cx);
+    if (height)
+        rect_.bottom = WrapAdd(rect_.top, size.cy);
 }
 
 void CBkWindow::OnWindowPosChanged(const WINDOWPOS* wp)

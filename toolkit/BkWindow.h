@@ -63,6 +63,9 @@ public:
     const BkStyle& Style() const { return style_; }
     const std::wstring& Text() const { return text_; }
     void SetText(const std::wstring& text) { text_ = text; }
+    // After a text change: a content-sized edge (pos count not 4) moves to
+    // fit the measured text, keeping the left/top corner.
+    void FitToContent();
     int32_t FixedWidth() const { return fixedWidth_; }
     int32_t FixedHeight() const { return fixedHeight_; }
     uint32_t State() const { return state_; }

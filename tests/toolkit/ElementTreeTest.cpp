@@ -415,3 +415,33 @@ TEST_F(ElementTree, HiddenContainerTakesItsChildrenOutOfHitTesting)
     root->FindChildById(2)->SetVisible(true);
     EXPECT_EQ(inner->Handle(), root->HitTest(10, 10, 0));
 }
+
+TEST_F(ElementTree, NewTextRefitsAContentSizedElementFromItsCorner)
+{
+    auto root = LoadDialog(
+        "<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" pos=\"10,20\">ab</leaf><leaf id=\"2\" pos=\"0,0,30,30\">ab</leaf>"
+        "<leaf id=\"3\" width=\"40\">ab</leaf></dlg>");
+    Place(root.get(), 0, 0, 300, 200);
+    CBkWindow* grows = root->FindChildById(1);
+    RECT before = grows->Rect();
+    grows->SetText(L"a much longer text");
+    grows->FitToContent();
+    EXPECT_EQ(10, grows->Rect().left);
+    EXPECT_EQ(20, grows->Rect().top);
+    EXPECT_GT(grows->Rect().right, before.right);
+    grows->SetText(L"");
+    grows->FitToContent();
+    ExpectRect(grows->Rect(), 10, 20, 10, 20, "empty text, no margins");
+
+    CBkWindow* boxed = root->FindChildById(2);
+    boxed->SetText(L"a much longer text");
+    boxed->FitToContent();
+    ExpectRect(boxed->Rect(), 0, 0, 30, 30, "four-item pos keeps its box");
+
+    // Fixed width stays; only the content-sized height follows the text.
+    CBkWindow* fixed = root->FindChildById(3);
+    fixed->SetText(L"a much longer text");
+    fixed->FitToContent();
+    EXPECT_EQ(40, fixed->Rect().right - fixed->Rect().left);
+    EXPECT_GT(fixed->Rect().bottom, fixed->Rect().top);
+}

@@ -23,6 +23,12 @@ expect 35 35 255,255,255 "body beside the dlg"
 expect 5 69 255,255,255 "body's last row"
 expect 5 70 0,255,0 "footer"
 
+# Wide paths: a layout under a Chinese file name reads the same.
+cp "$res/view_layer.xml" "$work/布局.xml"
+rm -f "$work/中文.png"
+"$runner" "$exe" "$work/布局.xml" "$work/中文.png" --styles "$res/view_styles.xml"
+cmp -s <(convert "$out" rgba:-) <(convert "$work/中文.png" rgba:-) || { echo "Chinese path gave another picture" >&2; exit 1; }
+
 # A broken layout is refused without a picture.
 printf '<layer><body' > "$work/broken.xml"
 rm -f "$work/broken.png"

@@ -11,12 +11,11 @@
 #include <gdiplus.h>
 
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "platform/FileBytes.h"
 #include "platform/ScopedWin.h"
 #include "platform/Text.h"
 #include "toolkit/BkDialog.h"
@@ -45,15 +44,12 @@ struct GdiplusSession {
     bool ok = false;
 };
 
+// Layout documents are small; anything larger is not one.
+const size_t kMaxDocumentBytes = 16 * 1024 * 1024;
+
 bool ReadFileText(const std::wstring& path, std::string* text)
 {
-    std::ifstream in(WideToUtf8(path), std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    *text = all.str();
-    return true;
+    return platform::ReadFileBytes(path, text, kMaxDocumentBytes);
 }
 
 bool PngEncoder(CLSID* clsid)
