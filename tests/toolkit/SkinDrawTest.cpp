@@ -1,0 +1,465 @@
+// Skins drawn into memory bitmaps and checked pixel by pixel, with the
+// program's own skins document and images.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "SkinTestSupport.h"
+#include "toolkit/ResourceLoaders.h"
+#include "toolkit/skins/BkImageSkin.h"
+#include "toolkit/skins/SkinPool.h"
+
+using namespace skin_test;
+
+namespace {
+
+// Colours of the program's images (app/res/draw_images.py).
+constexpr uint32_t kBorder = 0xB9C7CE;
+constexpr uint32_t kPanel = 0xF7F9FA;
+constexpr uint32_t kLineSoft = 0xE1E7EA;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBrand = 0x0A7BD1;
+constexpr uint32_t kBrandHover = 0x2E93E0;
+constexpr uint32_t kBrandPress = 0x0863A9;
+constexpr uint32_t kDisabled = 0xDCE1E4;
+constexpr uint32_t kThumb[3] = {0xC9D3D9, 0xA8B6BF, 0x8898A3};
+constexpr uint32_t kBand = 0xF2F4F5;
+
+// GDI+ may round a channel when it blends.
+constexpr int kPngTolerance = 3;
+
+class ProgramSkins : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(LoadSkins(100)); }
+
+    static void Draw(Canvas& canvas, const char* name, RECT rect, int32_t state)
+    {
+        CBkSkinBase* skin = SkinPool::Instance().GetSkin(name);
+        ASSERT_NE(nullptr, skin) << name;
+        skin->Draw(canvas.Dc(), rect, state);
+    }
+};
+
+// A skins document of the test's own, for kinds the program does not use.
+class OwnSkins : public ::testing::Test {
+protected:
+    void Load(const char* text) { ASSERT_TRUE(pool.LoadDocument(text)); }
+    void Draw(Canvas& canvas, const char* name, RECT rect, int32_t state)
+    {
+        CBkSkinBase* skin = pool.GetSkin(name);
+        ASSERT_NE(nullptr, skin) << name;
+        skin->Draw(canvas.Dc(), rect, state);
+    }
+    SkinPool pool;
+};
+
+}  // namespace
+
+TEST_F(ProgramSkins, WindowFrameOn400By300)
+{
+    Canvas c(402, 302);
+    ASSERT_TRUE(c.Ok());
+    const RECT r = {1, 1, 401, 301};
+    Draw(c, "BackGround", r, 0);
+    EXPECT_EQ(0, c.ChangedOutside(r));
+    // Corners and the top band: border, panel, the line above row 35.
+    EXPECT_PIXEL(c, 1, 1, kBorder);
+    EXPECT_PIXEL(c, 400, 1, kBorder);
+    EXPECT_PIXEL(c, 200, 1, kBorder);
+    EXPECT_PIXEL(c, 2, 2, kPanel);
+    EXPECT_PIXEL(c, 399, 34, kPanel);
+    EXPECT_PIXEL(c, 200, 35, kLineSoft);
+    // Side columns: pixels at row 35 of columns 0 and 2, 219 rows each.
+    for (int y : {36, 150, 254}) {
+        EXPECT_PIXEL(c, 1, y, kBorder);
+        EXPECT_PIXEL(c, 400, y, kBorder);
+    }
+    // The inside, x 1..398 and y 35..253 of the target, filled white.
+    EXPECT_PIXEL(c, 2, 36, kWhite);
+    EXPECT_PIXEL(c, 399, 254, kWhite);
+    EXPECT_PIXEL(c, 200, 150, kWhite);
+    // The bottom band starts at target row 254 with image row 36.
+    EXPECT_PIXEL(c, 200, 255, kLineSoft);
+    EXPECT_PIXEL(c, 200, 256, kPanel);
+    EXPECT_PIXEL(c, 399, 299, kPanel);
+    EXPECT_PIXEL(c, 200, 300, kBorder);
+    EXPECT_PIXEL(c, 1, 300, kBorder);
+    EXPECT_PIXEL(c, 400, 300, kBorder);
+}
+
+TEST_F(ProgramSkins, WindowFrameSmallerThanItsMarginsStaysInside)
+{
+    Canvas c(40, 120);
+    const RECT r = {10, 10, 12, 40};
+    Draw(c, "BackGround", r, 0);
+    EXPECT_EQ(0, c.ChangedOutside(r));
+    EXPECT_PIXEL(c, 10, 10, kBorder);
+    EXPECT_PIXEL(c, 11, 10, kBorder);
+    EXPECT_PIXEL(c, 11, 11, kBorder);  // top-right corner: image column 2
+
+    const RECT empty = {20, 20, 20, 20};
+    Draw(c, "BackGround", empty, 0);
+    const RECT inverted = {30, 30, 25, 25};
+    Draw(c, "BackGround", inverted, 0);
+    EXPECT_EQ(0, c.ChangedOutside(r));
+}
+
+TEST_F(ProgramSkins, InstallButtonCellsByState)
+{
+    const struct {
+        int32_t state;
+        uint32_t colour;
+    } cases[] = {{0, kBrand}, {1, kBrandHover}, {2, kBrandPress}, {3, kDisabled}};
+    for (const auto& k : cases) {
+        Canvas c(220, 40);
+        Draw(c, "Installationbtn", RECT{5, 4, 215, 36}, k.state);
+        EXPECT_PIXEL_NEAR(c, 55, 19, k.colour, kPngTolerance);
+        EXPECT_PIXEL_NEAR(c, 10, 8, k.colour, kPngTolerance);
+        // One 100-pixel cell, whatever the target's width.
+        EXPECT_EQ(0, c.Changed(105, 0, 220, 40)) << k.state;
+        EXPECT_EQ(0, c.Changed(0, 35, 220, 40)) << k.state;
+    }
+}
+
+TEST_F(ProgramSkins, InstallButtonCellBeyondTheStripDrawsNothing)
+{
+    Canvas c(220, 40);
+    for (int32_t state : {4, 0x10, -1, 0x7FFFFFFF})
+        Draw(c, "Installationbtn", RECT{0, 0, 220, 40}, state);
+    EXPECT_EQ(0, c.Changed(0, 0, 220, 40));
+}
+
+TEST_F(ProgramSkins, ThumbStretchOn15By40)
+{
+    Canvas c(20, 44);
+    const RECT r = {0, 2, 15, 42};
+    Draw(c, "AppPackageSBarThumb", r, 0);
+    EXPECT_EQ(0, c.ChangedOutside(r));
+    // Column 7 is body colour in every image row.
+    for (int y = 2; y < 42; ++y)
+        EXPECT_PIXEL_NEAR(c, 7, y, kThumb[0], kPngTolerance);
+    // Column 4 is faint in rows 0 and 4 only: one row at the top, rows 1
+    // and 2 over 37 rows, rows 3 and 4 as the last two.
+    EXPECT_FALSE(Near(c.At(4, 2), kThumb[0], 20)) << Hex(c.At(4, 2));
+    for (int y = 3; y < 41; ++y)
+        EXPECT_PIXEL_NEAR(c, 4, y, kThumb[0], kPngTolerance);
+    EXPECT_FALSE(Near(c.At(4, 41), kThumb[0], 20)) << Hex(c.At(4, 41));
+    // Columns outside the bar are transparent.
+    EXPECT_EQ(0, c.Changed(0, 0, 4, 44));
+    EXPECT_EQ(0, c.Changed(11, 0, 20, 44));
+}
+
+TEST_F(ProgramSkins, ThumbCellsByState)
+{
+    for (int32_t state : {1, 2}) {
+        Canvas c(20, 40);
+        Draw(c, "AppPackageSBarThumb", RECT{0, 0, 15, 40}, state);
+        EXPECT_PIXEL_NEAR(c, 7, 20, kThumb[state], kPngTolerance);
+    }
+    // 3 x 15 is past the strip: the first cell.
+    Canvas c(20, 40);
+    Draw(c, "AppPackageSBarThumb", RECT{0, 0, 15, 40}, 3);
+    EXPECT_PIXEL_NEAR(c, 7, 20, kThumb[0], kPngTolerance);
+}
+
+TEST_F(ProgramSkins, ScrollTrackFillsItsWholeWidthAndHeight)
+{
+    for (int32_t state : {0, 1, 2}) {
+        Canvas c(20, 40);
+        Draw(c, "scroll", RECT{0, 0, 15, 40}, state);
+        for (int y = 0; y < 40; ++y) {
+            EXPECT_PIXEL_NEAR(c, 7, y, kBand, kPngTolerance) << state;
+            EXPECT_PIXEL_NEAR(c, 14, y, kBand, kPngTolerance) << state;
+            EXPECT_PIXEL_NEAR(c, 0, y, kLineSoft, kPngTolerance) << state;
+        }
+        EXPECT_EQ(0, c.Changed(15, 0, 20, 40));
+    }
+}
+
+TEST_F(ProgramSkins, PlainPngAtNaturalSize)
+{
+    Canvas c(60, 60);
+    Draw(c, "DefaultIco", RECT{2, 3, 10, 10}, 0);
+    // 48 x 48 whatever the target; the tile's middle is green.
+    EXPECT_PIXEL_NEAR(c, 2 + 24, 3 + 44, 0x8CBF3F, kPngTolerance);
+    EXPECT_EQ(0, c.Changed(50, 0, 60, 60));
+    EXPECT_EQ(0, c.Changed(0, 51, 60, 60));
+    EXPECT_GT(c.Changed(2, 3, 50, 51), 48 * 48 / 2);
+}
+
+TEST_F(OwnSkins, ImageListWithoutSubwidth)
+{
+    Load("<skins><imglst name=plain src=73/></skins>");
+    Canvas c(10, 90);
+    Draw(c, "plain", RECT{1, 2, 9, 20}, 0);
+    EXPECT_EQ(0, c.Changed(0, 0, 10, 90));
+    Draw(c, "plain", RECT{1, 2, 9, 20}, -1);
+    // The whole bitmap at natural size: the target's size plays no part.
+    EXPECT_PIXEL(c, 1, 2, kBorder);
+    EXPECT_PIXEL(c, 2, 3, kPanel);
+    EXPECT_PIXEL(c, 2, 37, kWhite);
+    EXPECT_PIXEL(c, 3, 83, kBorder);
+    EXPECT_EQ(3 * 82, c.Changed(0, 0, 10, 90));
+    SIZE size = pool.GetSkin("plain")->GetSkinSize();
+    EXPECT_EQ(3, size.cx);
+    EXPECT_EQ(82, size.cy);
+    EXPECT_TRUE(pool.GetSkin("plain")->IgnoreState());
+}
+
+TEST_F(OwnSkins, ImageListCells)
+{
+    Load("<skins><imglst name=cells src=73 subwidth=1/><imglst name=negative src=73 subwidth=-1/></skins>");
+    Canvas c(10, 90);
+    Draw(c, "cells", RECT{0, 0, 10, 90}, 1);
+    EXPECT_PIXEL(c, 0, 10, kPanel);
+    EXPECT_EQ(82, c.Changed(0, 0, 10, 90));
+    Draw(c, "cells", RECT{1, 0, 10, 90}, 2);
+    EXPECT_PIXEL(c, 1, 10, kBorder);
+    EXPECT_EQ(164, c.Changed(0, 0, 10, 90));
+    // Beyond the strip, before it, and with a negative cell width.
+    Canvas d(10, 90);
+    Draw(d, "cells", RECT{0, 0, 10, 90}, 3);
+    Draw(d, "cells", RECT{0, 0, 10, 90}, -2);
+    Draw(d, "negative", RECT{0, 0, 10, 90}, 1);
+    Draw(d, "negative", RECT{0, 0, 10, 90}, 0);
+    EXPECT_EQ(0, d.Changed(0, 0, 10, 90));
+    // -1 is the whole bitmap, whatever the cell width.
+    Draw(d, "negative", RECT{0, 0, 10, 90}, -1);
+    EXPECT_EQ(3 * 82, d.Changed(0, 0, 10, 90));
+    EXPECT_FALSE(pool.GetSkin("cells")->IgnoreState());
+}
+
+TEST_F(OwnSkins, MaskColourIsTransparent)
+{
+    Load("<skins><imglst name=masked src=73 mode=mask maskcolor=F7F9FA/>"
+         "<imgframe name=frame src=73 left=1 top=35 mode=mask maskcolor=B9C7CE/></skins>");
+    Canvas c(10, 90);
+    Draw(c, "masked", RECT{0, 0, 10, 90}, -1);
+    EXPECT_PIXEL(c, 0, 10, kBorder);
+    EXPECT_PIXEL(c, 1, 10, kBlank);  // panel pixels are the mask colour
+    EXPECT_PIXEL(c, 1, 35, kWhite);
+    EXPECT_PIXEL(c, 1, 34, kLineSoft);
+
+    // Stretched through the mask: the border columns disappear.
+    Canvas f(60, 100);
+    Draw(f, "frame", RECT{0, 0, 60, 100}, 0);
+    EXPECT_PIXEL(f, 0, 50, kBlank);
+    EXPECT_PIXEL(f, 59, 50, kBlank);
+    EXPECT_PIXEL(f, 30, 0, kBlank);
+    EXPECT_PIXEL(f, 30, 10, kPanel);
+    EXPECT_PIXEL(f, 30, 34, kLineSoft);
+    EXPECT_PIXEL(f, 30, 50, kBlank);  // no "crbg": the inside is left alone
+}
+
+TEST_F(OwnSkins, HorizontalStretch)
+{
+    Load("<skins><imghorzex name=bar src=73 left=1/></skins>");
+    Canvas c(60, 90);
+    Draw(c, "bar", RECT{5, 0, 55, 10}, 0);
+    EXPECT_PIXEL(c, 5, 10, kBorder);
+    EXPECT_PIXEL(c, 6, 10, kPanel);
+    EXPECT_PIXEL(c, 53, 10, kPanel);
+    EXPECT_PIXEL(c, 54, 10, kBorder);
+    // Always the bitmap's height, not the target's.
+    EXPECT_PIXEL(c, 30, 50, kPanel);
+    EXPECT_PIXEL(c, 30, 81, kBorder);
+    EXPECT_EQ(50 * 82, c.Changed(0, 0, 60, 90));
+    SIZE size = pool.GetSkin("bar")->GetSkinSize();
+    EXPECT_EQ(0, size.cx);
+    EXPECT_EQ(82, size.cy);
+}
+
+TEST_F(OwnSkins, HorizontalStretchCellsByState)
+{
+    // One-pixel cells of the 3-pixel bitmap: the disabled cell (3) is past
+    // the strip and draws nothing; hover (1) is the panel column.
+    Load("<skins><imghorzex name=bar src=73 subwidth=1 left=0/></skins>");
+    Canvas c(20, 90);
+    Draw(c, "bar", RECT{0, 0, 10, 10}, 0x10);
+    EXPECT_EQ(0, c.Changed(0, 0, 20, 90));
+    Draw(c, "bar", RECT{0, 0, 10, 10}, 0x01);
+    EXPECT_PIXEL(c, 5, 10, kPanel);
+    Draw(c, "bar", RECT{0, 0, 10, 10}, 0x03);
+    EXPECT_PIXEL(c, 5, 10, kBorder);
+}
+
+TEST_F(OwnSkins, Gradients)
+{
+    Load("<skins><gradation name=h from=000000 to=FFFFFF/>"
+         "<gradation name=v from=FF0000 to=0000FF direction=vert size=50/>"
+         "<gradation name=bad from=00FF00 to=00FF00 direction=diagonal/></skins>");
+    Canvas c(256, 100);
+    Draw(c, "h", RECT{0, 0, 256, 10}, 0);
+    EXPECT_PIXEL_NEAR(c, 0, 5, 0x000000, 2);
+    EXPECT_PIXEL_NEAR(c, 255, 5, 0xFFFFFF, 2);
+    EXPECT_PIXEL_NEAR(c, 128, 5, 0x808080, 3);
+    EXPECT_LT(c.At(60, 5) & 0xFF, c.At(70, 5) & 0xFF);
+
+    Draw(c, "v", RECT{0, 20, 10, 100}, 0);
+    EXPECT_PIXEL_NEAR(c, 5, 20, 0xFF0000, 6);
+    EXPECT_PIXEL_NEAR(c, 5, 45, 0x800080, 6);
+    // Past "size" rows: the end colour.
+    EXPECT_PIXEL(c, 5, 70, 0x0000FF);
+    EXPECT_PIXEL(c, 5, 99, 0x0000FF);
+    EXPECT_PIXEL(c, 11, 50, kBlank);
+
+    // An unknown direction leaves the default, horizontal.
+    auto* bad = pool.GetSkin("bad");
+    ASSERT_NE(nullptr, bad);
+    EXPECT_EQ(kAttrNotRecognised, bad->SetAttribute("direction", "diagonal", false));
+    Canvas g(30, 30);
+    Draw(g, "bad", RECT{0, 0, 30, 30}, 0);
+    EXPECT_PIXEL(g, 15, 15, 0x00FF00);
+}
+
+TEST_F(OwnSkins, ButtonByState)
+{
+    Load("<skins><button name=b bg=FF0000 border=0000FF bgup=00FF00 bgdown=008000"
+         " bguphover=FFFF00 bgdownhover=808000 bguppush=00FFFF bgdownpush=008080/></skins>");
+    const RECT r = {0, 0, 40, 24};
+    Canvas c(40, 24);
+    Draw(c, "b", r, 0);
+    EXPECT_PIXEL(c, 0, 0, 0x0000FF);
+    EXPECT_PIXEL(c, 39, 23, 0x0000FF);
+    EXPECT_PIXEL(c, 1, 1, 0xFF0000);
+    EXPECT_PIXEL(c, 38, 12, 0xFF0000);
+    EXPECT_PIXEL_NEAR(c, 20, 2, 0x00FF00, 12);
+    EXPECT_PIXEL_NEAR(c, 20, 21, 0x008000, 12);
+
+    Draw(c, "b", r, StateHover);
+    EXPECT_PIXEL_NEAR(c, 20, 2, 0xFFFF00, 12);
+    Draw(c, "b", r, StateHover | StatePushDown);
+    EXPECT_PIXEL_NEAR(c, 20, 2, 0x00FFFF, 12);
+    EXPECT_PIXEL_NEAR(c, 20, 21, 0x008080, 12);
+
+    // Disabled: only the background and the border.
+    Draw(c, "b", r, StateDisabled | StateHover);
+    EXPECT_PIXEL(c, 20, 2, 0xFF0000);
+    EXPECT_PIXEL(c, 20, 12, 0xFF0000);
+    EXPECT_PIXEL(c, 0, 12, 0x0000FF);
+    EXPECT_FALSE(pool.GetSkin("b")->IgnoreState());
+}
+
+TEST_F(OwnSkins, ButtonDefaultsAreGreys)
+{
+    Load("<skins><button name=b/></skins>");
+    Canvas c(40, 24);
+    Draw(c, "b", RECT{0, 0, 40, 24}, 0);
+    EXPECT_PIXEL(c, 0, 0, 0x707070);
+    EXPECT_PIXEL(c, 1, 1, 0xEEEEEE);
+    EXPECT_PIXEL_NEAR(c, 20, 21, 0xD6D6D6, 4);
+}
+
+TEST_F(OwnSkins, MissingImagesDrawNothing)
+{
+    Load("<skins><png name=p src=4242/><png name=cells src=4242 subwidth=10/>"
+         "<pngvertex name=v src=4243 top=1/><imglst name=i src=4244/>"
+         "<imgframe name=f src=4245 left=1 top=1 crbg=FF0000/><imghorzex name=h src=4246/>"
+         "<png name=nosrc/><imglst name=huge src=99999999/><png name=negative src=-5/></skins>");
+    EXPECT_EQ(9u, pool.Count());
+    Canvas c(50, 50);
+    for (const char* name : {"p", "cells", "v", "i", "f", "h", "nosrc", "huge", "negative"}) {
+        for (int32_t state : {0, 1, -1}) {
+            Draw(c, name, RECT{0, 0, 50, 50}, state);
+        }
+        SIZE size = pool.GetSkin(name)->GetSkinSize();
+        EXPECT_EQ(0, size.cy) << name;
+    }
+    EXPECT_EQ(0, c.Changed(0, 0, 50, 50));
+    // A strip whose image failed keeps its cell width and has no height.
+    EXPECT_EQ(10, pool.GetSkin("cells")->GetSkinSize().cx);
+    EXPECT_EQ(0, pool.GetSkin("p")->GetSkinSize().cx);
+}
+
+TEST_F(OwnSkins, BadAttributeValuesDrawSafely)
+{
+    Load("<skins><png name=negsub src=1001 subwidth=-100/>"
+         "<png name=wordsub src=1002 subwidth=wide/>"
+         "<imgframe name=wide src=73 left=99 top=-3 part=everything crbg=00FF00/>"
+         "<imgframe name=zero src=73 left=0 top=0/>"
+         "<imgframe name=unknownpart src=73 left=1 top=35 part=sides/>"
+         "<pngvertex name=tall src=1011 subwidth=15 top=500/>"
+         "<pngvertex name=negtop src=1011 subwidth=15 top=-7/>"
+         "<imglst name=badmode src=73 mode=blend/></skins>");
+    Canvas c(120, 120);
+    const RECT r = {10, 10, 110, 110};
+    for (const char* name : {"negsub", "wordsub", "wide", "zero", "unknownpart", "tall", "negtop", "badmode"})
+        for (int32_t state : {0, 1, 3, -1})
+            Draw(c, name, r, state);
+    EXPECT_EQ(0, c.ChangedOutside(r));
+
+    // A word for subwidth reads as 0: the whole image.
+    Canvas w(40, 40);
+    Draw(w, "wordsub", RECT{0, 0, 40, 40}, 0);
+    EXPECT_GT(w.Changed(0, 0, 15, 15), 0);
+    // Cuts at 0: no top row and no left column; the bottom band is image
+    // column 0 (border) from row 1 down.
+    Canvas z(60, 100);
+    Draw(z, "zero", RECT{0, 0, 60, 100}, 0);
+    EXPECT_PIXEL(z, 30, 10, kBlank);
+    EXPECT_PIXEL(z, 30, 50, kBorder);
+    // An unknown part keeps every edge; an unknown mode stays opaque.
+    Canvas f(60, 100);
+    Draw(f, "unknownpart", RECT{0, 0, 60, 100}, 0);
+    EXPECT_PIXEL(f, 30, 0, kBorder);
+    EXPECT_PIXEL(f, 30, 99, kBorder);
+    EXPECT_PIXEL(f, 0, 50, kBorder);
+    EXPECT_PIXEL(f, 59, 50, kBorder);
+    Canvas m(10, 90);
+    Draw(m, "badmode", RECT{0, 0, 10, 90}, -1);
+    EXPECT_PIXEL(m, 1, 10, kPanel);
+}
+
+TEST(AlphaImage, BlendsByEachPixelsAlpha)
+{
+    // 2 x 1: an opaque red pixel and a half-transparent blue one.
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = 2;
+    bi.bmiHeader.biHeight = -1;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    ScopedGdiObj<HBITMAP> bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_NE(nullptr, bits);
+    static_cast<uint32_t*>(bits)[0] = 0xFFFF0000;
+    static_cast<uint32_t*>(bits)[1] = 0x800000FF;
+
+    CBkImageSkin skin;
+    skin.SetBitmap(bitmap.Get());
+    ASSERT_EQ(kAttrApplied, skin.SetAttribute("mode", "alpha", true));
+    Canvas c(4, 2);
+    skin.Draw(c.Dc(), RECT{1, 1, 4, 2}, -1);
+    EXPECT_PIXEL(c, 1, 1, 0xFF0000);
+    const uint32_t r = (0x12 * 127) / 255, g = (0x34 * 127) / 255, b = (0xFF * 128 + 0x56 * 127) / 255;
+    EXPECT_PIXEL(c, 2, 1, (r << 16) | (g << 8) | b);
+    EXPECT_EQ(2, c.Changed(0, 0, 4, 2));
+
+    // One cell of the strip.
+    skin.subwidth = 1;
+    Canvas d(4, 2);
+    skin.Draw(d.Dc(), RECT{0, 0, 4, 2}, 1);
+    EXPECT_PIXEL(d, 0, 0, (r << 16) | (g << 8) | b);
+    EXPECT_EQ(1, d.Changed(0, 0, 4, 2));
+}
+
+TEST(AlphaImage, OnlyThirtyTwoBitBitmaps)
+{
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = 4;
+    bi.bmiHeader.biHeight = 4;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    ScopedGdiObj<HBITMAP> bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_NE(nullptr, bits);
+    CBkImageSkin skin;
+    skin.SetBitmap(bitmap.Get());
+    skin.mode = 2;
+    Canvas c(8, 8);
+    skin.Draw(c.Dc(), RECT{0, 0, 8, 8}, -1);
+    EXPECT_EQ(0, c.Changed(0, 0, 8, 8));
+}

@@ -1,0 +1,152 @@
+// Attribute words, copy clipping and alpha blending of the skins.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "toolkit/skins/AlphaBlend.h"
+#include "toolkit/skins/SkinPiece.h"
+#include "toolkit/skins/SkinWords.h"
+
+TEST(SkinWords, ModesPartsAndDirections)
+{
+    int32_t mode = 7;
+    EXPECT_TRUE(ParseImageMode("mask", &mode));
+    EXPECT_EQ(1, mode);
+    EXPECT_TRUE(ParseImageMode("alpha", &mode));
+    EXPECT_EQ(2, mode);
+    EXPECT_TRUE(ParseImageMode("none", &mode));
+    EXPECT_EQ(0, mode);
+    mode = 1;
+    EXPECT_FALSE(ParseImageMode("Mask", &mode));
+    EXPECT_FALSE(ParseImageMode("2", &mode));
+    EXPECT_EQ(1, mode);
+
+    const struct {
+        const char* word;
+        uint32_t value;
+    } parts[] = {{"all", 0x2F}, {"top", 0x2B}, {"middle", 0x2A}, {"bottom", 0x2E},
+                 {"left", 0x0F}, {"center", 0x07}, {"right", 0x27}};
+    for (const auto& p : parts) {
+        uint32_t part = 0;
+        EXPECT_TRUE(ParseFramePart(p.word, &part)) << p.word;
+        EXPECT_EQ(p.value, part) << p.word;
+    }
+    uint32_t part = 0x2A;
+    EXPECT_FALSE(ParseFramePart("ALL", &part));
+    EXPECT_FALSE(ParseFramePart("", &part));
+    EXPECT_EQ(0x2Au, part);
+
+    int32_t direction = 0;
+    EXPECT_TRUE(ParseGradientDirection("vert", &direction));
+    EXPECT_EQ(1, direction);
+    EXPECT_FALSE(ParseGradientDirection("vertical", &direction));
+    EXPECT_EQ(1, direction);
+    EXPECT_TRUE(ParseGradientDirection("horz", &direction));
+    EXPECT_EQ(0, direction);
+}
+
+TEST(SkinWords, CellOffsets)
+{
+    EXPECT_EQ(0, CellOffset(-1, 35));
+    EXPECT_EQ(0, CellOffset(2, 0));
+    EXPECT_EQ(70, CellOffset(2, 35));
+    EXPECT_EQ(int64_t{INT32_MAX} * 100, CellOffset(INT32_MAX, 100));
+}
+
+TEST(ClipCopy, InsideIsUnchanged)
+{
+    PieceRect dest{10, 20, 5, 6}, src{1, 2, 5, 6};
+    ASSERT_TRUE(ClipCopy(&dest, &src, 20, 20));
+    EXPECT_EQ((PieceRect{10, 20, 5, 6}), dest);
+    EXPECT_EQ((PieceRect{1, 2, 5, 6}), src);
+}
+
+TEST(ClipCopy, CutsAtEveryImageEdge)
+{
+    PieceRect dest{10, 20, 5, 6}, src{-2, -3, 5, 6};
+    ASSERT_TRUE(ClipCopy(&dest, &src, 20, 20));
+    EXPECT_EQ((PieceRect{12, 23, 3, 3}), dest);
+    EXPECT_EQ((PieceRect{0, 0, 3, 3}), src);
+
+    dest = {0, 0, 10, 10};
+    src = {95, 8, 10, 10};
+    ASSERT_TRUE(ClipCopy(&dest, &src, 100, 10));
+    EXPECT_EQ((PieceRect{0, 0, 5, 2}), dest);
+    EXPECT_EQ((PieceRect{95, 8, 5, 2}), src);
+}
+
+TEST(ClipCopy, NothingLeft)
+{
+    PieceRect dest{0, 0, 35, 35}, src{105, 0, 35, 35};
+    EXPECT_FALSE(ClipCopy(&dest, &src, 105, 35));
+    dest = {0, 0, 35, 35};
+    src = {INT32_MIN, 0, 35, 35};
+    EXPECT_FALSE(ClipCopy(&dest, &src, 105, 35));
+    dest = {0, 0, -3, 35};
+    src = {0, 0, 35, 35};
+    EXPECT_FALSE(ClipCopy(&dest, &src, 105, 35));
+    dest = {0, 0, 3, 3};
+    src = {0, 0, 3, 3};
+    EXPECT_FALSE(ClipCopy(&dest, &src, 0, 0));
+}
+
+TEST(SourceInside, WholeRectanglesOnly)
+{
+    EXPECT_TRUE(SourceInside({1, 0, 1, 35}, 3, 82));
+    EXPECT_TRUE(SourceInside({0, 0, 3, 82}, 3, 82));
+    EXPECT_FALSE(SourceInside({2, 0, 2, 35}, 3, 82));
+    EXPECT_FALSE(SourceInside({-1, 0, 1, 35}, 3, 82));
+    EXPECT_FALSE(SourceInside({0, 0, 0, 35}, 3, 82));
+    EXPECT_FALSE(SourceInside({INT32_MAX, 0, INT32_MAX, 1}, 3, 82));
+}
+
+TEST(AlphaBlend, ChannelArithmetic)
+{
+    EXPECT_EQ(200, BlendChannel(200, 16, 255));
+    EXPECT_EQ(16, BlendChannel(200, 16, 0));
+    EXPECT_EQ((200 * 128 + 16 * 127) / 255, BlendChannel(200, 16, 128));
+    EXPECT_EQ(254, BlendChannel(255, 0, 254));
+    EXPECT_EQ(0, BlendChannel(0, 255, 255));
+}
+
+TEST(AlphaBlend, BlendsTheBlockAndKeepsRowPadding)
+{
+    // 3 x 2 source: (column, row) has blue = 10 * column + row, alpha 255,
+    // except column 1 of row 1, which is fully transparent.
+    std::vector<uint8_t> src;
+    for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < 3; ++col) {
+            const uint8_t a = (col == 1 && row == 1) ? 0 : 255;
+            src.insert(src.end(), {static_cast<uint8_t>(10 * col + row), 50, 60, a});
+        }
+    BgraImage image{src.data(), 3, 2};
+
+    // One column wide: rows are 4 bytes apart, the fourth byte is padding.
+    std::vector<uint8_t> target(Dib24Stride(1) * 2, 0xEE);
+    ASSERT_EQ(4u, Dib24Stride(1));
+    BlendOnto(image, 1, 0, 1, 2, target.data());
+    EXPECT_EQ(10, target[0]);
+    EXPECT_EQ(50, target[1]);
+    EXPECT_EQ(60, target[2]);
+    EXPECT_EQ(0xEE, target[3]);  // padding
+    EXPECT_EQ(0xEE, target[4]);  // transparent pixel keeps the target
+    EXPECT_EQ(0xEE, target[7]);
+}
+
+TEST(AlphaBlend, SourceOutsideTheImageKeepsTheTarget)
+{
+    std::vector<uint8_t> src(2 * 2 * 4, 0);
+    for (size_t i = 3; i < src.size(); i += 4)
+        src[i] = 255;
+    BgraImage image{src.data(), 2, 2};
+    std::vector<uint8_t> target(Dib24Stride(3) * 3, 0x77);
+    BlendOnto(image, 1, 1, 3, 3, target.data());
+    // Only the source pixel (1, 1) is inside: target (0, 0) turns black.
+    EXPECT_EQ(0, target[0]);
+    EXPECT_EQ(0x77, target[3]);
+    EXPECT_EQ(0x77, target[Dib24Stride(3)]);
+    BlendOnto(BgraImage{}, 0, 0, 3, 3, target.data());
+    BlendOnto(image, INT32_MAX, INT32_MIN, 3, 3, target.data());
+    EXPECT_EQ(0x77, target[3]);
+}

@@ -1,0 +1,212 @@
+// Three-part stretches and PNG cells, against the program's skins.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "toolkit/skins/SkinWords.h"
+#include "toolkit/skins/StretchGeometry.h"
+
+namespace {
+
+void ExpectPiece(const SkinPiece& p, PieceRect dest, PieceRect src, const char* what)
+{
+    EXPECT_EQ(dest, p.dest) << what << ": dest " << p.dest.x << "," << p.dest.y << " " << p.dest.w << "x" << p.dest.h;
+    EXPECT_EQ(src, p.src) << what << ": src " << p.src.x << "," << p.src.y << " " << p.src.w << "x" << p.src.h;
+}
+
+// "AppPackageSBarThumb": 45 x 5, three 15-pixel cells, top 1.
+VertStretchLayout Thumb(int32_t state, ElementRect target)
+{
+    return LayoutVertStretch(45, 5, 15, 1, state, target);
+}
+
+}  // namespace
+
+TEST(VertStretch, ThumbOn15By40)
+{
+    VertStretchLayout v = Thumb(0, ElementRect{0, 0, 15, 40});
+    EXPECT_EQ(0, v.cell);
+    ASSERT_EQ(3u, v.pieces.size());
+    ExpectPiece(v.pieces[0], {0, 0, 15, 1}, {0, 0, 15, 1}, "top: row 0");
+    ExpectPiece(v.pieces[1], {0, 1, 15, 37}, {0, 1, 15, 2}, "middle: rows 1 and 2 to 37 pixels");
+    ExpectPiece(v.pieces[2], {0, 38, 15, 2}, {0, 3, 15, 2}, "bottom: rows 3 and 4");
+}
+
+TEST(VertStretch, CellFollowsStateWithinTheStrip)
+{
+    const ElementRect r{30, 100, 50, 160};
+    VertStretchLayout hover = Thumb(1, r);
+    EXPECT_EQ(1, hover.cell);
+    ASSERT_EQ(3u, hover.pieces.size());
+    ExpectPiece(hover.pieces[0], {30, 100, 15, 1}, {15, 0, 15, 1}, "hover top");
+    ExpectPiece(hover.pieces[2], {30, 158, 15, 2}, {15, 3, 15, 2}, "hover bottom");
+    EXPECT_EQ(30, Thumb(2, r).pieces[1].src.x);
+    // 3 * 15 is the strip's width: back to the first cell; -1 too.
+    EXPECT_EQ(0, Thumb(3, r).cell);
+    EXPECT_EQ(0, Thumb(-1, r).cell);
+    EXPECT_EQ(0, Thumb(0x10, r).cell);
+    EXPECT_EQ(0, Thumb(-1, r).pieces[0].src.x);
+}
+
+TEST(VertStretch, WithoutSubwidthDrawsTheWholeWidth)
+{
+    // "scroll": 15 x 3, top 3. The whole width in every state.
+    for (int32_t state : {0, 1, 2, 3, -1}) {
+        VertStretchLayout v = LayoutVertStretch(15, 3, 0, 3, state, ElementRect{0, 0, 15, 40});
+        ASSERT_EQ(3u, v.pieces.size()) << state;
+        for (const SkinPiece& p : v.pieces) {
+            EXPECT_EQ(0, p.src.x) << state;
+            EXPECT_EQ(15, p.src.w) << state;
+            EXPECT_EQ(15, p.dest.w) << state;
+        }
+        ExpectPiece(v.pieces[0], {0, 0, 15, 3}, {0, 0, 15, 3}, "top");
+        // A top as high as the image leaves a middle of -4 rows: the image
+        // call mirrors it.
+        ExpectPiece(v.pieces[1], {0, 3, 15, 33}, {0, 3, 15, -4}, "middle");
+        ExpectPiece(v.pieces[2], {0, 36, 15, 4}, {0, -1, 15, 4}, "bottom");
+    }
+}
+
+TEST(VertStretch, TrackWithTopZero)
+{
+    // "AppPackageSBarBG": 15 x 3, top 0: no top, two middle rows, last row.
+    VertStretchLayout v = LayoutVertStretch(15, 3, 15, 0, 0, ElementRect{0, 0, 15, 100});
+    ASSERT_EQ(2u, v.pieces.size());
+    ExpectPiece(v.pieces[0], {0, 0, 15, 99}, {0, 0, 15, 2}, "middle");
+    ExpectPiece(v.pieces[1], {0, 99, 15, 1}, {0, 2, 15, 1}, "bottom");
+}
+
+TEST(VertStretch, LowTargetsAndBadWidthsDropPieces)
+{
+    VertStretchLayout low = Thumb(0, ElementRect{0, 0, 15, 2});
+    for (const SkinPiece& p : low.pieces)
+        EXPECT_FALSE(p.dest.Empty());
+    EXPECT_EQ(2u, low.pieces.size());  // the middle would be -1 high
+
+    EXPECT_TRUE(LayoutVertStretch(45, 5, -15, 1, 0, ElementRect{0, 0, 15, 40}).pieces.empty());
+    EXPECT_TRUE(LayoutVertStretch(0, 0, 0, 1, 0, ElementRect{0, 0, 15, 40}).pieces.empty());
+    VertStretchLayout huge = LayoutVertStretch(45, 5, 15, INT32_MAX, 0, ElementRect{0, 0, 15, 40});
+    for (const SkinPiece& p : huge.pieces)
+        EXPECT_FALSE(p.dest.Empty());
+}
+
+TEST(HorzStretch, ThreeParts)
+{
+    // A 3 x 82 bitmap, left 1, on a 100-pixel target.
+    auto pieces = LayoutHorzStretch(3, 82, 0, 1, ElementRect{10, 5, 110, 20});
+    ASSERT_EQ(3u, pieces.size());
+    ExpectPiece(pieces[0], {10, 5, 1, 82}, {0, 0, 1, 82}, "left part");
+    EXPECT_FALSE(pieces[0].stretch);
+    ExpectPiece(pieces[1], {109, 5, 1, 82}, {2, 0, 1, 82}, "right part");
+    EXPECT_FALSE(pieces[1].stretch);
+    ExpectPiece(pieces[2], {11, 5, 98, 82}, {1, 0, 1, 82}, "middle");
+    EXPECT_TRUE(pieces[2].stretch);
+}
+
+TEST(HorzStretch, NarrowTargetIsWidenedToTheImage)
+{
+    auto pieces = LayoutHorzStretch(3, 82, 0, 1, ElementRect{0, 0, 1, 10});
+    ASSERT_EQ(3u, pieces.size());
+    ExpectPiece(pieces[1], {2, 0, 1, 82}, {2, 0, 1, 82}, "right part");
+    ExpectPiece(pieces[2], {1, 0, 1, 82}, {1, 0, 1, 82}, "middle");
+}
+
+TEST(HorzStretch, CellsUseTheCellWidthAfterWidening)
+{
+    // Four 10-pixel cells, left 3: widened to 40 first, then cut as 10.
+    auto pieces = LayoutHorzStretch(40, 8, 10, 3, ElementRect{0, 0, 20, 8});
+    ASSERT_EQ(3u, pieces.size());
+    ExpectPiece(pieces[0], {0, 0, 3, 8}, {0, 0, 3, 8}, "left part");
+    ExpectPiece(pieces[1], {34, 0, 6, 8}, {4, 0, 6, 8}, "right part");
+    ExpectPiece(pieces[2], {3, 0, 31, 8}, {3, 0, 1, 8}, "middle");
+}
+
+TEST(HorzStretch, CellFromState)
+{
+    EXPECT_EQ(-1, HorzExtendCell(-1));
+    EXPECT_EQ(0, HorzExtendCell(0));
+    EXPECT_EQ(0, HorzExtendCell(0x04));
+    EXPECT_EQ(1, HorzExtendCell(0x01));
+    EXPECT_EQ(2, HorzExtendCell(0x03));
+    EXPECT_EQ(3, HorzExtendCell(0x13));
+    EXPECT_EQ(3, HorzExtendCell(0x10));
+}
+
+TEST(PngCell, InstallButtonCells)
+{
+    PieceRect src;
+    ASSERT_TRUE(PngCellSource(400, 31, 100, 1, &src));
+    EXPECT_EQ((PieceRect{100, 0, 100, 31}), src);
+    ASSERT_TRUE(PngCellSource(400, 31, 100, 3, &src));
+    EXPECT_EQ((PieceRect{300, 0, 100, 31}), src);
+    ASSERT_TRUE(PngCellSource(400, 31, 0, 3, &src));
+    EXPECT_EQ((PieceRect{0, 0, 400, 31}), src);
+}
+
+TEST(PngCell, CellsBeyondTheStripDrawNothing)
+{
+    PieceRect src{7, 7, 7, 7};
+    EXPECT_FALSE(PngCellSource(400, 31, 100, 4, &src));
+    EXPECT_FALSE(PngCellSource(400, 31, 100, -1, &src));
+    EXPECT_FALSE(PngCellSource(400, 31, -100, 1, &src));
+    EXPECT_FALSE(PngCellSource(400, 31, 100, INT32_MAX, &src));
+    EXPECT_FALSE(PngCellSource(0, 0, 100, 0, &src));
+    EXPECT_EQ((PieceRect{7, 7, 7, 7}), src);
+}
+
+TEST(FitPiece, InsideTheImageIsUnchanged)
+{
+    SkinPiece p{{0, 1, 15, 37}, {15, 1, 15, 2}, true};
+    std::vector<SkinPiece> out;
+    FitPieceToImage(p, 45, 5, &out);
+    ASSERT_EQ(1u, out.size());
+    ExpectPiece(out[0], {0, 1, 15, 37}, {15, 1, 15, 2}, "same");
+}
+
+TEST(FitPiece, NegativeHeightIsMirroredAndEdgesRepeat)
+{
+    // The middle of "scroll" on 15 x 40: rows 3 up to -1 over 33 rows.
+    std::vector<SkinPiece> out;
+    FitPieceToImage(SkinPiece{{0, 3, 15, 33}, {0, 3, 15, -4}, true}, 15, 3, &out);
+    ASSERT_EQ(4u, out.size());
+    ExpectPiece(out[0], {0, 27, 15, 9}, {0, 0, 15, 1}, "row -1: the edge row");
+    ExpectPiece(out[1], {0, 19, 15, 8}, {0, 0, 15, 1}, "row 0");
+    ExpectPiece(out[2], {0, 11, 15, 8}, {0, 1, 15, 1}, "row 1");
+    ExpectPiece(out[3], {0, 3, 15, 8}, {0, 2, 15, 1}, "row 2 at the top");
+
+    // Its bottom: rows -1 to 2 over 4 rows.
+    out.clear();
+    FitPieceToImage(SkinPiece{{0, 36, 15, 4}, {0, -1, 15, 4}, true}, 15, 3, &out);
+    ASSERT_EQ(2u, out.size());
+    ExpectPiece(out[0], {0, 36, 15, 1}, {0, 0, 15, 1}, "row -1");
+    ExpectPiece(out[1], {0, 37, 15, 3}, {0, 0, 15, 3}, "rows 0 to 2");
+}
+
+TEST(FitPiece, ColumnsAndRowsBeyondTheImage)
+{
+    std::vector<SkinPiece> out;
+    FitPieceToImage(SkinPiece{{100, 0, 15, 5}, {10, 0, 15, 5}, true}, 20, 5, &out);
+    ASSERT_EQ(2u, out.size());
+    ExpectPiece(out[0], {100, 0, 10, 5}, {10, 0, 10, 5}, "inside");
+    ExpectPiece(out[1], {110, 0, 5, 5}, {19, 0, 1, 5}, "edge column");
+
+    out.clear();
+    FitPieceToImage(SkinPiece{{0, 0, 15, 8}, {0, 10, 15, 2}, true}, 15, 3, &out);
+    ASSERT_EQ(1u, out.size());
+    ExpectPiece(out[0], {0, 0, 15, 8}, {0, 2, 15, 1}, "wholly below: last row");
+}
+
+TEST(FitPiece, NothingToDraw)
+{
+    std::vector<SkinPiece> out;
+    FitPieceToImage(SkinPiece{{0, 0, 15, 8}, {0, 0, 15, 2}, true}, 0, 0, &out);
+    FitPieceToImage(SkinPiece{{0, 0, 0, 8}, {0, 0, 15, 2}, true}, 15, 3, &out);
+    FitPieceToImage(SkinPiece{{0, 0, 15, -8}, {0, 0, 15, 2}, true}, 15, 3, &out);
+    FitPieceToImage(SkinPiece{{0, 0, 15, 8}, {0, 0, 15, 0}, true}, 15, 3, &out);
+    EXPECT_TRUE(out.empty());
+    FitPieceToImage(SkinPiece{{0, 0, INT32_MAX, INT32_MAX}, {INT32_MIN, INT32_MIN, INT32_MAX, -5}, true}, 15, 3, &out);
+    for (const SkinPiece& p : out) {
+        EXPECT_FALSE(p.dest.Empty());
+        EXPECT_TRUE(SourceInside(p.src, 15, 3));
+    }
+}
