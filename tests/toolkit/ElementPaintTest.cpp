@@ -285,3 +285,20 @@ TEST_F(SkinnedPaint, StatefulSkinAsksForRedraws)
     SetElementSkins(nullptr);
     EXPECT_FALSE(e.NeedsRedrawOnStateChange());
 }
+
+TEST_F(ElementPaint, ChildWithoutColoursPaintsInTheContainersColour)
+{
+    auto root = LoadDialog(
+        "<dlg crtext=\"00FF00\" pos=\"0,0,-0,-0\"><leaf id=\"1\" pos=\"4,4,-4,-4\">WWWW</leaf>"
+        "<leaf id=\"2\" crtext=\"FF0000\" pos=\"4,44,-4,-4\">WWWW</leaf></dlg>");
+    Place(root.get(), 0, 0, 120, 80);
+    Canvas canvas(120, 80);
+    ASSERT_TRUE(root->RedrawRegion(canvas.Dc(), nullptr));
+    uint32_t strongest = 0;
+    ASSERT_GT(canvas.Changed(0, 0, 120, 40, &strongest), 20);
+    EXPECT_TRUE(Near(Dib(0x00FF00), strongest, 80)) << std::hex << strongest;
+    ASSERT_GT(canvas.Changed(0, 44, 120, 80, &strongest), 20);
+    EXPECT_TRUE(Near(Dib(0x0000FF), strongest, 80)) << std::hex << strongest;
+    // The container's colour does not outlive its painting.
+    EXPECT_NE(RGB(0, 255, 0), GetTextColor(canvas.Dc()));
+}
