@@ -75,7 +75,7 @@ public:
     int32_t Transparent() const { return transparent_; }
     const std::wstring& Tip() const { return tip_; }
     bool TakesAllMouseInput() const { return takesAllMouseInput_; }
-    const PosSpec& Pos() const { return pos_; }
+    const PosList& Pos() const { return pos_; }
     void SetTooltipLink(HWND tooltip) { tooltip_ = tooltip; }
     HWND TooltipLink() const { return tooltip_; }
     bool Handled() const { return handled_; }
@@ -118,7 +118,7 @@ protected:
     int32_t transparent_ = 0;
     std::wstring tip_;
     bool takesAllMouseInput_ = false;
-    PosSpec pos_;
+    PosList pos_;
     HWND tooltip_ = nullptr;
     bool handled_ = false;
 };

@@ -19,7 +19,7 @@ uint32_t SizeModeFromAttribute(bool present, const std::string& value, int32_t* 
     return SizeContent;
 }
 
-void MeasureByPos(const PosSpec& pos, int32_t cx, int32_t cy, int32_t* width, int32_t* height)
+void MeasureByPos(const PosList& pos, int32_t cx, int32_t cy, int32_t* width, int32_t* height)
 {
     int32_t x1 = ResolvePosItem(pos.items[0], 0, cx);
     int32_t y1 = ResolvePosItem(pos.items[1], 0, cy);
@@ -39,7 +39,7 @@ ElementRect ShrinkRect(const ElementRect& rect, int32_t xMargin, int32_t yMargin
     return r;
 }
 
-void ChildCorner(const PosSpec& pos, const ElementRect& span, int32_t* x, int32_t* y)
+void ChildCorner(const PosList& pos, const ElementRect& span, int32_t* x, int32_t* y)
 {
     if (pos.count == 0) {
         *x = span.left;

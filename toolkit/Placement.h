@@ -13,13 +13,13 @@
 uint32_t SizeModeFromAttribute(bool present, const std::string& value, int32_t* fixed);
 
 // Size of a four-item pos in an available cx x cy.
-void MeasureByPos(const PosSpec& pos, int32_t cx, int32_t cy, int32_t* width, int32_t* height);
+void MeasureByPos(const PosList& pos, int32_t cx, int32_t cy, int32_t* width, int32_t* height);
 
 // rect shrunk by the margins on both sides.
 ElementRect ShrinkRect(const ElementRect& rect, int32_t xMargin, int32_t yMargin);
 
 // Top-left corner of a dlg child: items 1 and 2 resolved against the span.
-void ChildCorner(const PosSpec& pos, const ElementRect& span, int32_t* x, int32_t* y);
+void ChildCorner(const PosList& pos, const ElementRect& span, int32_t* x, int32_t* y);
 
 struct PlacementInput {
     int32_t x = 0, y = 0, cx = 0, cy = 0;         // offered corner and size

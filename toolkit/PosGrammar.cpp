@@ -21,11 +21,11 @@ PosItem ParsePosItem(const std::string& item)
     return result;
 }
 
-bool ParsePos(const std::string& text, PosSpec* pos)
+bool ParsePos(const std::string& text, PosList* pos)
 {
     if (text.empty())
         return false;
-    PosSpec parsed;
+    PosList parsed;
     size_t start = 0;
     int count = 0;
     while (count < 4) {
@@ -37,7 +37,7 @@ bool ParsePos(const std::string& text, PosSpec* pos)
         start = comma + 1;
     }
     if (count != 2 && count != 4)
-        parsed = PosSpec();
+        parsed = PosList();
     else
         parsed.count = count;
     *pos = parsed;

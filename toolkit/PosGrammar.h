@@ -12,14 +12,14 @@ struct PosItem {
     int32_t value = 0;
 };
 
-struct PosSpec {
+struct PosList {
     int count = 0;  // 0, 2 or 4
     PosItem items[4];
 };
 
 // Returns false for an empty value, which changes nothing. Otherwise pos is
 // replaced; a list of other than two or four items leaves count 0.
-bool ParsePos(const std::string& text, PosSpec* pos);
+bool ParsePos(const std::string& text, PosList* pos);
 
 PosItem ParsePosItem(const std::string& item);
 

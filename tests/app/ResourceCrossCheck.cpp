@@ -389,7 +389,7 @@ private:
             } else if (attr == "font" && !IsHexDigits(value, 1, 8)) {
                 Problem(where + ": font is not hexadecimal");
             } else if (attr == "pos") {
-                PosSpec pos;
+                PosList pos;
                 if (!ParsePos(value, &pos) || (pos.count != 2 && pos.count != 4))
                     Problem(where + ": pos \"" + value + "\" has not two or four items");
             } else if (attr == "skin" && !skins_.count(value)) {

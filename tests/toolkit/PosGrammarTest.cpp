@@ -4,9 +4,9 @@
 #include "toolkit/PosGrammar.h"
 
 namespace {
-PosSpec Parse(const std::string& text)
+PosList Parse(const std::string& text)
 {
-    PosSpec pos;
+    PosList pos;
     EXPECT_TRUE(ParsePos(text, &pos));
     return pos;
 }
@@ -14,7 +14,7 @@ PosSpec Parse(const std::string& text)
 
 TEST(ParsePos, ItemPrefixes)
 {
-    PosSpec pos = Parse("|-50,_5,-0,|0");
+    PosList pos = Parse("|-50,_5,-0,|0");
     ASSERT_EQ(4, pos.count);
     EXPECT_TRUE(pos.items[0].centre);
     EXPECT_TRUE(pos.items[0].farEdge);
@@ -39,14 +39,14 @@ TEST(ParsePos, TwoOrFourItemsOnly)
 
 TEST(ParsePos, FiveItemsUseTheFirstFour)
 {
-    PosSpec pos = Parse("1,2,3,4,5");
+    PosList pos = Parse("1,2,3,4,5");
     ASSERT_EQ(4, pos.count);
     EXPECT_EQ(4, pos.items[3].value);
 }
 
 TEST(ParsePos, DroppedListClearsEarlierItems)
 {
-    PosSpec pos = Parse("7,8");
+    PosList pos = Parse("7,8");
     ASSERT_TRUE(ParsePos("1,2,3", &pos));
     EXPECT_EQ(0, pos.count);
     EXPECT_EQ(0, pos.items[0].value);
@@ -54,7 +54,7 @@ TEST(ParsePos, DroppedListClearsEarlierItems)
 
 TEST(ParsePos, EmptyValueChangesNothing)
 {
-    PosSpec pos = Parse("7,8");
+    PosList pos = Parse("7,8");
     EXPECT_FALSE(ParsePos("", &pos));
     EXPECT_EQ(2, pos.count);
     EXPECT_EQ(8, pos.items[1].value);

@@ -73,7 +73,7 @@ TEST(RandomInput, PosValues)
     const std::string alphabet = "|-_,0123456789 +x";
     for (int i = 0; i < kRounds; ++i) {
         std::string text = Mutate(rng, "|-36,_1,-0,99999999999", alphabet);
-        PosSpec pos;
+        PosList pos;
         if (!ParsePos(text, &pos)) {
             ASSERT_TRUE(text.empty());
             continue;
