@@ -2,6 +2,11 @@
 // program's own skins document and images.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <iterator>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "SkinTestSupport.h"
@@ -462,4 +467,51 @@ TEST(AlphaImage, OnlyThirtyTwoBitBitmaps)
     Canvas c(8, 8);
     skin.Draw(c.Dc(), RECT{0, 0, 8, 8}, -1);
     EXPECT_EQ(0, c.Changed(0, 0, 8, 8));
+}
+
+TEST(RandomSkins, DamagedDocumentsDrawSafely)
+{
+    // Documents of every kind with attribute values a damaged or careless
+    // skins document could hold, drawn with odd rectangles and states.
+    std::mt19937 random(4242);
+    const char* tags[] = {"imglst", "imgframe", "button", "imghorzex", "gradation", "png", "pngvertex", "div"};
+    const char* names[] = {"src", "subwidth", "mode", "maskcolor", "left", "top", "crbg", "part", "from",
+                           "to", "direction", "size", "bg", "border", "bguppush"};
+    const char* values[] = {"0", "1", "-1", "3", "15", "35", "73", "101", "1001", "1005", "1011", "1013",
+                            "2147483647", "-2147483648", "99999999999", "mask", "alpha", "none", "vert", "all",
+                            "center", "FF00FF", "zz", "\"\"", "1e9", "-0"};
+    auto any = [&](auto& table) { return table[random() % (sizeof(table) / sizeof(table[0]))]; };
+
+    int drawn = 0;
+    for (int doc = 0; doc < 8; ++doc) {
+        std::string text = "<skins>";
+        for (int i = 0; i < 40; ++i) {
+            text += std::string("<") + any(tags) + " name=s" + std::to_string(i);
+            std::vector<const char*> attrs(std::begin(names), std::end(names));
+            std::shuffle(attrs.begin(), attrs.end(), random);
+            for (int a = random() % 6; a > 0; --a)
+                text += std::string(" ") + attrs[a] + "=" + any(values);
+            text += "/>";
+        }
+        text += "</skins>";
+        SkinPool pool;
+        ASSERT_TRUE(pool.LoadDocument(text.c_str())) << text;
+        Canvas c(64, 64);
+        for (int i = 0; i < 40; ++i) {
+            CBkSkinBase* skin = pool.GetSkin("s" + std::to_string(i));
+            if (!skin)
+                continue;
+            for (int k = 0; k < 6; ++k) {
+                const LONG l = static_cast<LONG>(random() % 100) - 20, t = static_cast<LONG>(random() % 100) - 20;
+                const RECT r = {l, t, l + static_cast<LONG>(random() % 120) - 30, t + static_cast<LONG>(random() % 120) - 30};
+                const int32_t states[] = {0, 1, 2, 3, 0x10, -1, 7, 1000, INT32_MIN};
+                skin->Draw(c.Dc(), r, any(states));
+            }
+            skin->GetSkinSize();
+            skin->IgnoreState();
+            ++drawn;
+        }
+    }
+    // Every tag but "div" makes a skin.
+    EXPECT_GT(drawn, 8 * 40 / 2);
 }

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
+#include <random>
 
+#include "toolkit/skins/FrameGeometry.h"
 #include "toolkit/skins/SkinWords.h"
 #include "toolkit/skins/StretchGeometry.h"
 
@@ -208,5 +211,49 @@ TEST(FitPiece, NothingToDraw)
     for (const SkinPiece& p : out) {
         EXPECT_FALSE(p.dest.Empty());
         EXPECT_TRUE(SourceInside(p.src, 15, 3));
+    }
+}
+
+TEST(SkinGeometry, RandomInputsKeepEveryInvariant)
+{
+    // Values near the edges of the integer range, zero and small numbers,
+    // as damaged skin attributes and layouts would give.
+    std::mt19937 random(20261206);
+    const int32_t special[] = {0, 1, -1, 2, 3, 35, 82, INT32_MAX, INT32_MIN, INT32_MAX - 1, INT32_MIN + 1, 1 << 30};
+    auto pick = [&]() -> int32_t {
+        if (random() % 3 == 0)
+            return special[random() % (sizeof(special) / sizeof(special[0]))];
+        return static_cast<int32_t>(random() % 200) - 50;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const int32_t imageW = std::abs(pick() % 500), imageH = std::abs(pick() % 500);
+        const ElementRect target{pick(), pick(), pick(), pick()};
+        const int32_t subwidth = pick(), top = pick(), left = pick(), state = pick();
+
+        for (const FramePiece& p : LayoutFrame(imageW, imageH, left, top, static_cast<uint32_t>(pick()), target).pieces)
+            ASSERT_TRUE(!p.dest.Empty() && !p.src.Empty());
+        for (const SkinPiece& p : LayoutHorzStretch(imageW, imageH, subwidth, left, target))
+            ASSERT_TRUE(!p.dest.Empty() && !p.src.Empty());
+
+        VertStretchLayout v = LayoutVertStretch(imageW, imageH, subwidth, top, state, target);
+        std::vector<SkinPiece> fitted;
+        for (const SkinPiece& p : v.pieces) {
+            ASSERT_FALSE(p.dest.Empty());
+            FitPieceToImage(p, imageW, imageH, &fitted);
+        }
+        for (const SkinPiece& p : fitted) {
+            ASSERT_FALSE(p.dest.Empty());
+            ASSERT_TRUE(SourceInside(p.src, imageW, imageH));
+        }
+
+        PieceRect src;
+        if (PngCellSource(imageW, imageH, subwidth, state, &src)) {
+            ASSERT_GE(src.x, 0);
+            ASSERT_LT(src.x, imageW);
+        }
+        PieceRect dest{pick(), pick(), pick(), pick()};
+        PieceRect from{pick(), pick(), pick(), pick()};
+        if (ClipCopy(&dest, &from, imageW, imageH))
+            ASSERT_TRUE(SourceInside(from, imageW, imageH) && dest.w == from.w && dest.h == from.h);
     }
 }

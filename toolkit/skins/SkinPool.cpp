@@ -6,6 +6,7 @@
 #include "toolkit/ResourceLoaders.h"
 #include "toolkit/XmlDocument.h"
 #include "toolkit/XmlResource.h"
+#include "toolkit/skins/BkPngPool.h"
 #include "toolkit/skins/SkinFactory.h"
 
 SkinPool& SkinPool::Instance()
@@ -66,6 +67,9 @@ bool SkinPool::DependsOnState(const std::string& name)
 
 bool LoadSkins(unsigned id)
 {
+    // GDI+ starts with the PNG pool; whatever else decodes images relies on
+    // it being running once the skins are loaded, PNG skins or not.
+    BkPngPool::Instance();
     SkinPool& pool = SkinPool::Instance();
     SetElementSkins(&pool);
     std::vector<char> text;
