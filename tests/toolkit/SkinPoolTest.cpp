@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "ElementTestSupport.h"
 #include "SkinTestSupport.h"
 #include "toolkit/ElementSkin.h"
 #include "toolkit/ResourceLoaders.h"
+#include "toolkit/StylePool.h"
 #include "toolkit/skins/BkBmpPool.h"
 #include "toolkit/skins/BkImageSkin.h"
 #include "toolkit/skins/BkPngPool.h"
@@ -285,4 +287,27 @@ TEST(ImagePools, DecodesBytesAndRejectsDamage)
     auto empty = DecodeImageBytes(nullptr, 0);
     ASSERT_NE(nullptr, empty);
     EXPECT_FALSE(empty->Valid());
+}
+
+TEST(ProgramSkinsDocument, ElementsPaintTheirStylesSkin)
+{
+    ASSERT_TRUE(LoadSkins(100));
+    ASSERT_TRUE(StylePool::Instance().LoadDocument(
+        "<style><class name=install skin=Installationbtn/><class name=plain skin=ConnectDevice/></style>"));
+    auto root = element_test::LoadDialog(
+        "<dlg pos=0,0,-0,-0><dlg id=1 class=install pos=5,5,105,36/><dlg id=2 class=plain pos=0,40,15,55/></dlg>");
+    element_test::Place(root.get(), 0, 0, 120, 60);
+    CBkWindow* button = root->FindChildById(1);
+    ASSERT_NE(nullptr, button);
+    EXPECT_TRUE(button->NeedsRedrawOnStateChange());
+    EXPECT_FALSE(root->FindChildById(2)->NeedsRedrawOnStateChange());
+
+    skin_test::Canvas c(120, 60);
+    button->ModifyState(StateHover, 0);
+    ASSERT_TRUE(button->RedrawRegion(c.Dc(), nullptr));
+    EXPECT_PIXEL_NEAR(c, 55, 20, 0x2E93E0, 3);
+    button->ModifyState(StatePushDown, StateHover);
+    ASSERT_TRUE(button->RedrawRegion(c.Dc(), nullptr));
+    EXPECT_PIXEL_NEAR(c, 55, 20, 0x0863A9, 3);
+    StylePool::Instance().Clear();
 }

@@ -219,10 +219,10 @@ TEST(SkinGeometry, RandomInputsKeepEveryInvariant)
     // Values near the edges of the integer range, zero and small numbers,
     // as damaged skin attributes and layouts would give.
     std::mt19937 random(20261206);
-    const int32_t special[] = {0, 1, -1, 2, 3, 35, 82, INT32_MAX, INT32_MIN, INT32_MAX - 1, INT32_MIN + 1, 1 << 30};
+    const int32_t edgeValues[] = {0, 1, -1, 2, 3, 35, 82, INT32_MAX, INT32_MIN, INT32_MAX - 1, INT32_MIN + 1, 1 << 30};
     auto pick = [&]() -> int32_t {
         if (random() % 3 == 0)
-            return special[random() % (sizeof(special) / sizeof(special[0]))];
+            return edgeValues[random() % (sizeof(edgeValues) / sizeof(edgeValues[0]))];
         return static_cast<int32_t>(random() % 200) - 50;
     };
     for (int round = 0; round < 20000; ++round) {
@@ -253,7 +253,8 @@ TEST(SkinGeometry, RandomInputsKeepEveryInvariant)
         }
         PieceRect dest{pick(), pick(), pick(), pick()};
         PieceRect from{pick(), pick(), pick(), pick()};
-        if (ClipCopy(&dest, &from, imageW, imageH))
+        if (ClipCopy(&dest, &from, imageW, imageH)) {
             ASSERT_TRUE(SourceInside(from, imageW, imageH) && dest.w == from.w && dest.h == from.h);
+        }
     }
 }

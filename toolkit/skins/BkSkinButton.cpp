@@ -1,7 +1,5 @@
 #include "toolkit/skins/BkSkinButton.h"
 
-#include <cstring>
-
 #include "platform/ScopedWin.h"
 #include "toolkit/ElementTypes.h"
 #include "toolkit/ValueFormat.h"

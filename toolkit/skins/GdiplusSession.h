@@ -1,8 +1,6 @@
 // Starts GDI+ for as long as the object lives.
 #pragma once
 
-#include <cstdint>
-
 #include <windows.h>
 
 class GdiplusSession {
