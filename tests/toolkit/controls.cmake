@@ -1,0 +1,1 @@
+# tarvo_add_test(...) calls for controls
