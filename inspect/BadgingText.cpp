@@ -61,10 +61,16 @@ std::vector<std::wstring> RequestedPermissionNames(const std::wstring& output)
     static const std::wstring kOld = L"uses-permission:'";
     static const std::wstring kNew = L"uses-permission: name='";
     std::vector<std::wstring> names;
+    // The next place of each form is searched again only once the scan has
+    // passed it; searching both from every name made long outputs quadratic.
     size_t pos = 0;
+    size_t atOld = output.find(kOld);
+    size_t atNew = output.find(kNew);
     for (;;) {
-        size_t atOld = output.find(kOld, pos);
-        size_t atNew = output.find(kNew, pos);
+        if (atOld != npos && atOld < pos)
+            atOld = output.find(kOld, pos);
+        if (atNew != npos && atNew < pos)
+            atNew = output.find(kNew, pos);
         if (atOld == npos && atNew == npos)
             break;
         size_t from = atOld < atNew ? atOld + kOld.size() : atNew + kNew.size();
