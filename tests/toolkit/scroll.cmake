@@ -1,1 +1,14 @@
-# tarvo_add_test(...) calls for scroll
+# Animation scheduler, eased motion and scroll bar behaviour (window-free),
+# and the scroll bar element under Wine.
+set(_scroll_tests ${CMAKE_CURRENT_LIST_DIR}/scroll)
+tarvo_add_test(toolkit_scroll_pure_tests
+    ${_scroll_tests}/AnimTriggerTest.cpp
+    ${_scroll_tests}/EaseMotionTest.cpp
+    ${_scroll_tests}/ScrollAnimTest.cpp
+    ${_scroll_tests}/ScrollbarModelTest.cpp
+    LIBS toolkit_pure platform)
+if(WIN32)
+    tarvo_add_test(toolkit_scroll_tests
+        ${_scroll_tests}/BkScrollbarTest.cpp
+        LIBS toolkit toolkit_pure platform)
+endif()
