@@ -1,0 +1,19 @@
+// The crash-dump writer and the folder it writes into.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The temporary folder's "Korvel\" subfolder followed by fileName; the
+// folder and its "Download\" subfolder are made on first use. While the
+// temporary folder cannot be had, the bare file name (and the next call
+// tries again).
+std::wstring GetCrashFolder(const std::wstring& fileName);
+
+// Unhandled-exception filter: writes "VodAdado.dmp" into the crash folder
+// and lets the system's own crash handling follow.
+LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception);
+
+// Installs WriteCrashDump and silences the runtime's abort message box.
+void InstallCrashDumpFilter();

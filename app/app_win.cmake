@@ -1,0 +1,9 @@
+# The Win32 side of the application: start-up helpers, custom elements and
+# the main window, then the program itself.
+add_library(app_win STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/CrashDump.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OsName.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SingleInstance.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainProduct.cpp)
+target_link_libraries(app_win PUBLIC app_pure device platform dbghelp shell32 shlwapi user32 kernel32)

@@ -1,0 +1,150 @@
+// Command-line quoting, the hand-over record and the package texts.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "app/CopyDataText.h"
+#include "app/PackageText.h"
+#include "app/StripQuotes.h"
+
+namespace {
+
+std::vector<unsigned char> Utf16Bytes(const std::wstring& s, bool terminate)
+{
+    std::vector<unsigned char> b;
+    for (wchar_t c : s) {
+        b.push_back(static_cast<unsigned char>(c & 0xFF));
+        b.push_back(static_cast<unsigned char>((c >> 8) & 0xFF));
+    }
+    if (terminate) {
+        b.push_back(0);
+        b.push_back(0);
+    }
+    return b;
+}
+
+}  // namespace
+
+TEST(StripQuotes, QuotedPathWithBlanksLosesOnlyTheQuotes)
+{
+    EXPECT_EQ(StripQuotes(L"\"C:\\My Apps\\a b.apk\""), L"C:\\My Apps\\a b.apk");
+    EXPECT_EQ(StripQuotes(L"C:\\plain path.apk"), L"C:\\plain path.apk");
+    EXPECT_EQ(StripQuotes(L""), L"");
+}
+
+TEST(StripQuotes, TextAroundAndBetweenQuotesIsDropped)
+{
+    EXPECT_EQ(StripQuotes(L"x \"in\" tail"), L"in");
+    EXPECT_EQ(StripQuotes(L"\"unterminated"), L"unterminated");
+    EXPECT_EQ(StripQuotes(L"\"\""), L"");
+    // The first quoted part wins; what follows its closing quote is gone.
+    EXPECT_EQ(StripQuotes(L"\"a\" \"b\""), L"a");
+    EXPECT_EQ(StripQuotes(L"\"\"\"\"\""), L"");
+}
+
+TEST(CopyDataText, DecodesTheTextUpToItsTerminator)
+{
+    std::wstring cmd = L"\"D:\\apk\\游戏.apk\"";
+    std::vector<unsigned char> b = Utf16Bytes(cmd, true);
+    ASSERT_EQ(b.size(), CopyDataByteCount(cmd));
+    std::wstring text;
+    ASSERT_TRUE(DecodeCopyDataText(b.data(), b.size(), &text));
+    EXPECT_EQ(text, cmd);
+}
+
+TEST(CopyDataText, SecondStartWithoutArgumentsIsAnEmptyText)
+{
+    std::vector<unsigned char> b = Utf16Bytes(L"", true);
+    ASSERT_EQ(b.size(), 2u);
+    std::wstring text = L"stale";
+    ASSERT_TRUE(DecodeCopyDataText(b.data(), b.size(), &text));
+    EXPECT_TRUE(text.empty());
+}
+
+TEST(CopyDataText, MalformedRecordsAreRefused)
+{
+    std::wstring text;
+    std::vector<unsigned char> noZero = Utf16Bytes(L"abc", false);
+    EXPECT_FALSE(DecodeCopyDataText(noZero.data(), noZero.size(), &text));
+    std::vector<unsigned char> odd = Utf16Bytes(L"abc", true);
+    odd.push_back('x');
+    EXPECT_FALSE(DecodeCopyDataText(odd.data(), odd.size(), &text));
+    EXPECT_FALSE(DecodeCopyDataText(nullptr, 8, &text));
+    EXPECT_FALSE(DecodeCopyDataText(odd.data(), 0, &text));
+    EXPECT_FALSE(DecodeCopyDataText(odd.data(), 1, &text));
+    std::vector<unsigned char> huge(1 << 20, 'a');
+    huge[huge.size() - 1] = huge[huge.size() - 2] = 0;
+    EXPECT_FALSE(DecodeCopyDataText(huge.data(), huge.size(), &text));
+    EXPECT_TRUE(text.empty());
+}
+
+TEST(CopyDataText, TextEndsAtTheFirstZero)
+{
+    std::vector<unsigned char> b = Utf16Bytes(L"ab", true);
+    std::vector<unsigned char> more = Utf16Bytes(L"cd", false);
+    b.insert(b.end(), more.begin(), more.end());
+    std::wstring text;
+    ASSERT_TRUE(DecodeCopyDataText(b.data(), b.size(), &text));
+    EXPECT_EQ(text, L"ab");
+}
+
+// Random sizes and bytes in exactly sized heap blocks: under ASan any read
+// beyond the given count is caught.
+TEST(CopyDataText, RandomRecordsNeverReadPastTheirSize)
+{
+    std::mt19937 rng(20261206);
+    for (int round = 0; round < 3000; ++round) {
+        size_t size = rng() % 70;
+        std::vector<unsigned char> block(size);
+        for (unsigned char& c : block)
+            c = static_cast<unsigned char>(rng() % 4 == 0 ? 0 : rng());
+        std::wstring text;
+        bool ok = DecodeCopyDataText(size ? block.data() : nullptr, size, &text);
+        if (ok) {
+            EXPECT_EQ(size % 2, 0u);
+            EXPECT_LT(text.size() * 2, size);
+            EXPECT_EQ(text.find(L'\0'), std::wstring::npos);
+        } else {
+            EXPECT_TRUE(text.empty());
+        }
+    }
+}
+
+TEST(PackageText, ApkExtensionInAnyCaseOnly)
+{
+    EXPECT_TRUE(IsApkPath(L"C:\\a\\game.apk"));
+    EXPECT_TRUE(IsApkPath(L"C:\\a\\GAME.APK"));
+    EXPECT_TRUE(IsApkPath(L"C:\\a\\x.ApK"));
+    EXPECT_FALSE(IsApkPath(L"C:\\a\\game.apk.bak"));
+    EXPECT_FALSE(IsApkPath(L"C:\\a\\apk"));
+    EXPECT_FALSE(IsApkPath(L"C:\\a\\game.apkx"));
+    EXPECT_FALSE(IsApkPath(L""));
+}
+
+TEST(PackageText, FileNamesAndLabels)
+{
+    EXPECT_EQ(FileNameOf(L"C:\\dir\\My.Game.apk"), L"My.Game.apk");
+    EXPECT_EQ(FileNameOf(L"plain.apk"), L"plain.apk");
+    EXPECT_EQ(FileNameOf(L"C:\\dir\\"), L"");
+    EXPECT_EQ(LabelFromPath(L"C:\\dir\\My.Game.apk"), L"My.Game");
+    EXPECT_EQ(LabelFromPath(L"C:\\dir.x\\noext"), L"noext");
+    EXPECT_TRUE(SamePathIgnoringCase(L"C:\\A\\b.APK", L"c:\\a\\B.apk"));
+    EXPECT_FALSE(SamePathIgnoringCase(L"C:\\a.apk", L"C:\\a.apk "));
+}
+
+TEST(PackageText, PermissionTextIndentsEachTitle)
+{
+    EXPECT_EQ(PermissionText({}), L"    ");
+    EXPECT_EQ(PermissionText({L"A", L"B"}), L"    A \r\n    B \r\n    ");
+}
+
+TEST(PackageText, ProgressLines)
+{
+    EXPECT_EQ(InstallingTip(L"a.apk"), L"正在安装 a.apk，请稍候...");
+    // "正在安装 " is five characters: a twelve-character name still fits.
+    EXPECT_EQ(ListProgressLine(L"abcdefghijkl"), L"正在安装 abcdefghijkl，请稍候...");
+    EXPECT_EQ(ListProgressLine(L"abcdefghijklm"), L"正在安装 abcdefghijklm...");
+    EXPECT_EQ(ListProgressLine(L"abcdefghijklmnopqrstuvwxyz"), L"正在安装 abcdefghijklm...");
+}
