@@ -10,5 +10,5 @@ tarvo_add_test(toolkit_scroll_pure_tests
 if(WIN32)
     tarvo_add_test(toolkit_scroll_tests
         ${_scroll_tests}/BkScrollbarTest.cpp
-        LIBS toolkit toolkit_pure platform)
+        LIBS toolkit toolkit_pure platform app_resources)
 endif()

@@ -9,6 +9,7 @@
 #include "FakeClock.h"
 #include "toolkit/ElementRegistry.h"
 #include "toolkit/ElementSkin.h"
+#include "toolkit/ResourceLoaders.h"
 #include "toolkit/StylePool.h"
 #include "toolkit/scroll/AnimTrigger.h"
 #include "toolkit/scroll/BkScrollbar.h"
@@ -380,6 +381,40 @@ TEST(ScrollbarSkins, DrawsThroughTheSkinPoolByTheStyleClassNames)
     SetElementSkins(nullptr);
     StylePool::Instance().Clear();
     pool.Clear();
+}
+
+TEST(ScrollbarSkins, TheProgramsOwnListScrollBar)
+{
+    ASSERT_TRUE(LoadSkins(100));
+    ASSERT_TRUE(LoadStyles(101));
+    SetElementSkins(&SkinPool::Instance());
+    CBkScrollbar bar;
+    bar.SetSkinClass("appPScrollBar");
+    bar.SetBarRect(5, 0, 20, 200);
+    bar.SetReserved(0);
+    bar.SetScrollRange(200);
+    Canvas c(25, 200);
+    bar.Paint(c.Dc());
+    // The track covers the whole bar and nothing beside it; the thumb (rows
+    // 3 to 96) shows its first cell's colour in the middle column.
+    EXPECT_EQ(15 * 200, c.Changed(5, 0, 20, 200));
+    EXPECT_EQ(0, c.ChangedOutside(RECT{5, 0, 20, 200}));
+    const uint32_t track = c.At(12, 150);
+    EXPECT_EQ(0xF2F4F5u, track);
+    EXPECT_EQ(track, c.At(12, 1));
+    EXPECT_EQ(0xC9D3D9u, c.At(12, 50));
+    EXPECT_EQ(track, c.At(6, 50)) << "the thumb is narrower than the bar";
+
+    bar.OnMouseMove(POINT{12, 50});
+    bar.Paint(c.Dc());
+    EXPECT_EQ(0xA8B6BFu, c.At(12, 50));
+    bar.OnLButtonDown(POINT{12, 50});
+    bar.Paint(c.Dc());
+    EXPECT_EQ(0x8898A3u, c.At(12, 50));
+    bar.OnLButtonUp();
+    SetElementSkins(nullptr);
+    StylePool::Instance().Clear();
+    SkinPool::Instance().Clear();
 }
 
 }  // namespace
