@@ -2,6 +2,9 @@
 
 void ScrollAnim::Start(int32_t from, int32_t to)
 {
+    // A bar made before the main window named its trigger joins it now.
+    if (!Trigger())
+        SetTrigger(MainAnimTrigger());
     motion_.SetValue(from);
     motion_.Animate(to, kDuration, kSpeedRatio);
     AnimElement::Start();

@@ -319,6 +319,28 @@ TEST_F(ScrollbarElement, ThumbDragRunsTimerTenForItsTarget)
     EXPECT_EQ(0u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerDrag));
 }
 
+TEST_F(ScrollbarElement, ATimerMessageReadsTheCursorInHostCoordinates)
+{
+    HWND hwnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 50, 60, 320, 40, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hwnd);
+    CBkScrollbar bar;
+    bar.SetContainer(hwnd);
+    Configure(bar, true, RECT{0, 0, 300, 15}, 200);
+    ASSERT_TRUE(bar.OnLButtonDown(POINT{290, 7}));
+    ASSERT_TRUE(SetCursorPos(50 + 290, 60 + 7));
+    LRESULT result = -1;
+    EXPECT_TRUE(bar.ProcessMessage(hwnd, WM_TIMER, CBkScrollbar::kTimerSecondArrow, 0, &result));
+    EXPECT_EQ(32, bar.GetPos());
+    // Now on the track: the repeat becomes a page press, backwards on a horizontal bar.
+    ASSERT_TRUE(SetCursorPos(50 + 250, 60 + 7));
+    bar.ProcessMessage(hwnd, WM_TIMER, CBkScrollbar::kTimerSecondArrow, 0, &result);
+    EXPECT_EQ(0, bar.GetPos());
+    EXPECT_FALSE(bar.IsTimerRunning(CBkScrollbar::kTimerSecondArrow));
+    EXPECT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerPage));
+    bar.OnLButtonUp();
+    DestroyWindow(hwnd);
+}
+
 TEST_F(ScrollbarElement, DestroyingTheBarStopsItsTimers)
 {
     HostWindow host;

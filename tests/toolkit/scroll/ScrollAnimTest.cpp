@@ -64,6 +64,17 @@ TEST_F(ScrollAnimTest, ANewNotchRestartsFromTheGivenPosition)
     EXPECT_EQ(std::vector<int32_t>({44, 88}), bar.values);
 }
 
+TEST_F(ScrollAnimTest, MadeBeforeTheMainTriggerJoinsItOnStart)
+{
+    SetMainAnimTrigger(nullptr);
+    ScrollAnim anim(&bar);
+    EXPECT_EQ(nullptr, anim.Trigger());
+    SetMainAnimTrigger(&trigger);
+    anim.Start(0, 80);
+    EXPECT_EQ(&trigger, anim.Trigger());
+    EXPECT_TRUE(trigger.Contains(&anim));
+}
+
 TEST_F(ScrollAnimTest, DestroyedWhileRunningLeavesTheTrigger)
 {
     {
