@@ -7,3 +7,11 @@ add_library(app_win STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainProduct.cpp)
 target_link_libraries(app_win PUBLIC app_pure device platform dbghelp shell32 shlwapi user32 kernel32)
+
+# The application's own element kinds and painters.
+add_library(app_elements STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/BkWndOwnPaintCtrl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CWHEdit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DyncLoadPng.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TarvoCtrlFactory.cpp)
+target_link_libraries(app_elements PUBLIC app_pure toolkit comctl32 gdiplus)

@@ -1,0 +1,24 @@
+#include "app/BkWndOwnPaintCtrl.h"
+
+#include "platform/ScopedWin.h"
+#include "toolkit/BkFontPool.h"
+
+bool BkWndOwnPaintCtrl::RedrawRegion(HDC dc, HRGN region)
+{
+    if (region && !RectInRegion(region, &rect_))
+        return false;
+    PaintBackground(dc);
+    if (!painter_)
+        return true;
+    ScopedSaveDC saved(dc);
+    if (style_.font.set) {
+        if (HFONT font = BkFontPool::Instance().GetFont(style_.font.code))
+            SelectObject(dc, font);
+    }
+    if (ColourIsSet(style_.crtext))
+        SetTextColor(dc, style_.crtext);
+    if (ColourIsSet(style_.crbg))
+        SetBkColor(dc, style_.crbg);
+    painter_->Paint(dc, rect_.left, rect_.top, rect_.right, rect_.bottom);
+    return true;
+}

@@ -1,0 +1,247 @@
+// The application's element kinds under Wine: the tag factory, the
+// "ownPaint" element with its painter, the icon painter and the
+// permission box's edit control.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/BkWndOwnPaintCtrl.h"
+#include "app/CWHEdit.h"
+#include "app/DyncLoadPng.h"
+#include "app/TarvoCtrlFactory.h"
+#include "toolkit/BkWindow.h"
+#include "toolkit/ElementFactory.h"
+#include "toolkit/skins/BkPngPool.h"
+#include "toolkit/skins/GdiplusSession.h"
+#include "toolkit/skins/SkinPool.h"
+
+using namespace Gdiplus;
+
+namespace {
+
+GdiplusSession& Gdi()
+{
+    static GdiplusSession session;
+    return session;
+}
+
+// A solid image of one colour (ARGB), owned by the caller.
+GpBitmap* SolidImage(int w, int h, ARGB colour)
+{
+    GpBitmap* bitmap = nullptr;
+    DllExports::GdipCreateBitmapFromScan0(w, h, 0, PixelFormat32bppARGB, nullptr, &bitmap);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            DllExports::GdipBitmapSetPixel(bitmap, x, y, colour);
+    return bitmap;
+}
+
+// A 32-bit DIB section selected into a memory DC, filled white.
+struct Canvas {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ old = nullptr;
+    uint32_t* bits = nullptr;
+    int w, h;
+    Canvas(int width, int height) : w(width), h(height)
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = w;
+        info.bmiHeader.biHeight = -h;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc = CreateCompatibleDC(nullptr);
+        void* p = nullptr;
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &p, nullptr, 0);
+        bits = static_cast<uint32_t*>(p);
+        old = SelectObject(dc, bitmap);
+        for (int i = 0; i < w * h; ++i)
+            bits[i] = 0xFFFFFF;
+    }
+    ~Canvas()
+    {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    uint32_t At(int x, int y) const { return bits[y * w + x] & 0xFFFFFF; }
+};
+
+// A skin that only carries an image, as the PNG skins do.
+class ImageSkin : public CBkSkinBase {
+public:
+    explicit ImageSkin(GpBitmap* image) : image_(image) {}
+    void Draw(HDC, const RECT&, int32_t) override {}
+    const BkPngImage* GetImage() const override { return &image_; }
+    const char* GetClassName() const override { return "imageskin"; }
+
+private:
+    BkPngImage image_;
+};
+
+struct RecordingPainter : IOwnPaint {
+    void Paint(HDC, int l, int t, int r, int b) override { calls.push_back(RECT{l, t, r, b}); }
+    std::vector<RECT> calls;
+};
+
+}  // namespace
+
+TEST(TarvoCtrlFactory, MakesItsFourTagsCaseSensitively)
+{
+    TarvoCtrlFactory factory;
+    for (const char* tag : {"list", "listSbar", "memImage", "ownPaint"}) {
+        std::unique_ptr<CBkWindow> e(factory.CreateCtrl(tag));
+        ASSERT_NE(e, nullptr) << tag;
+        EXPECT_STREQ(e->GetClassName(), tag);
+    }
+    for (const char* tag : {"ownpaint", "OwnPaint", "listsbar", "memimage", "List", "text", "", "ownPaint "})
+        EXPECT_EQ(factory.CreateCtrl(tag), nullptr) << tag;
+    EXPECT_EQ(factory.CreateCtrl(nullptr), nullptr);
+}
+
+TEST(TarvoCtrlFactory, RegisteredFactoryServesLayoutTags)
+{
+    TarvoCtrlFactory factory;
+    ControlsFactory::Register(&factory);
+    std::unique_ptr<CBkWindow> own = CreateElement("ownPaint");
+    ASSERT_NE(own, nullptr);
+    EXPECT_STREQ(own->GetClassName(), "ownPaint");
+    // The toolkit's own lower-case "memimage" is still its own kind.
+    std::unique_ptr<CBkWindow> mem = CreateElement("memimage");
+    ASSERT_NE(mem, nullptr);
+    EXPECT_STREQ(mem->GetClassName(), "memimage");
+    ControlsFactory::Register(nullptr);
+    EXPECT_EQ(CreateElement("ownPaint"), nullptr);
+}
+
+TEST(OwnPaintCtrl, CallsItsPainterWithItsRectangle)
+{
+    Canvas canvas(40, 40);
+    BkWndOwnPaintCtrl e;
+    e.SetRect(RECT{5, 6, 25, 30});
+    EXPECT_TRUE(e.RedrawRegion(canvas.dc, nullptr));
+    RecordingPainter painter;
+    e.SetPainter(&painter);
+    EXPECT_TRUE(e.RedrawRegion(canvas.dc, nullptr));
+    ASSERT_EQ(painter.calls.size(), 1u);
+    EXPECT_EQ(painter.calls[0].left, 5);
+    EXPECT_EQ(painter.calls[0].top, 6);
+    EXPECT_EQ(painter.calls[0].right, 25);
+    EXPECT_EQ(painter.calls[0].bottom, 30);
+    // A region that misses the element paints nothing.
+    HRGN elsewhere = CreateRectRgn(30, 30, 40, 40);
+    EXPECT_FALSE(e.RedrawRegion(canvas.dc, elsewhere));
+    DeleteObject(elsewhere);
+    EXPECT_EQ(painter.calls.size(), 1u);
+}
+
+TEST(DyncLoadPng, StretchesItsImageIntoTheRectangle)
+{
+    ASSERT_TRUE(Gdi().Ok());
+    GpBitmap* red = SolidImage(10, 10, 0xFFFF0000);
+    Canvas canvas(40, 40);
+    DyncLoadPng painter;
+    painter.Paint(canvas.dc, 0, 0, 40, 40);  // no image: nothing drawn
+    EXPECT_EQ(canvas.At(20, 20), 0xFFFFFFu);
+    painter.SetImage(red);
+    painter.Paint(canvas.dc, 10, 10, 30, 30);
+    // Inside the rectangle, away from its interpolated edges.
+    EXPECT_EQ(canvas.At(13, 13), 0xFF0000u);
+    EXPECT_EQ(canvas.At(20, 20), 0xFF0000u);
+    EXPECT_EQ(canvas.At(26, 26), 0xFF0000u);
+    EXPECT_EQ(canvas.At(5, 5), 0xFFFFFFu);
+    EXPECT_EQ(canvas.At(35, 35), 0xFFFFFFu);
+    painter.SetImage(nullptr);
+    DllExports::GdipDisposeImage(red);
+}
+
+TEST(DyncLoadPng, SkinImageOnlyReplacesASetImageWhenForced)
+{
+    ASSERT_TRUE(Gdi().Ok());
+    SkinPool::Instance().Insert("TestBlueIco", std::make_unique<ImageSkin>(SolidImage(2, 2, 0xFF0000FF)));
+    GpBitmap* red = SolidImage(2, 2, 0xFFFF0000);
+    DyncLoadPng painter;
+    painter.LoadFromSkin("NoSuchSkin", true);
+    EXPECT_EQ(painter.Image(), nullptr);
+    painter.LoadFromSkin("TestBlueIco", false);
+    GpImage* blue = painter.Image();
+    ASSERT_NE(blue, nullptr);
+
+    painter.SetImage(red);
+    painter.LoadFromSkin("TestBlueIco", false);
+    EXPECT_EQ(painter.Image(), red);
+    Canvas canvas(10, 10);
+    painter.Paint(canvas.dc, 0, 0, 10, 10);
+    EXPECT_EQ(canvas.At(5, 5), 0xFF0000u);
+
+    painter.LoadFromSkin("TestBlueIco", true);
+    EXPECT_EQ(painter.Image(), blue);
+    painter.Paint(canvas.dc, 0, 0, 10, 10);
+    EXPECT_EQ(canvas.At(5, 5), 0x0000FFu);
+    DllExports::GdipDisposeImage(red);
+}
+
+namespace {
+
+struct EditHost {
+    HWND parent;
+    MyEditCtrl edit;
+    EditHost()
+    {
+        parent = CreateWindowExW(0, L"STATIC", L"host", WS_POPUP | WS_VISIBLE, 0, 0, 200, 120, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+        edit.Create(parent, 20008, WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
+                    WS_EX_NOPARENTNOTIFY);
+        MoveWindow(edit.Hwnd(), 0, 0, 200, 120, FALSE);
+        SetWindowTextW(edit.Hwnd(), L"    A \r\n    B \r\n    ");
+    }
+    ~EditHost() { DestroyWindow(parent); }
+};
+
+}  // namespace
+
+TEST(MyEditCtrl, ColoursAnswerOnlyOnceSet)
+{
+    EditHost host;
+    ASSERT_NE(host.edit.Hwnd(), nullptr);
+    HDC dc = GetDC(host.edit.Hwnd());
+    LRESULT none = SendMessageW(host.edit.Hwnd(), kReflectBase + WM_CTLCOLORSTATIC,
+                                reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(host.edit.Hwnd()));
+    EXPECT_EQ(none, 0);
+    host.edit.SetBackColour(RGB(0xFF, 0xFF, 0xFF));
+    host.edit.SetTextColour(RGB(0xAD, 0xAD, 0xAD));
+    for (UINT msg : {WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC}) {
+        SetBkColor(dc, RGB(1, 2, 3));
+        LRESULT brush = SendMessageW(host.edit.Hwnd(), kReflectBase + msg, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(host.edit.Hwnd()));
+        EXPECT_NE(brush, 0);
+        EXPECT_EQ(GetBkColor(dc), RGB(0xFF, 0xFF, 0xFF));
+        EXPECT_EQ(GetTextColor(dc), RGB(0xAD, 0xAD, 0xAD));
+    }
+    ReleaseDC(host.edit.Hwnd(), dc);
+}
+
+TEST(MyEditCtrl, MouseOverFocusesAndClicksPlaceNoCaret)
+{
+    EditHost host;
+    HWND edit = host.edit.Hwnd();
+    SetForegroundWindow(host.parent);
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, WM_MOUSEMOVE, 0, MAKELPARAM(30, 8));
+    EXPECT_EQ(GetFocus(), edit);
+    // A click far into the text would move the caret in a plain edit.
+    SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 20));
+    SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(150, 20));
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 0u);
+}
