@@ -13,29 +13,11 @@
 #include "toolkit/ValueFormat.h"
 #include "toolkit/XmlDocument.h"
 #include "toolkit/XmlResource.h"
+#include "toolkit/host/ElementNotify.h"
 
 namespace {
 // The template sits at the top until a row borrows it.
 const char kTemplateRestPos[] = "0,0,-0,200";
-
-// The host's notification codes for a click and for a repaint request.
-const UINT kNotifyClick = 1;
-const UINT kNotifyInvalidate = 1000;
-
-// A click notification as the host sends it: the NMHDR, the element id
-// and its class tag.
-struct ListCommandNotify {
-    NMHDR hdr;
-    uint32_t itemId;
-    const char* itemClass;
-};
-
-// A repaint request: the NMHDR, one 32-bit field and the rectangle.
-struct ListInvalidateNotify {
-    NMHDR hdr;
-    uint32_t itemId;
-    RECT rect;
-};
 
 POINT PointFromLParam(LPARAM lparam)
 {
@@ -300,11 +282,11 @@ void CBkListCtrl::RedrawRect(const RECT& rect)
 {
     if (!host_ || !IsWindow(host_) || IsRectEmpty(&rect))
         return;
-    ListInvalidateNotify note = {};
+    ElementNotify note = {};
     note.hdr.hwndFrom = host_;
     note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(host_));
-    note.hdr.code = kNotifyInvalidate;
-    note.rect = rect;
+    note.hdr.code = NotifyInvalidate;
+    note.rect = ElementNotifyRect{rect.left, rect.top, rect.right, rect.bottom};
     SendMessageW(host_, WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
 }
 
@@ -497,10 +479,10 @@ void CBkListCtrl::OnLButtonUp(WPARAM keys, POINT pt)
                 ShellExecuteW(host_, L"open", pressed->Href().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
             } else if (pressed->Id() != 0 && host_ && IsWindow(host_)) {
                 pressed->ModifyState(0, StatePushDown);
-                ListCommandNotify note = {};
+                ElementNotify note = {};
                 note.hdr.hwndFrom = host_;
                 note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(host_));
-                note.hdr.code = kNotifyClick;
+                note.hdr.code = NotifyClick;
                 note.itemId = static_cast<uint32_t>(pressed->Id());
                 note.itemClass = pressed->GetClassName();
                 SendMessageW(host_, WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));

@@ -15,6 +15,7 @@
 #include "platform/ScopedWin.h"
 #include "toolkit/ResourceLoaders.h"
 #include "toolkit/XmlDocument.h"
+#include "toolkit/host/ElementNotify.h"
 #include "toolkit/list/BkListCtrl.h"
 #include "toolkit/list/BkListCtrlSBar.h"
 
@@ -46,15 +47,10 @@ inline LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
     if (g_log) {
         if (msg == WM_NOTIFY) {
             const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lparam);
-            if (hdr->code == 1000) {
+            if (hdr->code == NotifyInvalidate) {
                 ++g_log->invalidates;
             } else {
-                struct Note {
-                    NMHDR hdr;
-                    uint32_t itemId;
-                    const char* itemClass;
-                };
-                const Note* note = reinterpret_cast<const Note*>(lparam);
+                const ElementNotify* note = reinterpret_cast<const ElementNotify*>(lparam);
                 g_log->clicks.push_back({hdr->code, note->itemId, note->itemClass ? note->itemClass : ""});
             }
             return 0;
