@@ -1,0 +1,162 @@
+// A "listSbar" inside a real host view, driven by messages to the view:
+// the host hands the list every mouse message, routes its hover timer,
+// forwards its child clicks to the dialog and repaints what it asks for.
+#include <gtest/gtest.h>
+
+#include "ListTestSupport.h"
+#include "toolkit/ElementFactory.h"
+#include "toolkit/host/BkDialogImpl.h"
+#include "toolkit/scroll/AnimClock.h"
+#include "toolkit/scroll/AnimTrigger.h"
+#include "toolkit/scroll/RSAnimElement.h"
+
+using namespace list_test;
+
+namespace {
+
+const unsigned kLayer = 304;
+const int kListId = 20025;
+
+uint32_t g_now = 0;
+uint32_t FakeNow() { return g_now; }
+
+class ListFactory : public ICtrlFactory {
+public:
+    CBkWindow* CreateCtrl(const char* tag) override
+    {
+        return std::string(tag) == "listSbar" ? new TestSBarList : nullptr;
+    }
+};
+
+class TickTrigger : public AnimTrigger {
+public:
+    void RunningChanged(bool) override {}
+};
+
+class ClickDialog : public CBkDialogImpl {
+public:
+    ClickDialog() : CBkDialogImpl(kLayer) {}
+    std::vector<uint32_t> clickIds;
+    std::vector<std::string> clickClasses;
+
+protected:
+    BOOL OnWindowMessage(UINT message, WPARAM, LPARAM lparam, LRESULT* result) override
+    {
+        if (message != WM_NOTIFY)
+            return FALSE;
+        const ElementNotify* n = reinterpret_cast<const ElementNotify*>(lparam);
+        if (n->hdr.code == NotifyClick) {
+            clickIds.push_back(n->itemId);
+            clickClasses.push_back(n->itemClass ? n->itemClass : "");
+        }
+        *result = 0;
+        return TRUE;
+    }
+};
+
+// The view's client area as WM_PRINT paints it, as 0xRRGGBB.
+uint32_t PrintedPixel(HWND view, int x, int y)
+{
+    Canvas canvas(200, 200);
+    SendMessageW(view, WM_PRINT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+    return canvas.At(x, y);
+}
+
+class ListInHost : public ListFixture {
+protected:
+    void SetUp() override
+    {
+        ControlsFactory::Register(&factory);
+        SetAnimTickSource(&FakeNow);
+        g_now = 5000;
+        SetMainAnimTrigger(&trigger);
+        ASSERT_NE(nullptr, dialog.Create(nullptr));
+        view = dialog.View().Hwnd();
+        list = dynamic_cast<TestSBarList*>(dialog.FindItem(kListId));
+        ASSERT_NE(nullptr, list);
+        list->SetObserver(&observer);
+        list->SetWheelStep(80);
+        list->SetItemCount(10);
+    }
+    void TearDown() override
+    {
+        SetMainAnimTrigger(nullptr);
+        SetAnimTickSource(nullptr);
+        ControlsFactory::Register(nullptr);
+    }
+    LRESULT ToView(UINT msg, WPARAM wparam, int x, int y)
+    {
+        return SendMessageW(view, msg, wparam, MAKELPARAM(x, y));
+    }
+
+    ListFactory factory;
+    TickTrigger trigger;
+    ClickDialog dialog;
+    HWND view = nullptr;
+    TestSBarList* list = nullptr;
+};
+
+TEST_F(ListInHost, TheListIsPlacedBelowTheCaptionBandWithItsBar)
+{
+    RECT r = list->Rect();
+    EXPECT_EQ(50, r.top);
+    EXPECT_EQ(200, r.bottom);
+    EXPECT_EQ(200, r.right);
+    // 300 of rows in 150 pixels, plus the reserved 50.
+    EXPECT_EQ(200, list->GetScrollMax());
+    EXPECT_EQ(185, list->ScrollBar().BarRect().left);
+    EXPECT_EQ(view, list->Host());
+}
+
+TEST_F(ListInHost, AClickSelectsTheRowAndTheRepaintShowsIt)
+{
+    EXPECT_EQ(0xFFFFFFu, PrintedPixel(view, 50, 95));
+    ToView(WM_LBUTTONDOWN, MK_LBUTTON, 50, 95);
+    ToView(WM_LBUTTONUP, 0, 50, 95);
+    EXPECT_EQ(std::vector<int32_t>({1}), list->SelectedRows());
+    EXPECT_EQ(0x8FC9ECu, PrintedPixel(view, 50, 95));
+    EXPECT_EQ(0xFFFFFFu, PrintedPixel(view, 50, 65));
+    // The row background has no command of its own: only the host's click
+    // on the list element itself arrives.
+    EXPECT_EQ(std::vector<uint32_t>({static_cast<uint32_t>(kListId)}), dialog.clickIds);
+}
+
+TEST_F(ListInHost, AChildClickReachesTheDialogAsAClickNotification)
+{
+    ToView(WM_LBUTTONDOWN, MK_LBUTTON, 75, 65);
+    ToView(WM_LBUTTONUP, 0, 75, 65);
+    // The child's command first, then the host's click on the list.
+    ASSERT_EQ(2u, dialog.clickIds.size());
+    EXPECT_EQ(static_cast<uint32_t>(kButtonId), dialog.clickIds[0]);
+    EXPECT_EQ("dlg", dialog.clickClasses[0]);
+    EXPECT_EQ(static_cast<uint32_t>(kListId), dialog.clickIds[1]);
+    EXPECT_EQ("listSbar", dialog.clickClasses[1]);
+}
+
+TEST_F(ListInHost, TheHostRoutesTheHoverTimerToTheList)
+{
+    ToView(WM_MOUSEMOVE, 0, 75, 125);
+    list->cursor = POINT{75, 125};
+    ToView(WM_TIMER, CBkListCtrl::kHoverTimer, 0, 0);
+    EXPECT_EQ(2, list->GetHoverIndex());
+    EXPECT_EQ(kButtonId, list->GetHoverChild());
+    EXPECT_EQ(0xEEF9FFu, PrintedPixel(view, 50, 125));
+}
+
+TEST_F(ListInHost, TheWheelOverTheListEasesItDown)
+{
+    ToView(WM_MOUSEMOVE, 0, 50, 95);
+    POINT screen = {50, 95};
+    ClientToScreen(view, &screen);
+    SendMessageW(view, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                 MAKELPARAM(screen.x, screen.y));
+    g_now += 300;
+    trigger.StepAll();
+    EXPECT_EQ(80, list->GetScrollPos());
+    // Row 2 now starts 20 pixels above the list's top: at y = 50 - 20 + 60.
+    list->SetSelectedIndex(4);
+    list->Redraw();
+    EXPECT_EQ(0x8FC9ECu, PrintedPixel(view, 50, 95));
+}
+
+}  // namespace
