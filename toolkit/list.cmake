@@ -6,5 +6,6 @@ target_sources(toolkit_pure PRIVATE
 if(WIN32)
     target_sources(toolkit PRIVATE
         ${CMAKE_CURRENT_LIST_DIR}/list/BkListCtrl.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/list/BkListCtrlChildren.cpp
         ${CMAKE_CURRENT_LIST_DIR}/list/BkListCtrlSBar.cpp)
 endif()

