@@ -1,0 +1,123 @@
+// The host's window-free decisions: bands, kinds that keep input, layer
+// styles, command keys, maximised geometry and the part spans.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "toolkit/host/HostRules.h"
+
+TEST(DragBand, CaptionBandEndsAt40AndBottomBandStartsAt630)
+{
+    EXPECT_TRUE(InDragBand(0));
+    EXPECT_TRUE(InDragBand(40));
+    EXPECT_FALSE(InDragBand(41));
+    EXPECT_FALSE(InDragBand(629));
+    EXPECT_TRUE(InDragBand(630));
+    EXPECT_TRUE(InDragBand(-5));  // a captured move above the window
+}
+
+TEST(KindsThatKeepInput, PressAndDoubleClickDifferOnlyInTabctrl)
+{
+    for (const char* tag : {"button", "imgbtn", "link"}) {
+        EXPECT_TRUE(TagKeepsPress(tag)) << tag;
+        EXPECT_TRUE(TagKeepsDoubleClick(tag)) << tag;
+    }
+    EXPECT_TRUE(TagKeepsPress("tabctrl"));
+    EXPECT_FALSE(TagKeepsDoubleClick("tabctrl"));
+    for (const char* tag : {"dlg", "text", "img", "Link", "imgbtn ", ""}) {
+        EXPECT_FALSE(TagKeepsPress(tag)) << tag;
+        EXPECT_FALSE(TagKeepsDoubleClick(tag)) << tag;
+    }
+    EXPECT_FALSE(TagKeepsPress(nullptr));
+    EXPECT_FALSE(TagKeepsDoubleClick(nullptr));
+}
+
+TEST(LayerStyles, AttributesAddTheirBits)
+{
+    LayerStyles plain = ComputeLayerStyles(0, 0, 0);
+    EXPECT_EQ(0x80080000u, plain.style);
+    EXPECT_EQ(0x300u, plain.exStyle);
+    EXPECT_FALSE(plain.resizable);
+
+    // The main window's layer: appwin 1, resize 1, noborder 0.
+    LayerStyles main = ComputeLayerStyles(1, 1, 0);
+    EXPECT_EQ(0x800F0000u, main.style);
+    EXPECT_EQ(0x40300u, main.exStyle);
+    EXPECT_TRUE(main.resizable);
+
+    LayerStyles bare = ComputeLayerStyles(0, 0, 7);
+    EXPECT_EQ(0x88u, bare.exStyle);
+    EXPECT_EQ(0x80080000u, bare.style);
+
+    // Any non-zero number counts, negative ones too.
+    EXPECT_TRUE(ComputeLayerStyles(0, -1, 0).resizable);
+    EXPECT_EQ(0x40088u, ComputeLayerStyles(2, 0, -3).exStyle);
+}
+
+TEST(KeyCommand, EnterAndEscapeWithoutControlOnAnEnabledWindow)
+{
+    EXPECT_EQ(1, KeyCommand(13, false, true));
+    EXPECT_EQ(2, KeyCommand(27, false, true));
+    EXPECT_EQ(0, KeyCommand(13, true, true));
+    EXPECT_EQ(0, KeyCommand(27, true, true));
+    EXPECT_EQ(0, KeyCommand(27, false, false));
+    EXPECT_EQ(0, KeyCommand(32, false, true));
+    EXPECT_EQ(0, KeyCommand(13 + 0x10000, false, true));
+}
+
+TEST(DoubleClickCommand, MaximisesThenRestoresOnlyResizableLayers)
+{
+    EXPECT_EQ(kScMaximize, DoubleClickCommand(true, false));
+    EXPECT_EQ(kScRestore, DoubleClickCommand(true, true));
+    EXPECT_EQ(0u, DoubleClickCommand(false, false));
+    EXPECT_EQ(0u, DoubleClickCommand(false, true));
+}
+
+TEST(MaximizedGeometry, FrameLineFallsOutsideTheWorkArea)
+{
+    // A task bar along the bottom of the primary monitor.
+    MaximizedGeometry g = ComputeMaximized(HostRect{0, 0, 1280, 1024}, HostRect{0, 0, 1280, 984});
+    EXPECT_EQ(-1, g.x);
+    EXPECT_EQ(-1, g.y);
+    EXPECT_EQ(1282, g.width);
+    EXPECT_EQ(986, g.height);
+
+    // A second monitor with a task bar on its left: the offset is within
+    // the monitor, not the desktop.
+    g = ComputeMaximized(HostRect{1280, 0, 2560, 1024}, HostRect{1340, 0, 2560, 1024});
+    EXPECT_EQ(59, g.x);
+    EXPECT_EQ(-1, g.y);
+    EXPECT_EQ(1222, g.width);
+    EXPECT_EQ(1026, g.height);
+}
+
+TEST(PartSpans, BodyLiesBetweenHeaderAndFooter)
+{
+    PartSpans s = ComputePartSpans(700, 50, 30);
+    EXPECT_EQ(670, s.footerTop);
+    EXPECT_EQ(50, s.bodyTop);
+    EXPECT_EQ(620, s.bodyHeight);
+
+    s = ComputePartSpans(225, 0, 0);
+    EXPECT_EQ(225, s.footerTop);
+    EXPECT_EQ(0, s.bodyTop);
+    EXPECT_EQ(225, s.bodyHeight);
+
+    // Parts taller than the window leave a negative body, never a crash.
+    s = ComputePartSpans(20, 50, 30);
+    EXPECT_EQ(-60, s.bodyHeight);
+}
+
+TEST(PartPos, HeaderAndFooterTakeTheirHeights)
+{
+    char pos[48];
+    HeaderPos(50, pos, sizeof(pos));
+    EXPECT_EQ("0,0,-0,50", std::string(pos));
+    FooterPos(30, pos, sizeof(pos));
+    EXPECT_EQ("0,-30,-0,-0", std::string(pos));
+    FooterPos(-2147483647 - 1, pos, sizeof(pos));
+    EXPECT_EQ("0,--2147483648,-0,-0", std::string(pos));
+    HeaderPos(123456, pos, 8);  // cut, still terminated
+    EXPECT_EQ("0,0,-0,", std::string(pos));
+    EXPECT_EQ("0,0,-0,-0", std::string(BodyPos()));
+}

@@ -1,0 +1,174 @@
+// A host window under test: a dialog that records what its view tells it,
+// elements made by a test factory that record their messages, and pixels
+// read back through WM_PRINT.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "platform/ScopedWin.h"
+#include "toolkit/BkWindow.h"
+#include "toolkit/ElementFactory.h"
+#include "toolkit/StylePool.h"
+#include "toolkit/host/BkDialogImpl.h"
+#include "toolkit/host/ElementNotify.h"
+
+namespace host_test {
+
+const unsigned kLayer = 301;
+const unsigned kNoHeaderLayer = 302;
+const unsigned kFixedLayer = 303;
+
+struct Message {
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+};
+
+// A leaf that answers to any tag and remembers every message.
+class Probe : public CBkWindow {
+public:
+    explicit Probe(const char* tag) : tag_(tag) {}
+    const char* GetClassName() const override { return tag_.c_str(); }
+    BOOL ProcessMessage(HWND host, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override
+    {
+        if (message != WM_PAINT && message != WM_NCCALCSIZE && message != WM_WINDOWPOSCHANGED)
+            messages.push_back(Message{message, wparam, lparam});
+        return CBkWindow::ProcessMessage(host, message, wparam, lparam, result);
+    }
+    int Count(UINT message) const
+    {
+        int n = 0;
+        for (const Message& m : messages)
+            n += m.message == message;
+        return n;
+    }
+    std::vector<Message> messages;
+
+private:
+    std::string tag_;
+};
+
+// The tags of the element kinds the routing cares about, as probes.
+class ProbeFactory : public ICtrlFactory {
+public:
+    CBkWindow* CreateCtrl(const char* tag) override
+    {
+        std::string t = tag;
+        if (t == "leaf" || t == "imgbtn" || t == "link" || t == "button")
+            return new Probe(tag);
+        return nullptr;
+    }
+};
+
+struct Notice {
+    UINT_PTR idFrom;
+    UINT code;
+    uint32_t itemId;
+    std::string itemClass;
+};
+
+class TestDialog : public CBkDialogImpl {
+public:
+    explicit TestDialog(unsigned layer) : CBkDialogImpl(layer) {}
+
+    std::vector<Notice> notices;
+    std::vector<WPARAM> sysCommands;
+    int initDialogs = 0;
+    bool passFrameCommands = false;
+
+    std::vector<Notice> Clicks() const { return Only(NotifyClick); }
+    std::vector<Notice> Only(UINT code) const
+    {
+        std::vector<Notice> out;
+        for (const Notice& n : notices) {
+            if (n.code == code)
+                out.push_back(n);
+        }
+        return out;
+    }
+
+protected:
+    BOOL OnWindowMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override
+    {
+        if (message == WM_INITDIALOG) {
+            ++initDialogs;
+            return FALSE;
+        }
+        if (message == WM_NOTIFY) {
+            const auto* n = reinterpret_cast<const ElementNotify*>(lparam);
+            Notice notice{n->hdr.idFrom, n->hdr.code, 0, ""};
+            if (n->hdr.code == NotifyClick || n->hdr.code == NotifyDoubleClick) {
+                notice.itemId = n->itemId;
+                notice.itemClass = n->itemClass ? n->itemClass : "(null)";
+            }
+            notices.push_back(notice);
+            *result = 0;
+            return TRUE;
+        }
+        if (message == WM_SYSCOMMAND) {
+            sysCommands.push_back(wparam);
+            // A real move would start the system's modal drag loop.
+            return !(passFrameCommands && (wparam == 0xF030 || wparam == 0xF120));
+        }
+        return FALSE;
+    }
+};
+
+inline LPARAM Point(int x, int y)
+{
+    return MAKELPARAM(x, y);
+}
+
+// Registers the probes and the styles the layers name, once per program.
+inline void PrepareToolkit()
+{
+    static ProbeFactory factory;
+    ControlsFactory::Register(&factory);
+    StylePool::Instance().LoadDocument(
+        "<style><class name=\"hoverbg\" crbg=\"00FF00\" crbghover=\"0000FF\"/></style>");
+}
+
+// The view's client area as WM_PRINT paints it, as 0xRRGGBB words.
+class Picture {
+public:
+    explicit Picture(HWND view)
+    {
+        RECT rc = {};
+        GetClientRect(view, &rc);
+        width_ = rc.right;
+        height_ = rc.bottom;
+        BITMAPINFO bi = {};
+        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+        bi.bmiHeader.biWidth = width_;
+        bi.bmiHeader.biHeight = -height_;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        ScopedGdiObj<HBITMAP> dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (!dib || !bits)
+            return;
+        ScopedMemDC dc(nullptr);
+        ScopedSelect select(dc, dib.Get());
+        SendMessageW(view, WM_PRINT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+        GdiFlush();
+        const uint32_t* p = static_cast<const uint32_t*>(bits);
+        pixels_.assign(p, p + static_cast<size_t>(width_) * height_);
+    }
+    uint32_t At(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_ || pixels_.empty())
+            return 0xDEADBEEF;
+        return pixels_[static_cast<size_t>(y) * width_ + x] & 0xFFFFFF;
+    }
+
+private:
+    int width_ = 0, height_ = 0;
+    std::vector<uint32_t> pixels_;
+};
+
+}  // namespace host_test
