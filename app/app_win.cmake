@@ -15,3 +15,17 @@ add_library(app_elements STATIC
     ${CMAKE_CURRENT_LIST_DIR}/DyncLoadPng.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TarvoCtrlFactory.cpp)
 target_link_libraries(app_elements PUBLIC app_pure toolkit comctl32 gdiplus)
+
+# The main window and the program's start.
+add_library(app_main STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/AppItemObserver.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/IconImage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainDlgInstall.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainDlgList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StartUp.cpp)
+target_link_libraries(app_main PUBLIC app_elements app_win inspect device toolkit ole32 comctl32 shell32)
+
+add_executable(KorvelTarvo ${CMAKE_CURRENT_LIST_DIR}/Main.cpp)
+target_link_libraries(KorvelTarvo PRIVATE app_main app_resources)
+tarvo_window_program(KorvelTarvo)

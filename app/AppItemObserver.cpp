@@ -1,0 +1,51 @@
+#include "app/AppItemObserver.h"
+
+#include "app/AppItem.h"
+#include "app/BkWndOwnPaintCtrl.h"
+#include "platform/Text.h"
+#include "toolkit/BkContainerWnd.h"
+#include "toolkit/list/BkListCtrl.h"
+
+namespace {
+
+CBkWindow* Child(CBkWindow* rowTemplate, int id)
+{
+    auto* container = dynamic_cast<CBkContainerWnd*>(rowTemplate);
+    return container ? container->FindChildById(id) : nullptr;
+}
+
+}  // namespace
+
+AppItemObserver::AppItemObserver()
+{
+    painter_.LoadFromSkin("ListDefaultIco", false);
+}
+
+int32_t AppItemObserver::OnListEvent(CBkListCtrl* list, int32_t code, int32_t, CBkWindow* rowTemplate)
+{
+    if (auto* icon = dynamic_cast<BkWndOwnPaintCtrl*>(Child(rowTemplate, 22002)))
+        icon->SetPainter(&painter_);
+    if (!rowTemplate || !list || code != ListEventFillRow)
+        return 1;
+    const ListRowNotify& row = list->RowNotify();
+    auto* item = dynamic_cast<AppItem*>(list->GetItemElement(row.row));
+    const bool hovered = (row.state & ListRowHover) != 0;
+    list->ShowChild(22006, hovered);
+    list->ShowChild(22003, hovered);
+    list->ShowChild(22009, !hovered);
+    if (!item)
+        return 1;
+    list->SetChildText(22003, item->label);
+    list->SetChildText(22009, item->label);
+    list->ShowChild(22004, item->showStatus);
+    list->SetChildText(22004, item->statusText);
+    list->ShowChild(22007, item->showError);
+    list->SetChildText(22007, item->statusText);
+    list->SetChildAttribute(22003, "tip", WideToUtf8(item->label));
+    list->SetChildAttribute(22007, "tip", WideToUtf8(item->statusTip));
+    if (item->Icon())
+        painter_.SetImage(item->Icon());
+    else
+        painter_.LoadFromSkin("ListDefaultIco", true);
+    return 1;
+}

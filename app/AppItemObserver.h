@@ -1,0 +1,17 @@
+// Fills the list's row template for each row before it is drawn.
+#pragma once
+
+#include <memory>
+
+#include "app/DyncLoadPng.h"
+#include "toolkit/list/IListCtrlEventObserver.h"
+
+class AppItemObserver : public IListCtrlEventObserver {
+public:
+    AppItemObserver();
+    int32_t OnListEvent(CBkListCtrl* list, int32_t code, int32_t param, CBkWindow* rowTemplate) override;
+    DyncLoadPng& Painter() { return painter_; }
+
+private:
+    DyncLoadPng painter_;
+};

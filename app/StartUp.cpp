@@ -1,0 +1,43 @@
+#include "app/StartUp.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/CrashDump.h"
+#include "app/MainDlg.h"
+#include "app/SingleInstance.h"
+#include "app/StripQuotes.h"
+#include "app/TarvoCtrlFactory.h"
+#include "toolkit/BkFontPool.h"
+#include "toolkit/ElementFactory.h"
+#include "toolkit/ResourceLoaders.h"
+
+void PrepareToolkit()
+{
+    // Lives to the end of the process: layouts are loaded through it.
+    static TarvoCtrlFactory factory;
+    ControlsFactory::Register(&factory);
+    LoadStrings(102);
+    BkFontPool::Instance().SetDefaultFont(L"微软雅黑", -12);
+    LoadSkins(100);
+    LoadStyles(101);
+}
+
+int RunProgram(HINSTANCE, const std::wstring& commandLine)
+{
+    InstallCrashDumpFilter();
+    if (!CreateInstanceMarker()) {
+        HandOverCommandLine(commandLine, kHandOverTimeoutMs);
+        return 0;
+    }
+    CoInitialize(nullptr);
+    INITCOMMONCONTROLSEX icc = {};
+    icc.dwSize = sizeof(icc);
+    icc.dwICC = ICC_BAR_CLASSES;
+    InitCommonControlsEx(&icc);
+
+    PrepareToolkit();
+    int result = static_cast<int>(GetMainWindow(StripQuotes(commandLine)).Run());
+    CoUninitialize();
+    return result;
+}
