@@ -8,6 +8,8 @@
 #include "toolkit/scroll/AnimClock.h"
 #include "toolkit/scroll/AnimTrigger.h"
 #include "toolkit/scroll/RSAnimElement.h"
+#include "toolkit/ElementSkin.h"
+#include "toolkit/skins/SkinPool.h"
 
 using namespace list_test;
 
@@ -224,6 +226,29 @@ TEST_F(SBarList, PaintingDrawsTheRowsAroundTheBar)
     list->ScrollToTop();
     list->RedrawRegion(canvas.Dc(), nullptr);
     EXPECT_EQ(0x8FC9ECu, canvas.At(50, 35));
+}
+
+TEST_F(SBarList, TheBarIsPaintedOverTheRowsOnlyWhileVisible)
+{
+    // Elements find skins through the slot that loading skins fills.
+    SetElementSkins(&SkinPool::Instance());
+    ASSERT_TRUE(SkinPool::Instance().LoadDocument(
+        "<skins><gradation name=\"listBarBack\" to=\"CCCCCC\"/>"
+        "<gradation name=\"listBarThumb\" to=\"333333\"/></skins>"));
+    auto list = Make(10, "vertSBar=\"listBar\"");
+    Canvas canvas(100, 140);
+    list->RedrawRegion(canvas.Dc(), nullptr);
+    RECT thumb = list->ScrollBar().ThumbRect();
+    ASSERT_LT(thumb.bottom, 110);
+    EXPECT_EQ(0x333333u, canvas.At(92, (thumb.top + thumb.bottom) / 2));
+    EXPECT_EQ(0xCCCCCCu, canvas.At(92, 115));
+    EXPECT_EQ(0xFFFFFFu, canvas.At(84, 115));
+
+    auto fitting = Make(2, "vertSBar=\"listBar\" alwaysshowscrollbar=\"0\" reserved=\"0\"");
+    Canvas plain(100, 140);
+    fitting->RedrawRegion(plain.Dc(), nullptr);
+    EXPECT_EQ(0xFFFFFFu, plain.At(92, 35));
+    EXPECT_EQ(Canvas::kBlank, plain.At(92, 115));
 }
 
 }  // namespace
