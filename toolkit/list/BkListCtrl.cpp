@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <tinyxml.h>
 
@@ -396,8 +397,25 @@ void CBkListCtrl::UpdateHover()
             ListTipRequest tip = {child->Tip().c_str(), child->Rect()};
             SendMessageW(host_, kHostTipMessage, 0, reinterpret_cast<LPARAM>(&tip));
         }
+        ShowChildTip(child->Tip());
     }
     RedrawRowAt(hoverRow_);
+}
+
+void CBkListCtrl::ShowChildTip(const std::wstring& text)
+{
+    // The host hands its tooltip to elements that take all mouse input; its
+    // one tool names the host window itself.
+    HWND tooltip = TooltipLink();
+    if (!tooltip || !host_ || !IsWindow(tooltip))
+        return;
+    TOOLINFOW ti = {};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND;
+    ti.hwnd = host_;
+    ti.uId = reinterpret_cast<UINT_PTR>(host_);
+    ti.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void CBkListCtrl::OnMouseLeave()

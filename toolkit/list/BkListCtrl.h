@@ -114,6 +114,8 @@ protected:
 
     // Hover tracking after a mouse move, at the cursor position.
     void UpdateHover();
+    // Puts the hovered child's tip into the host's tooltip.
+    void ShowChildTip(const std::wstring& text);
     // Fills the notification record for row and lets the observer fill
     // the template.
     void FillRow(int32_t row, uint32_t state, int32_t param);

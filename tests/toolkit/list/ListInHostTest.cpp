@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "ListTestSupport.h"
+
+#include <commctrl.h>
+
 #include "toolkit/ElementFactory.h"
 #include "toolkit/host/BkDialogImpl.h"
 #include "toolkit/scroll/AnimClock.h"
@@ -141,6 +144,18 @@ TEST_F(ListInHost, TheHostRoutesTheHoverTimerToTheList)
     EXPECT_EQ(2, list->GetHoverIndex());
     EXPECT_EQ(kButtonId, list->GetHoverChild());
     EXPECT_EQ(0xEEF9FFu, PrintedPixel(view, 50, 125));
+    // The hovered child's tip went into the host's tooltip.
+    HWND tooltip = list->TooltipLink();
+    ASSERT_NE(nullptr, tooltip);
+    wchar_t text[64] = {};
+    TOOLINFOW ti = {};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND;
+    ti.hwnd = view;
+    ti.uId = reinterpret_cast<UINT_PTR>(view);
+    ti.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(L"打开", text);
 }
 
 TEST_F(ListInHost, TheWheelOverTheListEasesItDown)
