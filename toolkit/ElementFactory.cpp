@@ -4,6 +4,22 @@
 
 #include "toolkit/BkDialog.h"
 #include "toolkit/BkDialogFile.h"
+#include "toolkit/controls/BkButton.h"
+#include "toolkit/controls/BkCheckBox.h"
+#include "toolkit/controls/BkIconWnd.h"
+#include "toolkit/controls/BkImageBtnWnd.h"
+#include "toolkit/controls/BkImageWnd.h"
+#include "toolkit/controls/BkLine.h"
+#include "toolkit/controls/BkLink.h"
+#include "toolkit/controls/BkMemoryImage.h"
+#include "toolkit/controls/BkPaintProgress.h"
+#include "toolkit/controls/BkProgress.h"
+#include "toolkit/controls/BkRadioBox.h"
+#include "toolkit/controls/BkRealWnd.h"
+#include "toolkit/controls/BkRichText.h"
+#include "toolkit/controls/BkStatic.h"
+#include "toolkit/controls/BkTabCtrl.h"
+#include "toolkit/controls/BkVStatic.h"
 
 namespace {
 
@@ -31,13 +47,24 @@ const BuiltIn kContainers[] = {
 };
 
 // The built-in leaf kinds, tried after the registered factory in this
-// order. A kind whose class is not part of the toolkit yet has no maker and
-// its tag creates nothing, like an unknown tag.
+// order.
 const BuiltIn kLeaves[] = {
-    {"text", nullptr},     {"vtext", nullptr},         {"button", nullptr}, {"img", nullptr},
-    {"progress", nullptr}, {"paintprogress", nullptr}, {"imgbtn", nullptr}, {"realwnd", nullptr},
-    {"hr", nullptr},       {"check", nullptr},         {"icon", nullptr},   {"tabctrl", nullptr},
-    {"radio", nullptr},    {"richtext", nullptr},      {"link", nullptr},   {"memimage", nullptr},
+    {"text", &Make<CBkStatic>},
+    {"vtext", &Make<CBkVStatic>},
+    {"button", &Make<CBkButton>},
+    {"img", &Make<CBkImageWnd>},
+    {"progress", &Make<CBkProgress>},
+    {"paintprogress", &Make<CBkPaintProgress>},
+    {"imgbtn", &Make<CBkImageBtnWnd>},
+    {"realwnd", &Make<CBkRealWnd>},
+    {"hr", &Make<CBkLine>},
+    {"check", &Make<CBkCheckBox>},
+    {"icon", &Make<CBkIconWnd>},
+    {"tabctrl", &Make<CBkTabCtrl>},
+    {"radio", &Make<CBkRadioBox>},
+    {"richtext", &Make<CBkRichText>},
+    {"link", &Make<CBkLink>},
+    {"memimage", &Make<CBkMemoryImage>},
 };
 
 }  // namespace
@@ -66,7 +93,7 @@ std::unique_ptr<CBkWindow> CreateElement(const char* tag)
     }
     for (const BuiltIn& b : kLeaves) {
         if (std::strcmp(tag, b.tag) == 0)
-            return b.create ? b.create() : nullptr;
+            return b.create();
     }
     return nullptr;
 }

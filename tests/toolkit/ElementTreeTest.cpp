@@ -177,8 +177,12 @@ TEST(CreateElement, BuiltInContainersComeBeforeTheFactory)
     EXPECT_EQ(before, first.calls);
     EXPECT_EQ(1, second.calls);
 
+    // Without a factory the built-in kind makes the tag.
     ControlsFactory::Register(nullptr);
-    EXPECT_EQ(nullptr, CreateElement("text"));
+    std::unique_ptr<CBkWindow> builtIn = CreateElement("text");
+    ASSERT_NE(nullptr, builtIn);
+    EXPECT_STREQ("text", builtIn->GetClassName());
+    EXPECT_EQ(nullptr, dynamic_cast<Leaf*>(builtIn.get()));
 }
 
 TEST_F(ElementTree, CommonAttributeResultCodes)

@@ -1,1 +1,26 @@
-# tarvo_add_test(...) calls for controls
+# The element kinds: window-free rules natively, painting, input and
+# loading from layouts under Wine.
+set(_controls_tests ${CMAKE_CURRENT_LIST_DIR}/controls)
+tarvo_add_test(toolkit_controls_pure_tests
+    ${_controls_tests}/ProgressMathTest.cpp
+    ${_controls_tests}/ControlRulesTest.cpp
+    ${_controls_tests}/TabGeometryTest.cpp
+    ${_controls_tests}/RichTextModelTest.cpp
+    LIBS toolkit_pure platform)
+if(WIN32)
+    enable_language(RC)
+    set(_controls_res ${CMAKE_CURRENT_LIST_DIR}/res)
+    set_source_files_properties(${_controls_res}/controls_test.rc PROPERTIES OBJECT_DEPENDS
+        "${_controls_res}/controls_layout.xml")
+    tarvo_add_test(toolkit_controls_tests
+        ${_controls_tests}/ElementKindsLoadTest.cpp
+        ${_controls_tests}/ImageElementTest.cpp
+        ${_controls_tests}/LineElementTest.cpp
+        ${_controls_tests}/RealWndTest.cpp
+        ${_controls_tests}/CheckRadioTest.cpp
+        ${_controls_tests}/ProgressElementTest.cpp
+        ${_controls_tests}/TextKindsTest.cpp
+        ${_controls_tests}/TabCtrlTest.cpp
+        ${_controls_res}/controls_test.rc
+        LIBS toolkit toolkit_pure platform)
+endif()

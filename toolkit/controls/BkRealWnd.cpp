@@ -1,0 +1,65 @@
+#include "toolkit/controls/BkRealWnd.h"
+
+#include "toolkit/host/ElementNotify.h"
+
+HWND CBkRealWnd::ChildWindow() const
+{
+    return host_ && id_ ? GetDlgItem(host_, id_) : nullptr;
+}
+
+bool CBkRealWnd::RedrawRegion(HDC, HRGN region)
+{
+    return !region || RectInRegion(region, &rect_);
+}
+
+void CBkRealWnd::OnWindowPosChanged(const WINDOWPOS* pos)
+{
+    RECT old = rect_;
+    CBkWindow::OnWindowPosChanged(pos);
+    if (EqualRect(&old, &rect_))
+        return;
+    HWND child = ChildWindow();
+    if (!child)
+        return;
+    SetWindowPos(child, HWND_TOP, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
+                 SWP_NOREDRAW | SWP_NOACTIVATE);
+
+    ElementNotify notify = {};
+    notify.hdr.hwndFrom = host_;
+    notify.hdr.idFrom = kViewControlId;
+    notify.hdr.code = NotifyRealWndMoved;
+    notify.itemId = static_cast<uint32_t>(id_);
+    notify.rect = ElementNotifyRect{rect_.left, rect_.top, rect_.right, rect_.bottom};
+    SendMessageW(host_, WM_NOTIFY, kViewControlId, reinterpret_cast<LPARAM>(&notify));
+
+    if (IsWindowVisible(child)) {
+        // Moved without redrawing above; now repaint it and its frame in place.
+        InvalidateRect(child, nullptr, TRUE);
+        SetWindowPos(child, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+}
+
+void CBkRealWnd::OnShowWindow(BOOL show)
+{
+    CBkWindow::OnShowWindow(show);
+    HWND child = ChildWindow();
+    if (!child)
+        return;
+    if (!show)
+        ShowWindow(child, SW_HIDE);
+    else if (IsVisible(true))
+        ShowWindow(child, SW_SHOWNA);
+}
+
+void CBkRealWnd::OnParentShowChanged(bool shown)
+{
+    if (HWND child = ChildWindow())
+        ShowWindow(child, shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void CBkRealWnd::OnDestroy()
+{
+    if (HWND child = ChildWindow())
+        ShowWindow(child, SW_HIDE);
+}
