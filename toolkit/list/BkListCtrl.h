@@ -132,7 +132,6 @@ protected:
     std::string classHover_;
     std::string classSelect_;
     int32_t src_ = 0;
-    std::string srcText_;
     int32_t floatSrc_ = 0;
     bool ctrlDown_ = false;
     bool shiftDown_ = false;
