@@ -1,0 +1,328 @@
+// The main window driven by messages under Wine, with the fake inspection
+// tool replaying the package corpus and the fake bridge for installs.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/MainDlg.h"
+#include "app/StartUp.h"
+#include "device/InstallEngine.h"
+#include "device/InstallReporter.h"
+#include "toolkit/BkWindow.h"
+#include "toolkit/host/ElementNotify.h"
+#include "toolkit/list/BkListCtrlSBar.h"
+
+using testing_support::CorpusDir;
+using testing_support::CorpusFile;
+
+namespace {
+
+std::wstring ElementText(CMainDlg& w, int id)
+{
+    CBkWindow* e = w.FindItem(id);
+    return e ? e->Text() : L"<missing>";
+}
+
+bool Visible(CMainDlg& w, int id)
+{
+    CBkWindow* e = w.FindItem(id);
+    return e && e->IsVisible(false);
+}
+
+bool Enabled(CMainDlg& w, int id)
+{
+    CBkWindow* e = w.FindItem(id);
+    return e && !e->IsDisabled(false);
+}
+
+std::wstring WindowText(HWND h)
+{
+    wchar_t buf[1024] = {};
+    GetWindowTextW(h, buf, 1024);
+    return buf;
+}
+
+SIZE ClientSize(HWND h)
+{
+    RECT r = {};
+    GetClientRect(h, &r);
+    return SIZE{r.right, r.bottom};
+}
+
+void Drain()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message != WM_QUIT && msg.message != WM_TIMER) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+}
+
+LRESULT Click(CMainDlg& w, int id)
+{
+    ElementNotify notify = {};
+    notify.hdr.hwndFrom = w.View().Hwnd();
+    notify.hdr.idFrom = kViewControlId;
+    notify.hdr.code = NotifyClick;
+    notify.itemId = id;
+    notify.itemClass = "";
+    return SendMessageW(w.GetHwnd(), WM_NOTIFY, kViewControlId, reinterpret_cast<LPARAM>(&notify));
+}
+
+LRESULT Forward(CMainDlg& w, const std::wstring& commandLine)
+{
+    COPYDATASTRUCT cd = {};
+    cd.cbData = static_cast<DWORD>(commandLine.size() * 2 + 2);
+    cd.lpData = const_cast<wchar_t*>(commandLine.c_str());
+    return SendMessageW(w.GetHwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cd));
+}
+
+// A shell drop record for the given files.
+HGLOBAL DropRecord(const std::vector<std::wstring>& files)
+{
+    size_t chars = 1;
+    for (const std::wstring& f : files)
+        chars += f.size() + 1;
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+    auto* df = static_cast<DROPFILES*>(GlobalLock(h));
+    df->pFiles = sizeof(DROPFILES);
+    df->fWide = TRUE;
+    auto* p = reinterpret_cast<wchar_t*>(reinterpret_cast<char*>(df) + sizeof(DROPFILES));
+    for (const std::wstring& f : files) {
+        std::memcpy(p, f.c_str(), f.size() * sizeof(wchar_t));
+        p += f.size() + 1;
+    }
+    GlobalUnlock(h);
+    return h;
+}
+
+void Drop(CMainDlg& w, const std::vector<std::wstring>& files)
+{
+    SendMessageW(w.GetHwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropRecord(files)), 0);
+}
+
+void Report(CMainDlg& w, std::int32_t result, std::int32_t index = 0)
+{
+    InstallProgress p;
+    p.result = static_cast<InstallResult>(result);
+    p.index = index;
+    SendMessageW(w.GetHwnd(), WM_INSTALL_PROGRESS, 0, reinterpret_cast<LPARAM>(&p));
+}
+
+class MainDlgTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        SetEnvironmentVariableW(L"TARVO_FAKE_AAPT_REPLAY", CorpusDir().c_str());
+        PrepareToolkit();
+    }
+
+    void SetUp() override
+    {
+        ASSERT_FALSE(CorpusDir().empty()) << "TARVO_CORPUS not set";
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        ini_ = std::wstring(temp) + L"tarvo_maindlg_test.ini";
+        DeleteFileW(ini_.c_str());
+    }
+    void TearDown() override
+    {
+        window_.reset();
+        Drain();
+        DeleteFileW(ini_.c_str());
+    }
+
+    CMainDlg& Open(const std::wstring& startPath)
+    {
+        window_ = std::make_unique<CMainDlg>(startPath);
+        window_->SetConfigPath(ini_);
+        EXPECT_NE(window_->Create(nullptr), nullptr);
+        ShowWindow(window_->GetHwnd(), SW_SHOWNOACTIVATE);
+        SendMessageW(window_->GetHwnd(), WM_TIMER, kFirstLoadTimer, 0);
+        return *window_;
+    }
+
+    std::unique_ptr<CMainDlg> window_;
+    std::wstring ini_;
+};
+
+}  // namespace
+
+TEST_F(MainDlgTest, StartPathIsShownAndQueued)
+{
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    EXPECT_EQ(ElementText(w, 20015), L"安装助手");
+    EXPECT_EQ(ElementText(w, 20017), L"2.0");
+    EXPECT_EQ(ElementText(w, 20018), L"Android 2.2");
+    EXPECT_FALSE(ElementText(w, 20009).empty());
+    EXPECT_EQ(w.PendingPaths(), std::vector<std::wstring>{CorpusFile(L"chinese.apk")});
+    EXPECT_TRUE(Enabled(w, 20003));
+    EXPECT_EQ(WindowText(w.PermissionBox()), L"    完全的互联网访问权限 \r\n    拍摄照片和视频 \r\n    ");
+    EXPECT_FALSE(w.ListMode());
+    EXPECT_FALSE(Visible(w, 20008));
+    EXPECT_FALSE(Visible(w, 20019));
+    EXPECT_NE(w.IconPainter().Image(), nullptr);
+    EXPECT_NE(GetPropW(w.GetHwnd(), L"Tarvo"), nullptr);
+}
+
+TEST_F(MainDlgTest, EmptyStartWaitsWithTheButtonDisabled)
+{
+    CMainDlg& w = Open(L"");
+    EXPECT_EQ(ElementText(w, 20017), L"");
+    EXPECT_EQ(ElementText(w, 20018), L"");
+    EXPECT_TRUE(w.PendingPaths().empty());
+    EXPECT_FALSE(Enabled(w, 20003));
+    ASSERT_NE(w.PackageList(), nullptr);
+    EXPECT_EQ(w.PackageList()->GetItemCount(), 0);
+    // The first dropped package is shown alone.
+    Drop(w, {CorpusFile(L"plain.apk")});
+    EXPECT_FALSE(w.ListMode());
+    EXPECT_EQ(ElementText(w, 20015), L"Demo App");
+    EXPECT_TRUE(Enabled(w, 20003));
+}
+
+TEST_F(MainDlgTest, DropsTakeApkFilesInAnyCaseOnce)
+{
+    CMainDlg& w = Open(L"");
+    std::wstring upper = CorpusFile(L"plain.apk");
+    upper.replace(upper.size() - 3, 3, L"APK");
+    Drop(w, {CorpusFile(L"plain.apk.bak"), CorpusFile(L"noext")});
+    EXPECT_TRUE(w.PendingPaths().empty());
+    Drop(w, {CorpusFile(L"plain.apk")});
+    Drop(w, {upper});
+    EXPECT_EQ(w.PendingPaths().size(), 1u);
+}
+
+TEST_F(MainDlgTest, ForwardedCommandLinesSwitchToTheList)
+{
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    SIZE before = ClientSize(w.GetHwnd());
+    EXPECT_EQ(Forward(w, L""), FALSE);
+    EXPECT_EQ(Forward(w, L"\"\""), FALSE);
+    EXPECT_EQ(Forward(w, L"\"" + CorpusFile(L"plain.apk") + L"\""), TRUE);
+    EXPECT_TRUE(w.ListMode());
+    EXPECT_EQ(w.PendingPaths().size(), 2u);
+    ASSERT_NE(w.PackageList(), nullptr);
+    EXPECT_EQ(w.PackageList()->GetItemCount(), 2);
+    EXPECT_EQ(ElementText(w, 20010), L"安装全部");
+    EXPECT_FALSE(Visible(w, 20001));
+    SIZE after = ClientSize(w.GetHwnd());
+    EXPECT_EQ(after.cx, before.cx);
+    EXPECT_EQ(after.cy, before.cy + 90);
+}
+
+TEST_F(MainDlgTest, PermissionToggleRestoresTheSize)
+{
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    SIZE before = ClientSize(w.GetHwnd());
+    Click(w, 20001);
+    EXPECT_FALSE(w.PermissionsHidden());
+    EXPECT_EQ(ClientSize(w.GetHwnd()).cy, before.cy + 90);
+    EXPECT_TRUE(Visible(w, 20008));
+    EXPECT_TRUE(Visible(w, 20002));
+    Click(w, 20011);
+    EXPECT_TRUE(w.PermissionsHidden());
+    EXPECT_EQ(ClientSize(w.GetHwnd()).cy, before.cy);
+    Click(w, 20011);
+    EXPECT_FALSE(w.PermissionsHidden());
+    Click(w, 20002);
+    EXPECT_EQ(ClientSize(w.GetHwnd()).cy, before.cy);
+}
+
+TEST_F(MainDlgTest, SuccessCountsDownAndCloses)
+{
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    SendMessageW(w.GetHwnd(), WM_INSTALL_START, 0, 0);
+    EXPECT_EQ(w.CurrentFileName(), L"chinese.apk");
+    Report(w, InstallSuccess);
+    EXPECT_TRUE(Visible(w, 20007));
+    EXPECT_EQ(ElementText(w, 20007), L"安装成功，5秒后自动关闭窗口！");
+    EXPECT_TRUE(w.PendingPaths().empty());
+    EXPECT_TRUE(w.FreshView());
+    SendMessageW(w.GetHwnd(), WM_INSTALL_DONE, 0, 0);
+    for (int n = 5; n >= 0; --n) {
+        SendMessageW(w.GetHwnd(), WM_TIMER, kCountdownTimer, 0);
+        EXPECT_EQ(ElementText(w, 20007), L"安装成功，" + std::to_wstring(n) + L"秒后自动关闭窗口!");
+    }
+    SendMessageW(w.GetHwnd(), WM_TIMER, kCountdownTimer, 0);
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(MainDlgTest, AnAddedPackageCancelsTheCountdown)
+{
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    Report(w, InstallSuccess);
+    // The handled package left the queue; a new one is shown alone.
+    Drop(w, {CorpusFile(L"plain.apk")});
+    EXPECT_FALSE(w.ListMode());
+    SendMessageW(w.GetHwnd(), WM_TIMER, kCountdownTimer, 0);
+    EXPECT_FALSE(Visible(w, 20007));
+    EXPECT_TRUE(Enabled(w, 20003));
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(MainDlgTest, FailuresInTheDetailView)
+{
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    Report(w, InstallNoDevice);
+    EXPECT_EQ(ElementText(w, 20006), L"没有连接设备，安装失败！");
+    EXPECT_EQ(w.PendingPaths().size(), 1u);  // a retry installs it again
+    EXPECT_TRUE(Enabled(w, 20003));
+    Report(w, 9);
+    EXPECT_EQ(ElementText(w, 20006), L"安装时出现未知错误!");
+    EXPECT_TRUE(w.PendingPaths().empty());
+}
+
+TEST_F(MainDlgTest, ListRowsTakeTheirOutcomes)
+{
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    Forward(w, CorpusFile(L"plain.apk"));
+    Forward(w, CorpusFile(L"quote.apk"));
+    ASSERT_TRUE(w.ListMode());
+    SendMessageW(w.GetHwnd(), WM_INSTALL_START, 0, 0);
+    Report(w, InstallAlreadyExists, 0);
+    EXPECT_EQ(ElementText(w, 20006), L"");
+    EXPECT_EQ(w.NextIndex(), 1);
+    EXPECT_EQ(w.PendingPaths().size(), 2u);
+    // A batch-ending result keeps the package and shows the message.
+    Report(w, InstallNoDevice, 1);
+    EXPECT_EQ(ElementText(w, 20006), L"没有连接设备，安装失败！");
+    EXPECT_EQ(w.RunBase(), 1);
+    EXPECT_EQ(w.PendingPaths().size(), 2u);
+    SendMessageW(w.GetHwnd(), WM_INSTALL_DONE, 0, 0);
+    EXPECT_FALSE(w.InstallRunning());
+    EXPECT_EQ(w.PackageList()->GetItemCount(), 3);
+}
+
+TEST_F(MainDlgTest, SettingsFollowTheCombo)
+{
+    WritePrivateProfileStringW(L"Choose", L"Position", L"2", ini_.c_str());
+    CMainDlg& w = Open(L"");
+    EXPECT_EQ(SendMessageW(w.LocationCombo(), CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(w.InstallLocation(), L"2");
+    SendMessageW(w.LocationCombo(), CB_SETCURSEL, 0, 0);
+    SendMessageW(w.GetHwnd(), WM_COMMAND, MAKEWPARAM(20024, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(w.LocationCombo()));
+    wchar_t stored[8] = {};
+    GetPrivateProfileStringW(L"Choose", L"Position", L"", stored, 8, ini_.c_str());
+    EXPECT_STREQ(stored, L"1");
+}
+
+TEST_F(MainDlgTest, MissingMainProductIsSaid)
+{
+    CMainDlg& w = Open(L"");
+    Click(w, 20004);
+    EXPECT_EQ(ElementText(w, 20006), L"没有找到Korvel!");
+    EXPECT_TRUE(Visible(w, 20006));
+}
