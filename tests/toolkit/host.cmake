@@ -12,7 +12,15 @@ if(WIN32)
     tarvo_add_test(toolkit_host_tests
         ${_host_tests}/HostWindowTest.cpp
         ${_host_tests}/HostRoutingTest.cpp
+        ${_host_tests}/HostKindsTest.cpp
         ${_host_res}/host_test.rc
         LIBS toolkit toolkit_pure platform)
     target_include_directories(toolkit_host_tests PRIVATE ${_host_res})
+endif()
+if(WIN32)
+    # The gallery of every element kind in a real host window, captured as
+    # gallery.png in the build folder.
+    add_test(NAME toolkit_gallery COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/gallery_screenshot.sh
+        ${TARVO_TESTS_DIR}/../scripts/wine-run $<TARGET_FILE:layout-view> ${_host_res}
+        ${CMAKE_BINARY_DIR}/gallery)
 endif()

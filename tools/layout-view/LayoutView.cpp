@@ -1,10 +1,12 @@
 // layout-view: loads a layout document into toolkit elements and paints it
 // into a PNG file, so a layout can be looked at without the window host.
 //   layout-view LAYOUT OUT.png [--app] [--styles F] [--strings F] [--size WxH]
+//   layout-view LAYOUT --window [--seconds N] [--app] [--styles F] [--strings F]
 // LAYOUT is a file or "res:N" (an "xml" resource linked into this tool);
 // --app loads strings, default font and styles the way the program starts.
 // A "layer" root gives header, body and footer as the host lays them out;
 // any other root is loaded as one "dlg" filling the picture.
+// --window opens a "layer" in a real host window instead of painting it.
 #include <windows.h>
 
 #include <objidl.h>  // before GDI+, which WIN32_LEAN_AND_MEAN leaves without it
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "HostWindowMode.h"
 #include "platform/FileBytes.h"
 #include "platform/ScopedWin.h"
 #include "platform/Text.h"
@@ -188,12 +191,14 @@ void LoadAppResources()
 {
     LoadStrings(102);
     BkFontPool::Instance().SetDefaultFont(L"微软雅黑", -12);
+    LoadSkins(100);
     LoadStyles(101);
 }
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: layout-view LAYOUT OUT.png [--app] [--styles F] [--strings F] [--size WxH]\n");
+    std::fprintf(stderr, "usage: layout-view LAYOUT OUT.png [--app] [--styles F] [--strings F] [--size WxH]\n"
+                         "       layout-view LAYOUT --window [--seconds N] [--app] [--styles F] [--strings F]\n");
     return 2;
 }
 
@@ -205,6 +210,8 @@ int wmain(int argc, wchar_t** argv)
         return Usage();
     std::wstring layoutPath = argv[1], outPath = argv[2];
     std::wstring size;
+    bool window = outPath == L"--window";
+    int seconds = 0;
     for (int i = 3; i < argc; i += 2) {
         std::wstring option = argv[i];
         std::string text;
@@ -217,6 +224,10 @@ int wmain(int argc, wchar_t** argv)
             return Usage();
         if (option == L"--size") {
             size = argv[i + 1];
+            continue;
+        }
+        if (option == L"--seconds") {
+            seconds = ParseDecimal(WideToUtf8(argv[i + 1]));
             continue;
         }
         if (!ReadFileText(argv[i + 1], &text)) {
@@ -237,6 +248,13 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     }
     std::string text;
+    if (window) {
+        if (!ReadLayout(layoutPath, &text)) {
+            std::fprintf(stderr, "cannot read the layout\n");
+            return 1;
+        }
+        return RunInHostWindow(text, seconds);
+    }
     Layer layer;
     if (!ReadLayout(layoutPath, &text) || !LoadLayer(text, &layer)) {
         std::fprintf(stderr, "cannot load the layout\n");
