@@ -33,8 +33,9 @@ struct RichRun {
 // order). "br" breaks the line, "b", "i", "u" set bold, italic, underline,
 // "c" takes "color", "a" is a link with "id"; other tags add their content
 // unformatted. Nesting deeper than a fixed limit is dropped. The XML reader
-// trims blanks at the edges of each text piece, so a blank beside an inline
-// tag is written "&#32;".
+// trims blanks at the edges of each text piece and drops pieces of blanks
+// alone, so a blank beside an inline tag is written "&#32;" next to other
+// text ("a&#32;<b>b</b>", "<b>b&#32;</b>c").
 std::vector<RichRun> ParseRichText(const TiXmlElement* element);
 
 // A piece of one run placed on a line, relative to the layout's origin.

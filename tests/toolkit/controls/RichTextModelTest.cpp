@@ -69,6 +69,12 @@ TEST(RichTextParse, BlanksBesideTagsNeedACharacterReference)
     ASSERT_EQ(2u, kept.size());
     EXPECT_EQ(L"see", trimmed[0].text);
     EXPECT_EQ(L"see ", kept[0].text);
+    // A piece of blanks alone between two tags is dropped.
+    auto between = Parse("<richtext><b>a</b>&#32;<i>b</i></richtext>");
+    EXPECT_EQ(2u, between.size());
+    auto inside = Parse("<richtext><b>a&#32;</b><i>b</i></richtext>");
+    ASSERT_EQ(2u, inside.size());
+    EXPECT_EQ(L"a ", inside[0].text);
 }
 
 TEST(RichTextParse, DeepNestingIsCutOffWithoutHarm)
