@@ -326,3 +326,76 @@ TEST_F(MainDlgTest, MissingMainProductIsSaid)
     EXPECT_EQ(ElementText(w, 20006), L"没有找到Korvel!");
     EXPECT_TRUE(Visible(w, 20006));
 }
+
+TEST_F(MainDlgTest, PermissionBoxReadsGreyOnWhite)
+{
+    CMainDlg& w = Open(L"");
+    HDC dc = GetDC(w.PermissionBox());
+    SetBkColor(dc, RGB(1, 2, 3));
+    LRESULT brush = SendMessageW(w.View().Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                 reinterpret_cast<LPARAM>(w.PermissionBox()));
+    EXPECT_NE(brush, 0);
+    EXPECT_EQ(GetBkColor(dc), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(GetTextColor(dc), RGB(0xAD, 0xAD, 0xAD));
+    ReleaseDC(w.PermissionBox(), dc);
+}
+
+namespace {
+
+// The fake bridge where the engine looks for the bridge tool, with a script.
+struct FakeBridgeBeside {
+    std::wstring dir = GetModuleDirectory() + L"\\";
+    std::wstring log = dir + L"korvel_helper.log";
+    FakeBridgeBeside(const char* script)
+    {
+        CopyFileW((dir + L"fakebridge\\korvel_helper.exe").c_str(), (dir + L"korvel_helper.exe").c_str(), FALSE);
+        std::wstring scriptPath = dir + L"maindlg_bridge.script";
+        HANDLE f = CreateFileW(scriptPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(f, script, static_cast<DWORD>(std::strlen(script)), &written, nullptr);
+        CloseHandle(f);
+        SetEnvironmentVariableW(L"TARVO_FAKEBRIDGE_SCRIPT", scriptPath.c_str());
+        DeleteFileW(log.c_str());
+    }
+    ~FakeBridgeBeside() { SetEnvironmentVariableW(L"TARVO_FAKEBRIDGE_SCRIPT", nullptr); }
+};
+
+// Handles messages (the worker's reports among them) until the batch has
+// ended; bounded so a fault cannot hang the test.
+void PumpUntilInstallEnds(CMainDlg& w)
+{
+    for (int i = 0; i < 3000 && w.InstallRunning(); ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        Drain();
+    }
+}
+
+}  // namespace
+
+TEST_F(MainDlgTest, InstallClickRunsTheWorkerThroughTheBridge)
+{
+    FakeBridgeBeside bridge("success\n");
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    Click(w, 20003);
+    EXPECT_TRUE(w.InstallRunning());
+    PumpUntilInstallEnds(w);
+    EXPECT_FALSE(w.InstallRunning());
+    EXPECT_EQ(ElementText(w, 20007), L"安装成功，5秒后自动关闭窗口！");
+    EXPECT_TRUE(w.PendingPaths().empty());
+    EXPECT_NE(GetFileAttributesW(bridge.log.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(MainDlgTest, ListBatchInstallsEveryRow)
+{
+    FakeBridgeBeside bridge("success\n");
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    Forward(w, CorpusFile(L"plain.apk"));
+    Forward(w, CorpusFile(L"quote.apk"));
+    Click(w, 20003);
+    PumpUntilInstallEnds(w);
+    EXPECT_FALSE(w.InstallRunning());
+    EXPECT_TRUE(w.PendingPaths().empty());
+    EXPECT_EQ(w.RunBase(), 3);
+    EXPECT_EQ(w.NextIndex(), 3);
+    EXPECT_EQ(w.PackageList()->GetItemCount(), 3);
+}
