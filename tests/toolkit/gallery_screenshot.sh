@@ -34,15 +34,21 @@ for _ in $(seq 1 60); do
     sleep 0.5
 done
 [ -n "$wid" ] || { echo "the gallery window did not appear" >&2; exit 1; }
-sleep 2  # first paint
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+# The first paint can take a while on a loaded machine with a cold Wine.
+for _ in $(seq 1 40); do
+    sleep 0.5
+    import -window "$wid" "$out"
+    [ "$(pixel "$out" 3 200)" = 255,255,255 ] && break
+done
+sleep 0.5
 import -window "$wid" "$out"
 
 # The window's client area is the layer's size: no frame around it.
 size=$(identify -format %wx%h "$out")
 [ "$size" = 520x440 ] || { echo "gallery window is $size, want 520x440" >&2; exit 1; }
-pixel() { convert "$out" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
 expect() {
-    local got; got=$(pixel "$1" "$2")
+    local got; got=$(pixel "$out" "$1" "$2")
     [ "$got" = "$3" ] || { echo "pixel $1,$2: got $got, want $3 ($4)" >&2; exit 1; }
 }
 expect 3 20 242,244,245 "header background"

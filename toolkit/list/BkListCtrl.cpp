@@ -143,7 +143,9 @@ bool CBkListCtrl::RedrawRegion(HDC dc, HRGN region)
         SetTextColor(dc, style_.crtext);
     IntersectClipRect(dc, rect_.left, rect_.top, rect_.right, rect_.bottom);
     paintRegion_ = region;
+    painting_ = true;
     OnPaint(dc);
+    painting_ = false;
     paintRegion_ = nullptr;
     return true;
 }
@@ -279,7 +281,9 @@ LRESULT CBkListCtrl::NotifyHost(LPARAM value)
 
 void CBkListCtrl::RedrawRect(const RECT& rect)
 {
-    if (!host_ || !IsWindow(host_) || IsRectEmpty(&rect))
+    // Row filling during a paint changes the template's children; what it
+    // changes is being drawn already, and asking again would paint forever.
+    if (painting_ || !host_ || !IsWindow(host_) || IsRectEmpty(&rect))
         return;
     ElementNotify note = {};
     note.hdr.hwndFrom = host_;

@@ -133,6 +133,7 @@ protected:
     std::string classSelect_;
     int32_t src_ = 0;
     int32_t floatSrc_ = 0;
+    bool painting_ = false;
     bool ctrlDown_ = false;
     bool shiftDown_ = false;
     int32_t rowLeft_ = 0;

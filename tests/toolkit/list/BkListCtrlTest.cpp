@@ -103,9 +103,15 @@ TEST_F(ListCtrl, PaintingFillsOnlyTheRowsThatCanBeVisible)
     auto list = Make(1000);
     Canvas canvas(100, 140);
     observer.calls.clear();
+    host.log.invalidates = 0;
     list->RedrawRegion(canvas.Dc(), nullptr);
     // 100 / 30 + 2 rows are looked at.
     EXPECT_EQ(std::vector<int32_t>({0, 1, 2, 3, 4}), observer.FilledRows());
+    // The observer changes children while rows fill; a real view would
+    // repaint on every such request and so paint for ever.
+    EXPECT_EQ(0, host.log.invalidates);
+    list->ShowChild(kButtonId, false);
+    EXPECT_EQ(1, host.log.invalidates) << "outside a paint a change still asks for a repaint";
     for (const FillCall& c : observer.calls) {
         EXPECT_EQ(ListRowNormal, c.state);
         EXPECT_EQ(0, c.param);
