@@ -49,13 +49,26 @@ void CBkRealWnd::OnShowWindow(BOOL show)
     if (!show)
         ShowWindow(child, SW_HIDE);
     else if (IsVisible(true))
-        ShowWindow(child, SW_SHOWNA);
+        ShowAndRepaint(child);
 }
 
 void CBkRealWnd::OnParentShowChanged(bool shown)
 {
-    if (HWND child = ChildWindow())
-        ShowWindow(child, shown ? SW_SHOWNA : SW_HIDE);
+    HWND child = ChildWindow();
+    if (!child)
+        return;
+    if (shown)
+        ShowAndRepaint(child);
+    else
+        ShowWindow(child, SW_HIDE);
+}
+
+void CBkRealWnd::ShowAndRepaint(HWND child)
+{
+    ShowWindow(child, SW_SHOWNA);
+    // A move while hidden was made without redrawing; without this the
+    // child stays unpainted (black under Wine) until something invalidates it.
+    RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void CBkRealWnd::OnDestroy()

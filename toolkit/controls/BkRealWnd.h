@@ -20,4 +20,7 @@ protected:
     void OnWindowPosChanged(const WINDOWPOS* pos) override;
     void OnShowWindow(BOOL show) override;
     void OnDestroy() override;
+
+private:
+    static void ShowAndRepaint(HWND child);
 };
