@@ -20,7 +20,7 @@ bool FileExists(const std::wstring& path);
 // system gives none (on Windows also when it is longer than 255 characters).
 bool TempFolder(std::wstring* folder);
 
-// Creates a new empty file "<prefix>XXXX.tmp" (four hex digits) in folder.
+// Creates a new empty file "<prefix>XXXX.tmp" (up to four hex digits) in folder.
 bool CreateTempFile(const std::wstring& folder, const std::wstring& prefix, std::wstring* path);
 
 // Copies a file, replacing the target.
