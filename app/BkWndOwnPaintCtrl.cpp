@@ -1,7 +1,6 @@
 #include "app/BkWndOwnPaintCtrl.h"
 
 #include "platform/ScopedWin.h"
-#include "toolkit/BkFontPool.h"
 
 bool BkWndOwnPaintCtrl::RedrawRegion(HDC dc, HRGN region)
 {
@@ -11,12 +10,7 @@ bool BkWndOwnPaintCtrl::RedrawRegion(HDC dc, HRGN region)
     if (!painter_)
         return true;
     ScopedSaveDC saved(dc);
-    if (style_.font.set) {
-        if (HFONT font = BkFontPool::Instance().GetFont(style_.font.code))
-            SelectObject(dc, font);
-    }
-    if (ColourIsSet(style_.crtext))
-        SetTextColor(dc, style_.crtext);
+    SelectStyleFont(dc);
     if (ColourIsSet(style_.crbg))
         SetBkColor(dc, style_.crbg);
     painter_->Paint(dc, rect_.left, rect_.top, rect_.right, rect_.bottom);

@@ -3,7 +3,6 @@
 #include <tinyxml.h>
 
 #include "platform/ScopedWin.h"
-#include "toolkit/BkFontPool.h"
 #include "toolkit/ElementFactory.h"
 
 bool CBkPanel::Load(const TiXmlElement* xml)
@@ -55,12 +54,7 @@ bool CBkPanel::RedrawRegion(HDC dc, HRGN region)
     if (!CBkWindow::RedrawRegion(dc, region))
         return false;
     ScopedSaveDC saved(dc);
-    if (style_.font.set) {
-        if (HFONT font = BkFontPool::Instance().GetFont(style_.font.code))
-            SelectObject(dc, font);
-    }
-    if (ColourIsSet(style_.crtext))
-        SetTextColor(dc, style_.crtext);
+    SelectStyleFont(dc);
     if (ColourIsSet(style_.crbg))
         SetBkColor(dc, style_.crbg);
     IntersectClipRect(dc, rect_.left, rect_.top, rect_.right, rect_.bottom);

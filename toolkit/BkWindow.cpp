@@ -308,6 +308,16 @@ void CBkWindow::PaintBackground(HDC dc)
     DrawSkinByName(dc, style_.skin, rect_, state_);
 }
 
+void CBkWindow::SelectStyleFont(HDC dc) const
+{
+    if (style_.font.set) {
+        if (HFONT font = BkFontPool::Instance().GetFont(style_.font.code))
+            SelectObject(dc, font);
+    }
+    if (ColourIsSet(style_.crtext))
+        SetTextColor(dc, style_.crtext);
+}
+
 void CBkWindow::OnPaint(HDC dc)
 {
     ScopedSaveDC saved(dc);

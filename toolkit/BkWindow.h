@@ -97,6 +97,8 @@ protected:
 
     // Fills the rectangle with the background colour or draws the skin.
     void PaintBackground(HDC dc);
+    // Selects the style's font and text colour, where they are set.
+    void SelectStyleFont(HDC dc) const;
     CBkContainerWnd* ParentContainer() const;
     void SetTakesAllMouseInput(bool takes) { takesAllMouseInput_ = takes; }
     void SetHandled(bool handled) { handled_ = handled; }

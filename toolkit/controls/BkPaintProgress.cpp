@@ -1,7 +1,6 @@
 #include "toolkit/controls/BkPaintProgress.h"
 
 #include "platform/ScopedWin.h"
-#include "toolkit/BkFontPool.h"
 
 int32_t CBkPaintProgress::SetRangeAttribute(const std::string& name, const std::string& value)
 {
@@ -66,12 +65,7 @@ void CBkPaintProgress::OnPaint(HDC dc)
     if (!showPercent_)
         return;
     ScopedSaveDC saved(dc);
-    if (style_.font.set) {
-        if (HFONT font = BkFontPool::Instance().GetFont(style_.font.code))
-            SelectObject(dc, font);
-    }
-    if (ColourIsSet(style_.crtext))
-        SetTextColor(dc, style_.crtext);
+    SelectStyleFont(dc);
     std::wstring text = ProgressPercentText(ProgressPercent(range_));
     RECT rc = rect_;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

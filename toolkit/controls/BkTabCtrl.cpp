@@ -5,7 +5,6 @@
 #include <tinyxml.h>
 
 #include "platform/ScopedWin.h"
-#include "toolkit/BkFontPool.h"
 #include "toolkit/ElementSkin.h"
 #include "toolkit/ValueFormat.h"
 
@@ -246,12 +245,7 @@ bool CBkTabCtrl::RedrawRegion(HDC dc, HRGN region)
     if (!CBkWindow::RedrawRegion(dc, region))
         return false;
     ScopedSaveDC saved(dc);
-    if (style_.font.set) {
-        if (HFONT font = BkFontPool::Instance().GetFont(style_.font.code))
-            SelectObject(dc, font);
-    }
-    if (ColourIsSet(style_.crtext))
-        SetTextColor(dc, style_.crtext);
+    SelectStyleFont(dc);
     IntersectClipRect(dc, rect_.left, rect_.top, rect_.right, rect_.bottom);
     DrawSkinByName(dc, frameSkin_, ToRect(TabFrameRect(ToElementRect(rect_), metrics_)), state_);
     PaintHeaders(dc);

@@ -7,7 +7,6 @@
 #include <tinyxml.h>
 
 #include "platform/ScopedWin.h"
-#include "toolkit/BkFontPool.h"
 #include "toolkit/ElementRegistry.h"
 #include "toolkit/ValueFormat.h"
 #include "toolkit/XmlDocument.h"
@@ -135,12 +134,7 @@ bool CBkListCtrl::RedrawRegion(HDC dc, HRGN region)
         return false;
     PaintBackground(dc);
     ScopedSaveDC saved(dc);
-    if (style_.font.set) {
-        if (HFONT font = BkFontPool::Instance().GetFont(style_.font.code))
-            SelectObject(dc, font);
-    }
-    if (ColourIsSet(style_.crtext))
-        SetTextColor(dc, style_.crtext);
+    SelectStyleFont(dc);
     IntersectClipRect(dc, rect_.left, rect_.top, rect_.right, rect_.bottom);
     paintRegion_ = region;
     painting_ = true;
