@@ -16,6 +16,7 @@
 #include "app/CWHEdit.h"
 #include "app/DyncLoadPng.h"
 #include "app/TarvoCtrlFactory.h"
+#include "tests/toolkit/MemoryCanvas.h"
 #include "toolkit/BkWindow.h"
 #include "toolkit/ElementFactory.h"
 #include "toolkit/skins/BkPngPool.h"
@@ -43,36 +44,10 @@ GpBitmap* SolidImage(int w, int h, ARGB colour)
     return bitmap;
 }
 
-// A 32-bit DIB section selected into a memory DC, filled white.
-struct Canvas {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
-    uint32_t* bits = nullptr;
-    int w, h;
-    Canvas(int width, int height) : w(width), h(height)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc = CreateCompatibleDC(nullptr);
-        void* p = nullptr;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &p, nullptr, 0);
-        bits = static_cast<uint32_t*>(p);
-        old = SelectObject(dc, bitmap);
-        for (int i = 0; i < w * h; ++i)
-            bits[i] = 0xFFFFFF;
-    }
-    ~Canvas()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    uint32_t At(int x, int y) const { return bits[y * w + x] & 0xFFFFFF; }
+// Blank white, as the window behind the painted elements.
+class Canvas : public pixel_test::MemoryCanvas {
+public:
+    Canvas(int w, int h) : MemoryCanvas(w, h, 0xFFFFFF) {}
 };
 
 // A skin that only carries an image, as the PNG skins do.
@@ -127,10 +102,10 @@ TEST(OwnPaintCtrl, CallsItsPainterWithItsRectangle)
     Canvas canvas(40, 40);
     BkWndOwnPaintCtrl e;
     e.SetRect(RECT{5, 6, 25, 30});
-    EXPECT_TRUE(e.RedrawRegion(canvas.dc, nullptr));
+    EXPECT_TRUE(e.RedrawRegion(canvas.Dc(), nullptr));
     RecordingPainter painter;
     e.SetPainter(&painter);
-    EXPECT_TRUE(e.RedrawRegion(canvas.dc, nullptr));
+    EXPECT_TRUE(e.RedrawRegion(canvas.Dc(), nullptr));
     ASSERT_EQ(painter.calls.size(), 1u);
     EXPECT_EQ(painter.calls[0].left, 5);
     EXPECT_EQ(painter.calls[0].top, 6);
@@ -138,7 +113,7 @@ TEST(OwnPaintCtrl, CallsItsPainterWithItsRectangle)
     EXPECT_EQ(painter.calls[0].bottom, 30);
     // A region that misses the element paints nothing.
     HRGN elsewhere = CreateRectRgn(30, 30, 40, 40);
-    EXPECT_FALSE(e.RedrawRegion(canvas.dc, elsewhere));
+    EXPECT_FALSE(e.RedrawRegion(canvas.Dc(), elsewhere));
     DeleteObject(elsewhere);
     EXPECT_EQ(painter.calls.size(), 1u);
 }
@@ -149,10 +124,10 @@ TEST(DyncLoadPng, StretchesItsImageIntoTheRectangle)
     GpBitmap* red = SolidImage(10, 10, 0xFFFF0000);
     Canvas canvas(40, 40);
     DyncLoadPng painter;
-    painter.Paint(canvas.dc, 0, 0, 40, 40);  // no image: nothing drawn
+    painter.Paint(canvas.Dc(), 0, 0, 40, 40);  // no image: nothing drawn
     EXPECT_EQ(canvas.At(20, 20), 0xFFFFFFu);
     painter.SetImage(red);
-    painter.Paint(canvas.dc, 10, 10, 30, 30);
+    painter.Paint(canvas.Dc(), 10, 10, 30, 30);
     // Inside the rectangle, away from its interpolated edges.
     EXPECT_EQ(canvas.At(13, 13), 0xFF0000u);
     EXPECT_EQ(canvas.At(20, 20), 0xFF0000u);
@@ -179,12 +154,12 @@ TEST(DyncLoadPng, SkinImageOnlyReplacesASetImageWhenForced)
     painter.LoadFromSkin("TestBlueIco", false);
     EXPECT_EQ(painter.Image(), red);
     Canvas canvas(10, 10);
-    painter.Paint(canvas.dc, 0, 0, 10, 10);
+    painter.Paint(canvas.Dc(), 0, 0, 10, 10);
     EXPECT_EQ(canvas.At(5, 5), 0xFF0000u);
 
     painter.LoadFromSkin("TestBlueIco", true);
     EXPECT_EQ(painter.Image(), blue);
-    painter.Paint(canvas.dc, 0, 0, 10, 10);
+    painter.Paint(canvas.Dc(), 0, 0, 10, 10);
     EXPECT_EQ(canvas.At(5, 5), 0x0000FFu);
     DllExports::GdipDisposeImage(red);
 }

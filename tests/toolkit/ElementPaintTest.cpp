@@ -2,9 +2,8 @@
 // pixel by pixel.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "ElementTestSupport.h"
+#include "MemoryCanvas.h"
 #include "platform/ScopedWin.h"
 #include "toolkit/ElementSkin.h"
 #include "toolkit/StylePool.h"
@@ -13,73 +12,10 @@ using namespace element_test;
 
 namespace {
 
-const uint32_t kBlank = 0x00102030;  // BGRA as stored: r=0x10 g=0x20 b=0x30
-
-// A 32-bit top-down DIB section selected into a memory DC.
-class Canvas {
-public:
-    Canvas(int w, int h) : w_(w), h_(h), dc_(nullptr)
-    {
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = w;
-        bi.bmiHeader.biHeight = -h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
-        bitmap_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
-        old_ = SelectObject(dc_, bitmap_.Get());
-        for (int i = 0; i < w * h; ++i)
-            bits_[i] = kBlank;
-        SetBkMode(dc_, TRANSPARENT);
-    }
-    ~Canvas() { SelectObject(dc_, old_); }
-    HDC Dc() const { return dc_; }
-    uint32_t At(int x, int y) const { GdiFlush(); return bits_[y * w_ + x] & 0xFFFFFF; }
-    // The changed pixel farthest from the blank colour inside [l,t,r,b).
-    int Changed(int l, int t, int r, int b, uint32_t* strongest) const
-    {
-        GdiFlush();
-        int count = 0, best = -1;
-        for (int y = t; y < b; ++y)
-            for (int x = l; x < r; ++x) {
-                uint32_t p = bits_[y * w_ + x] & 0xFFFFFF;
-                if (p == (kBlank & 0xFFFFFF))
-                    continue;
-                ++count;
-                int d = 0;
-                for (int s = 0; s < 24; s += 8)
-                    d += std::abs(static_cast<int>((p >> s) & 0xFF) - static_cast<int>((kBlank >> s) & 0xFF));
-                if (d > best) {
-                    best = d;
-                    *strongest = p;
-                }
-            }
-        return count;
-    }
-
-private:
-    int w_, h_;
-    ScopedMemDC dc_;
-    ScopedGdiObj<HBITMAP> bitmap_;
-    uint32_t* bits_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
-
-// DIB pixels are blue, green, red from the low byte; colours are red first.
-uint32_t Dib(uint32_t colour)
-{
-    return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
-}
-
-bool Near(uint32_t a, uint32_t b, int tolerance)
-{
-    for (int s = 0; s < 24; s += 8) {
-        if (std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF)) > tolerance)
-            return false;
-    }
-    return true;
-}
+using pixel_test::Dib;
+using pixel_test::Near;
+using Canvas = pixel_test::MemoryCanvas;
+const uint32_t kBlank = Canvas::kBlank;
 
 class ElementPaint : public WithLeafFactory {
 protected:

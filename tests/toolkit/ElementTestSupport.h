@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include "toolkit/BkDialog.h"
 #include "toolkit/ElementFactory.h"
 #include "toolkit/XmlDocument.h"
@@ -54,13 +56,24 @@ public:
     int calls = 0;
 };
 
+// An element of kind T loaded from layout text, with `host` as its window;
+// `loaded` tells whether the text parsed and the element took it.
+template <class T>
+std::unique_ptr<T> LoadElement(const std::string& xml, HWND host = nullptr, bool* loaded = nullptr)
+{
+    auto element = std::make_unique<T>();
+    if (host)
+        element->SetContainer(host);
+    TiXmlDocument doc;
+    bool ok = ParseXmlText(xml.c_str(), &doc) && element->Load(doc.RootElement());
+    if (loaded)
+        *loaded = ok;
+    return element;
+}
+
 inline std::unique_ptr<CBkDialog> LoadDialog(const std::string& xml)
 {
-    TiXmlDocument doc;
-    auto dlg = std::make_unique<CBkDialog>();
-    if (ParseXmlText(xml.c_str(), &doc))
-        dlg->Load(doc.RootElement());
-    return dlg;
+    return LoadElement<CBkDialog>(xml);
 }
 
 inline void Place(CBkWindow* element, int x, int y, int cx, int cy)

@@ -418,15 +418,8 @@ TEST_F(OwnSkins, BadAttributeValuesDrawSafely)
 TEST(AlphaImage, BlendsByEachPixelsAlpha)
 {
     // 2 x 1: an opaque red pixel and a half-transparent blue one.
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = 2;
-    bi.bmiHeader.biHeight = -1;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    ScopedGdiObj<HBITMAP> bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ScopedGdiObj<HBITMAP> bitmap(pixel_test::MakeDibSection(2, 1, 32, &bits));
     ASSERT_NE(nullptr, bits);
     static_cast<uint32_t*>(bits)[0] = 0xFFFF0000;
     static_cast<uint32_t*>(bits)[1] = 0x800000FF;
@@ -451,15 +444,8 @@ TEST(AlphaImage, BlendsByEachPixelsAlpha)
 
 TEST(AlphaImage, OnlyThirtyTwoBitBitmaps)
 {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = 4;
-    bi.bmiHeader.biHeight = 4;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    ScopedGdiObj<HBITMAP> bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ScopedGdiObj<HBITMAP> bitmap(pixel_test::MakeDibSection(4, 4, 24, &bits));
     ASSERT_NE(nullptr, bits);
     CBkImageSkin skin;
     skin.SetBitmap(bitmap.Get());

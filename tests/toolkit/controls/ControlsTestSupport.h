@@ -1,4 +1,4 @@
-// Fixtures for the element-kind tests under Wine: a DIB canvas, a skin that
+// Fixtures for the element-kind tests under Wine: a memory canvas, a skin that
 // records how it was drawn, and a host window that keeps the notifications
 // elements send it.
 #pragma once
@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "../ElementTestSupport.h"
+#include "../MemoryCanvas.h"
 #include "platform/ScopedWin.h"
 #include "toolkit/ValueFormat.h"
 #include "toolkit/host/ElementNotify.h"
@@ -19,85 +20,15 @@
 
 namespace controls_test {
 
-const uint32_t kBlank = 0x102030;  // as stored: blue 0x30, green 0x20, red 0x10
-
-// DIB pixels hold blue, green, red from the low byte; colours red first.
-inline uint32_t Dib(uint32_t colour)
-{
-    return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
-}
+using Canvas = pixel_test::MemoryCanvas;
+using pixel_test::Dib;
+const uint32_t kBlank = Canvas::kBlank;
 
 // The DIB pixel of a colour as layouts write it ("RRGGBB").
 inline uint32_t DibOf(const char* text)
 {
     return Dib(ParseColour(text));
 }
-
-// A 32-bit top-down DIB section selected into a memory DC.
-class Canvas {
-public:
-    Canvas(int w, int h) : w_(w), h_(h), dc_(nullptr)
-    {
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = w;
-        bi.bmiHeader.biHeight = -h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
-        bitmap_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
-        old_ = SelectObject(dc_, bitmap_.Get());
-        Clear();
-        SetBkMode(dc_, TRANSPARENT);
-    }
-    ~Canvas() { SelectObject(dc_, old_); }
-    void Clear()
-    {
-        for (int i = 0; i < w_ * h_; ++i)
-            bits_[i] = kBlank;
-    }
-    HDC Dc() const { return dc_; }
-    uint32_t At(int x, int y) const
-    {
-        GdiFlush();
-        return bits_[y * w_ + x] & 0xFFFFFF;
-    }
-    // Pixels inside [l, t, r, b) that differ from the blank colour.
-    int Changed(int l, int t, int r, int b) const
-    {
-        GdiFlush();
-        int count = 0;
-        for (int y = t; y < b; ++y)
-            for (int x = l; x < r; ++x)
-                count += (bits_[y * w_ + x] & 0xFFFFFF) != kBlank ? 1 : 0;
-        return count;
-    }
-    // Pixels inside the box that equal a DIB value exactly.
-    int Count(int l, int t, int r, int b, uint32_t dib) const
-    {
-        GdiFlush();
-        int count = 0;
-        for (int y = t; y < b; ++y)
-            for (int x = l; x < r; ++x)
-                count += (bits_[y * w_ + x] & 0xFFFFFF) == dib ? 1 : 0;
-        return count;
-    }
-    std::vector<uint32_t> Row(int y) const
-    {
-        GdiFlush();
-        std::vector<uint32_t> row;
-        for (int x = 0; x < w_; ++x)
-            row.push_back(bits_[y * w_ + x] & 0xFFFFFF);
-        return row;
-    }
-
-private:
-    int w_, h_;
-    ScopedMemDC dc_;
-    ScopedGdiObj<HBITMAP> bitmap_;
-    uint32_t* bits_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
 
 // Fills what it is asked to draw with a colour per frame (0 to 3) and
 // remembers every call.
@@ -229,11 +160,7 @@ inline std::unique_ptr<CBkDialog> LoadPlaced(std::string xml, HWND host, int cx,
 {
     if (xml.compare(0, 5, "<dlg>") == 0)
         xml.replace(0, 5, "<dlg pos=\"0,0,-0,-0\">");
-    TiXmlDocument doc;
-    auto dlg = std::make_unique<CBkDialog>();
-    dlg->SetContainer(host);
-    if (ParseXmlText(xml.c_str(), &doc))
-        dlg->Load(doc.RootElement());
+    auto dlg = element_test::LoadElement<CBkDialog>(xml, host);
     element_test::Place(dlg.get(), 0, 0, cx, cy);
     return dlg;
 }

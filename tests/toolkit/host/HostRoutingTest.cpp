@@ -324,19 +324,9 @@ TEST_F(HostRouting, CursorAndTooltipComeFromTheHoverElement)
 
     HWND tooltip = dialog_->View().Tooltip();
     ASSERT_NE(nullptr, tooltip);
-    wchar_t text[64] = {};
-    TOOLINFOW ti = {};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND;
-    ti.hwnd = view_;
-    ti.uId = reinterpret_cast<UINT_PTR>(view_);
-    ti.lpszText = text;
-    SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&ti));
-    EXPECT_EQ(std::wstring(L"提示文字"), text);
+    EXPECT_EQ(std::wstring(L"提示文字"), view_test::TooltipText(tooltip, view_));
     Move(150, 400);
-    text[0] = L'?';
-    SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&ti));
-    EXPECT_EQ(std::wstring(), text);
+    EXPECT_EQ(std::wstring(), view_test::TooltipText(tooltip, view_));
 }
 
 TEST_F(HostRouting, ChildWindowMessagesGoToTheParentUnchanged)

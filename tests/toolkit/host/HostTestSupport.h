@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "platform/ScopedWin.h"
+#include "tests/toolkit/ViewProbe.h"
 #include "toolkit/BkWindow.h"
 #include "toolkit/ElementFactory.h"
 #include "toolkit/StylePool.h"
@@ -133,42 +134,6 @@ inline void PrepareToolkit()
         "<style><class name=\"hoverbg\" crbg=\"00FF00\" crbghover=\"0000FF\"/></style>");
 }
 
-// The view's client area as WM_PRINT paints it, as 0xRRGGBB words.
-class Picture {
-public:
-    explicit Picture(HWND view)
-    {
-        RECT rc = {};
-        GetClientRect(view, &rc);
-        width_ = rc.right;
-        height_ = rc.bottom;
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = width_;
-        bi.bmiHeader.biHeight = -height_;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        ScopedGdiObj<HBITMAP> dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!dib || !bits)
-            return;
-        ScopedMemDC dc(nullptr);
-        ScopedSelect select(dc, dib.Get());
-        SendMessageW(view, WM_PRINT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-        GdiFlush();
-        const uint32_t* p = static_cast<const uint32_t*>(bits);
-        pixels_.assign(p, p + static_cast<size_t>(width_) * height_);
-    }
-    uint32_t At(int x, int y) const
-    {
-        if (x < 0 || y < 0 || x >= width_ || y >= height_ || pixels_.empty())
-            return 0xDEADBEEF;
-        return pixels_[static_cast<size_t>(y) * width_ + x] & 0xFFFFFF;
-    }
-
-private:
-    int width_ = 0, height_ = 0;
-    std::vector<uint32_t> pixels_;
-};
+using view_test::Picture;
 
 }  // namespace host_test

@@ -44,7 +44,7 @@ protected:
         std::string xml = "<listSbar src=\"301\" pos=\"0,0,-0,-0\" cnormal=\"listRowNormal\" "
                           "chover=\"listRowHover\" cselect=\"listRowSelect\" " + extra + "/>";
         bool loaded = false;
-        auto list = MakeList<TestSBarList>(xml, host.Get(), &loaded);
+        auto list = LoadElement<TestSBarList>(xml, host.Get(), &loaded);
         EXPECT_TRUE(loaded);
         list->SetObserver(&observer);
         Place(list.get(), 0, 20, 100, 100);

@@ -17,7 +17,7 @@ protected:
     std::unique_ptr<TestList> Make(int rows, const char* xml = kListXml)
     {
         bool loaded = false;
-        auto list = MakeList<TestList>(xml, host.Get(), &loaded);
+        auto list = LoadElement<TestList>(xml, host.Get(), &loaded);
         EXPECT_TRUE(loaded);
         Place(list.get(), 0, 20, 100, 100);
         list->SetObserver(&observer);
@@ -55,16 +55,16 @@ TEST_F(ListCtrl, TemplateComesFromTheSrcResource)
 TEST_F(ListCtrl, CreationNeedsSrcAndAPositiveTemplateHeight)
 {
     bool loaded = true;
-    auto none = MakeList<TestList>("<list cnormal=\"a\"/>", host.Get(), &loaded);
+    auto none = LoadElement<TestList>("<list cnormal=\"a\"/>", host.Get(), &loaded);
     EXPECT_FALSE(loaded);
-    auto empty = MakeList<TestList>("<list src=\"\"/>", host.Get(), &loaded);
+    auto empty = LoadElement<TestList>("<list src=\"\"/>", host.Get(), &loaded);
     EXPECT_FALSE(loaded);
 
-    auto flat = MakeList<TestList>("<list src=\"302\"/>", host.Get(), &loaded);
+    auto flat = LoadElement<TestList>("<list src=\"302\"/>", host.Get(), &loaded);
     EXPECT_TRUE(loaded);
     EXPECT_EQ(nullptr, flat->Template());
     EXPECT_EQ(0, flat->GetItemHeight());
-    auto missing = MakeList<TestList>("<list src=\"399\"/>", host.Get(), &loaded);
+    auto missing = LoadElement<TestList>("<list src=\"399\"/>", host.Get(), &loaded);
     EXPECT_TRUE(loaded);
     EXPECT_EQ(nullptr, missing->Template());
 

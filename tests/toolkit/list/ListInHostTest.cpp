@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ListTestSupport.h"
+#include "tests/toolkit/ViewProbe.h"
 
 #include <commctrl.h>
 
@@ -57,14 +58,6 @@ protected:
     }
 };
 
-// The view's client area as WM_PRINT paints it, as 0xRRGGBB.
-uint32_t PrintedPixel(HWND view, int x, int y)
-{
-    Canvas canvas(200, 200);
-    SendMessageW(view, WM_PRINT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
-    return canvas.At(x, y);
-}
-
 class ListInHost : public ListFixture {
 protected:
     void SetUp() override
@@ -113,12 +106,12 @@ TEST_F(ListInHost, TheListIsPlacedBelowTheCaptionBandWithItsBar)
 
 TEST_F(ListInHost, AClickSelectsTheRowAndTheRepaintShowsIt)
 {
-    EXPECT_EQ(0xFFFFFFu, PrintedPixel(view, 50, 95));
+    EXPECT_EQ(0xFFFFFFu, view_test::Picture(view).At(50, 95));
     ToView(WM_LBUTTONDOWN, MK_LBUTTON, 50, 95);
     ToView(WM_LBUTTONUP, 0, 50, 95);
     EXPECT_EQ(std::vector<int32_t>({1}), list->SelectedRows());
-    EXPECT_EQ(0x8FC9ECu, PrintedPixel(view, 50, 95));
-    EXPECT_EQ(0xFFFFFFu, PrintedPixel(view, 50, 65));
+    EXPECT_EQ(0x8FC9ECu, view_test::Picture(view).At(50, 95));
+    EXPECT_EQ(0xFFFFFFu, view_test::Picture(view).At(50, 65));
     // The row background has no command of its own: only the host's click
     // on the list element itself arrives.
     EXPECT_EQ(std::vector<uint32_t>({static_cast<uint32_t>(kListId)}), dialog.clickIds);
@@ -143,19 +136,11 @@ TEST_F(ListInHost, TheHostRoutesTheHoverTimerToTheList)
     ToView(WM_TIMER, CBkListCtrl::kHoverTimer, 0, 0);
     EXPECT_EQ(2, list->GetHoverIndex());
     EXPECT_EQ(kButtonId, list->GetHoverChild());
-    EXPECT_EQ(0xEEF9FFu, PrintedPixel(view, 50, 125));
+    EXPECT_EQ(0xEEF9FFu, view_test::Picture(view).At(50, 125));
     // The hovered child's tip went into the host's tooltip.
     HWND tooltip = list->TooltipLink();
     ASSERT_NE(nullptr, tooltip);
-    wchar_t text[64] = {};
-    TOOLINFOW ti = {};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND;
-    ti.hwnd = view;
-    ti.uId = reinterpret_cast<UINT_PTR>(view);
-    ti.lpszText = text;
-    SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&ti));
-    EXPECT_STREQ(L"打开", text);
+    EXPECT_EQ(std::wstring(L"打开"), view_test::TooltipText(tooltip, view));
 }
 
 TEST_F(ListInHost, TheWheelOverTheListEasesItDown)
@@ -171,7 +156,7 @@ TEST_F(ListInHost, TheWheelOverTheListEasesItDown)
     // Row 2 now starts 20 pixels above the list's top: at y = 50 - 20 + 60.
     list->SetSelectedIndex(4);
     list->Redraw();
-    EXPECT_EQ(0x8FC9ECu, PrintedPixel(view, 50, 95));
+    EXPECT_EQ(0x8FC9ECu, view_test::Picture(view).At(50, 95));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Fixtures for the list element tests under Wine: a real host window that
 // records what the list sends it, an observer that records fill calls and
 // fills the template, lists whose cursor and modifier keys the test sets,
-// and a DIB canvas for pixel checks.
+// and the memory canvas for pixel checks.
 #pragma once
 
 #include <memory>
@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../ElementTestSupport.h"
+#include "../MemoryCanvas.h"
 #include "platform/ScopedWin.h"
 #include "toolkit/ResourceLoaders.h"
 #include "toolkit/XmlDocument.h"
@@ -141,29 +143,8 @@ protected:
 using TestList = Steered<CBkListCtrl>;
 using TestSBarList = Steered<CBkListCtrlSBar>;
 
-template <class List>
-std::unique_ptr<List> MakeList(const std::string& xml, HWND host, bool* loaded = nullptr)
-{
-    auto list = std::make_unique<List>();
-    list->SetContainer(host);
-    TiXmlDocument doc;
-    bool ok = ParseXmlText(xml.c_str(), &doc) && list->Load(doc.RootElement());
-    if (loaded)
-        *loaded = ok;
-    return list;
-}
-
-inline void Place(CBkWindow* element, int x, int y, int cx, int cy)
-{
-    WINDOWPOS wp = {};
-    wp.x = x;
-    wp.y = y;
-    wp.cx = cx;
-    wp.cy = cy;
-    wp.flags = SWP_SHOWWINDOW;
-    LRESULT ignored = 0;
-    element->ProcessMessage(nullptr, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp), &ignored);
-}
+using element_test::LoadElement;
+using element_test::Place;
 
 inline LRESULT Send(CBkWindow* element, HWND host, UINT msg, WPARAM wparam, int x, int y)
 {
@@ -191,41 +172,7 @@ private:
     BYTE saved_[256];
 };
 
-// A 32-bit top-down DIB section in a memory DC, filled with a blank colour.
-class Canvas {
-public:
-    static constexpr uint32_t kBlank = 0x102030;
-
-    Canvas(int w, int h) : w_(w), dc_(nullptr)
-    {
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = w;
-        bi.bmiHeader.biHeight = -h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
-        bitmap_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
-        old_ = SelectObject(dc_, bitmap_.Get());
-        for (int i = 0; i < w * h; ++i)
-            bits_[i] = kBlank;
-    }
-    ~Canvas() { SelectObject(dc_, old_); }
-    HDC Dc() const { return dc_; }
-    // As "RRGGBB": DIB pixels hold blue in the low byte.
-    uint32_t At(int x, int y) const
-    {
-        GdiFlush();
-        return bits_[y * w_ + x] & 0xFFFFFF;
-    }
-
-private:
-    int w_;
-    ScopedMemDC dc_;
-    ScopedGdiObj<HBITMAP> bitmap_;
-    uint32_t* bits_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
+using Canvas = pixel_test::MemoryCanvas;
 
 class ListFixture : public ::testing::Test {
 protected:
