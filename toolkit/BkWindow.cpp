@@ -318,28 +318,29 @@ void CBkWindow::SelectStyleFont(HDC dc) const
         SetTextColor(dc, style_.crtext);
 }
 
+void CBkWindow::SelectStateFont(HDC dc) const
+{
+    SelectStyleFont(dc);
+    if (IsDisabled(true)) {
+        if (ColourIsSet(style_.crdisabled))
+            SetTextColor(dc, style_.crdisabled);
+        return;
+    }
+    if (!(state_ & StateHover))
+        return;
+    if (style_.hoverfont.set) {
+        if (HFONT font = BkFontPool::Instance().GetFont(style_.hoverfont.code))
+            SelectObject(dc, font);
+    }
+    if (ColourIsSet(style_.crhover))
+        SetTextColor(dc, style_.crhover);
+}
+
 void CBkWindow::OnPaint(HDC dc)
 {
     ScopedSaveDC saved(dc);
     RECT rc = ToRect(ShrinkRect(ToElementRect(rect_), style_.xMargin, style_.yMargin));
-    BkFontPool& pool = BkFontPool::Instance();
-    if (style_.font.set) {
-        if (HFONT font = pool.GetFont(style_.font.code))
-            SelectObject(dc, font);
-    }
-    if (ColourIsSet(style_.crtext))
-        SetTextColor(dc, style_.crtext);
-    if (IsDisabled(true)) {
-        if (ColourIsSet(style_.crdisabled))
-            SetTextColor(dc, style_.crdisabled);
-    } else if (state_ & StateHover) {
-        if (style_.hoverfont.set) {
-            if (HFONT font = pool.GetFont(style_.hoverfont.code))
-                SelectObject(dc, font);
-        }
-        if (ColourIsSet(style_.crhover))
-            SetTextColor(dc, style_.crhover);
-    }
+    SelectStateFont(dc);
     if (!text_.empty())
         DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &rc, style_.textmode);
 }

@@ -99,6 +99,9 @@ protected:
     void PaintBackground(HDC dc);
     // Selects the style's font and text colour, where they are set.
     void SelectStyleFont(HDC dc) const;
+    // As SelectStyleFont, then for the state: the disabled colour while
+    // disabled, else under the mouse the hover font and colour.
+    void SelectStateFont(HDC dc) const;
     CBkContainerWnd* ParentContainer() const;
     void SetTakesAllMouseInput(bool takes) { takesAllMouseInput_ = takes; }
     void SetHandled(bool handled) { handled_ = handled; }

@@ -1,7 +1,6 @@
 #include "toolkit/controls/BkVStatic.h"
 
 #include "platform/ScopedWin.h"
-#include "toolkit/BkFontPool.h"
 #include "toolkit/Placement.h"
 
 namespace {
@@ -15,23 +14,7 @@ void CBkVStatic::OnPaint(HDC dc)
     if (text_.empty())
         return;
     ScopedSaveDC saved(dc);
-    BkFontPool& pool = BkFontPool::Instance();
-    bool hover = (state_ & StateHover) && !IsDisabled(true);
-    if (hover && style_.hoverfont.set) {
-        if (HFONT font = pool.GetFont(style_.hoverfont.code))
-            SelectObject(dc, font);
-    } else if (style_.font.set) {
-        if (HFONT font = pool.GetFont(style_.font.code))
-            SelectObject(dc, font);
-    }
-    if (ColourIsSet(style_.crtext))
-        SetTextColor(dc, style_.crtext);
-    if (IsDisabled(true)) {
-        if (ColourIsSet(style_.crdisabled))
-            SetTextColor(dc, style_.crdisabled);
-    } else if (hover && ColourIsSet(style_.crhover)) {
-        SetTextColor(dc, style_.crhover);
-    }
+    SelectStateFont(dc);
     RECT box = ToRect(ShrinkRect(ToElementRect(rect_), style_.xMargin, style_.yMargin));
     UINT format = (style_.textmode & ~kVerticalBits) | DT_WORDBREAK;
     RECT measured = box;

@@ -77,6 +77,33 @@ TEST(VStatic, WrapsToTheWidthAndCentresVertically)
     EXPECT_LE(std::abs(above - below), 8);
 }
 
+TEST(VStatic, StateChoosesTheTextColourAndTheHoverFont)
+{
+    // Ink rows of one word in the colour the state should give it.
+    auto inkHeight = [](uint32_t state, const char* colour) {
+        CBkVStatic vtext;
+        vtext.SetAttribute("crtext", "FFFFFF", true);
+        vtext.Style().SetAttribute("crhover", "FF0000", true);
+        vtext.Style().SetAttribute("crdisabled", "00FF00", true);
+        vtext.Style().SetAttribute("hoverfont", "0C00", true);  // 12 pixels taller
+        vtext.SetText(L"Hg");
+        vtext.SetRect(RECT{0, 0, 80, 80});
+        vtext.ModifyState(state, 0);
+        Canvas canvas(80, 80);
+        vtext.RedrawRegion(canvas.Dc(), nullptr);
+        auto rows = InkRows(canvas, 80, 80, DibOf(colour));
+        return rows.first < 0 ? 0 : rows.second - rows.first + 1;
+    };
+    int normal = inkHeight(0, "FFFFFF");
+    ASSERT_GT(normal, 0);
+    EXPECT_EQ(0, inkHeight(0, "FF0000"));
+    EXPECT_GT(inkHeight(StateHover, "FF0000"), normal + 6) << "hover colour in the hover font";
+    EXPECT_EQ(0, inkHeight(StateHover, "FFFFFF"));
+    // Disabled wins over the mouse: its colour, the normal font.
+    EXPECT_EQ(normal, inkHeight(StateHover | StateDisabled, "00FF00"));
+    EXPECT_EQ(0, inkHeight(StateHover | StateDisabled, "FF0000"));
+}
+
 TEST(IconElement, SystemIconIsDrawnAtItsSize)
 {
     auto dlg = LoadPlaced("<dlg><icon id=\"1\" pos=\"4,4\" oem=\"1\" src=\"32512\" size=\"32\"/></dlg>", nullptr,
