@@ -12,13 +12,23 @@ struct FileCloser {
 };
 using ScopedFile = std::unique_ptr<FILE, FileCloser>;
 
-ScopedFile Open(const std::wstring& path, bool write)
+// mode: "rb", "wb" or "ab".
+ScopedFile Open(const std::wstring& path, const char* mode)
 {
 #ifdef _WIN32
-    return ScopedFile(_wfopen(path.c_str(), write ? L"wb" : L"rb"));
+    return ScopedFile(_wfopen(path.c_str(), Utf8ToWide(mode).c_str()));
 #else
-    return ScopedFile(std::fopen(WideToUtf8(path).c_str(), write ? "wb" : "rb"));
+    return ScopedFile(std::fopen(WideToUtf8(path).c_str(), mode));
 #endif
+}
+
+bool WriteAll(ScopedFile f, const std::string& bytes)
+{
+    if (!f)
+        return false;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size())
+        return false;
+    return std::fclose(f.release()) == 0;
 }
 
 }  // namespace
@@ -28,7 +38,7 @@ namespace platform {
 bool ReadFileBytes(const std::wstring& path, std::string* bytes, size_t limit)
 {
     bytes->clear();
-    ScopedFile f = Open(path, false);
+    ScopedFile f = Open(path, "rb");
     if (!f)
         return false;
     char chunk[64 * 1024];
@@ -44,12 +54,12 @@ bool ReadFileBytes(const std::wstring& path, std::string* bytes, size_t limit)
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
 {
-    ScopedFile f = Open(path, true);
-    if (!f)
-        return false;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size())
-        return false;
-    return std::fclose(f.release()) == 0;
+    return WriteAll(Open(path, "wb"), bytes);
+}
+
+bool AppendFileBytes(const std::wstring& path, const std::string& bytes)
+{
+    return WriteAll(Open(path, "ab"), bytes);
 }
 
 }  // namespace platform

@@ -11,4 +11,7 @@ bool ReadFileBytes(const std::wstring& path, std::string* bytes, size_t limit);
 // Creates or replaces the file.
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 
+// Adds the bytes at the end of the file, creating it when missing.
+bool AppendFileBytes(const std::wstring& path, const std::string& bytes);
+
 }  // namespace platform

@@ -26,6 +26,9 @@ bool CreateTempFile(const std::wstring& folder, const std::wstring& prefix, std:
 // Copies a file, replacing the target.
 bool CopyFileOver(const std::wstring& from, const std::wstring& to);
 
+// Deletes a file; false when there is none or it cannot go (a folder is no file).
+bool RemoveFile(const std::wstring& path);
+
 // Size of a file opened for binary reading; false when it cannot be opened.
 bool FileByteCount(const std::wstring& path, long long* bytes);
 

@@ -100,6 +100,11 @@ bool CopyFileOver(const std::wstring& from, const std::wstring& to)
     return ok;
 }
 
+bool RemoveFile(const std::wstring& path)
+{
+    return unlink(Narrow(path).c_str()) == 0;
+}
+
 bool FileByteCount(const std::wstring& path, long long* bytes)
 {
     FILE* f = std::fopen(Narrow(path).c_str(), "rb");

@@ -48,6 +48,11 @@ bool CopyFileOver(const std::wstring& from, const std::wstring& to)
     return CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
 }
 
+bool RemoveFile(const std::wstring& path)
+{
+    return DeleteFileW(path.c_str()) != FALSE;
+}
+
 bool FileByteCount(const std::wstring& path, long long* bytes)
 {
     FILE* f = _wfopen(path.c_str(), L"rb");

@@ -11,7 +11,6 @@
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
-#include "tests/device/TestFiles.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ protected:
     void TearDown() override
     {
         for (const std::wstring& path : made_)
-            device_test::Remove(path);
+            platform::RemoveFile(path);
         SetInstallLocation(L"");
     }
 

@@ -24,10 +24,11 @@
 #include "device/InstallCommand.h"
 #include "device/InstallEngine.h"
 #include "device/InstallWorker.h"
+#include "platform/Environment.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
-#include "tests/device/TestFiles.h"
+#include "platform/TextSplit.h"
 
 namespace {
 
@@ -39,15 +40,6 @@ ThreadId CurrentThread()
     return GetCurrentThreadId();
 #else
     return static_cast<ThreadId>(pthread_self());
-#endif
-}
-
-void SetEnv(const char* name, const std::wstring& value)
-{
-#ifdef _WIN32
-    SetEnvironmentVariableW(Utf8ToWide(name).c_str(), value.c_str());
-#else
-    setenv(name, WideToUtf8(value).c_str(), 1);
 #endif
 }
 
@@ -63,14 +55,8 @@ std::vector<std::wstring> FileLines(const std::wstring& path)
     std::vector<std::wstring> lines;
     if (!platform::ReadFileBytes(path, &bytes, 1 << 20))
         return lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        lines.push_back(Utf8ToWide(bytes.substr(start, end - start)));
-        start = end + 1;
-    }
+    for (const std::string& line : platform::SplitLines(bytes))
+        lines.push_back(Utf8ToWide(line));
     return lines;
 }
 
@@ -95,9 +81,9 @@ protected:
         ASSERT_TRUE(platform::FileExists(FakeBridge())) << WideToUtf8(FakeBridge());
         log_ = Scratch(L"fbl");
         script_ = Scratch(L"fbs");
-        device_test::Remove(log_);  // the fake counts its calls by the log's lines
-        SetEnv("TARVO_FAKEBRIDGE_LOG", log_);
-        SetEnv("TARVO_FAKEBRIDGE_SCRIPT", script_);
+        platform::RemoveFile(log_);  // the fake counts its calls by the log's lines
+        platform::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_LOG", log_);
+        platform::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_SCRIPT", script_);
         SetInstallLocation(L"1");
         engine_.reset(new InstallEngine(FakeBridge(), temp_));
 #ifdef _WIN32
@@ -132,10 +118,10 @@ protected:
         for (const std::wstring& line : FileLines(log_)) {
             size_t cut = line.rfind(L" -r ");
             if (cut != std::wstring::npos)
-                device_test::Remove(line.substr(cut + 4));
+                platform::RemoveFile(line.substr(cut + 4));
         }
         for (const std::wstring& path : made_)
-            device_test::Remove(path);
+            platform::RemoveFile(path);
         SetInstallLocation(L"");
     }
 
@@ -359,7 +345,7 @@ TEST_F(InstallEngineRun, VanishedPackageIsWaitedForThenReportedAndTheBatchGoesOn
 {
     Script("success\n");
     std::vector<std::wstring> paths = {Package("PK one"), Package("PK two"), Package("PK three")};
-    device_test::Remove(paths[1]);
+    platform::RemoveFile(paths[1]);
     auto started = std::chrono::steady_clock::now();
     Start(paths);
     WaitForBatches(1);
@@ -398,7 +384,7 @@ TEST_F(InstallEngineRun, StopRequestEndsTheWaitForANeverEndingRun)
             stopped = true;
         }
     });
-    device_test::Remove(mark);
+    platform::RemoveFile(mark);
     ASSERT_TRUE(stopped);
     std::vector<Event> progress = Progress();
     ASSERT_EQ(progress.size(), 2u);
@@ -440,7 +426,7 @@ TEST_F(InstallEngineRun, SdLocationAndOneFreshCopyPerPackage)
     std::vector<std::wstring> paths = {Package("PK plain"), odd, Package("PK plain")};
     Start(paths);
     WaitForBatches(1);
-    device_test::Remove(odd);
+    platform::RemoveFile(odd);
 
     std::vector<std::wstring> calls = BridgeCalls();
     ASSERT_EQ(calls.size(), 3u);

@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "platform/FileBytes.h"
+#include "platform/TextSplit.h"
 
 namespace corpus {
 
@@ -21,24 +22,10 @@ inline std::vector<Member> ReadManifest()
     std::string text;
     if (!platform::ReadFileBytes(testing_support::CorpusFile(L"manifest.tsv"), &text, 1 << 20))
         return members;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
+    for (const std::string& line : platform::SplitLines(text)) {
         if (line.empty() || line[0] == '#')
             continue;
-        std::vector<std::string> cells;
-        size_t from = 0;
-        for (;;) {
-            size_t tab = line.find('\t', from);
-            cells.push_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
-            if (tab == std::string::npos)
-                break;
-            from = tab + 1;
-        }
+        std::vector<std::string> cells = platform::SplitOn(line, '\t');
         cells.resize(12);
         members.push_back(Member{cells[0], cells[1], cells[2], cells[3], cells[4], cells[5], cells[6],
                                  cells[7], cells[8], cells[9], cells[10], cells[11]});

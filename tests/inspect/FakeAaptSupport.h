@@ -3,29 +3,16 @@
 // inherit.
 #pragma once
 
-#include <cstdlib>
 #include <string>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include "TestSupport.h"
-#include "platform/Text.h"
+#include "platform/Environment.h"
 
 namespace fake_aapt {
 
 inline void SetEnv(const wchar_t* name, const std::wstring& value)
 {
-#ifdef _WIN32
-    SetEnvironmentVariableW(name, value.empty() ? nullptr : value.c_str());
-#else
-    std::string key = WideToUtf8(name);
-    if (value.empty())
-        unsetenv(key.c_str());
-    else
-        setenv(key.c_str(), WideToUtf8(value).c_str(), 1);
-#endif
+    platform::SetEnvironmentValue(name, value);
 }
 
 inline std::wstring Tool() { return testing_support::Beside(L"aapt"); }

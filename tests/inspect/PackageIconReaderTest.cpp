@@ -218,7 +218,7 @@ TEST_F(PackageIconReaderTest, IconOfARetriedPackageComesFromTheTemporaryCopy)
     PackageIconReader reader(package);
     ASSERT_TRUE(reader.ReadIcon());
     EXPECT_EQ(ShaOf(reader), plain.iconSha256);
-    scratch::Remove(package.GetApkPath());
+    platform::RemoveFile(package.GetApkPath());
 }
 
 TEST_F(PackageIconReaderTest, PathWithBlanksAndChineseOpens)

@@ -9,6 +9,7 @@
 
 #include "CorpusManifest.h"
 #include "FakeAaptSupport.h"
+#include "PackageInfoTestSupport.h"
 #include "ScratchFile.h"
 #include "inspect/BadgingText.h"
 #include "inspect/PackageInfo.h"
@@ -17,20 +18,12 @@
 
 namespace {
 
-std::vector<std::wstring> g_lines;
-void Capture(const std::wstring& line) { g_lines.push_back(line); }
+using package_test::ExpectTextFieldsEmpty;
+using package_test::g_lines;
 
-class PackageInfoReplayTest : public ::testing::Test {
+class PackageInfoReplayTest : public package_test::WithDiagnostics {
 protected:
-    void SetUp() override
-    {
-        g_lines.clear();
-        previous_ = SetDiagnosticSink(&Capture);
-    }
-    void TearDown() override { SetDiagnosticSink(previous_); }
-
     fake_aapt::Scope aapt_;
-    DiagnosticSink previous_ = nullptr;
 };
 
 // Fields against what the corpus script put into the package.
@@ -42,15 +35,6 @@ void ExpectFieldsOf(const PackageInfo& p, const corpus::Member& m)
     EXPECT_EQ(WideToUtf8(p.GetVersionName()), m.versionName);
     EXPECT_EQ(p.GetSdkVersion(), MapSdkLevel(Utf8ToWide(m.sdkVersion)));
     EXPECT_EQ(WideToUtf8(p.GetIconPath()), m.iconPath);
-}
-
-void ExpectTextFieldsEmpty(const PackageInfo& p)
-{
-    EXPECT_EQ(p.GetLabel(), L"");
-    EXPECT_EQ(p.GetPackageName(), L"");
-    EXPECT_EQ(p.GetVersionName(), L"");
-    EXPECT_EQ(p.GetSdkVersion(), L"");
-    EXPECT_EQ(p.GetIconPath(), L"");
 }
 
 std::vector<std::wstring> Titles(const PackageInfo& p)
@@ -157,7 +141,7 @@ TEST_F(PackageInfoReplayTest, DumpFailedOnThePathRetriesOnATemporaryCopy)
     ASSERT_TRUE(platform::ReadFileBytes(corpus::PathOf(odd), &original, 1 << 24));
     ASSERT_TRUE(platform::ReadFileBytes(p.GetApkPath(), &copy, 1 << 24));
     EXPECT_EQ(copy, original);
-    scratch::Remove(p.GetApkPath());
+    platform::RemoveFile(p.GetApkPath());
 }
 
 TEST_F(PackageInfoReplayTest, PackageTheToolCannotReadFailsTwice)
@@ -170,7 +154,7 @@ TEST_F(PackageInfoReplayTest, PackageTheToolCannotReadFailsTwice)
     EXPECT_EQ(p.GetSize(), L"");
     EXPECT_TRUE(p.GetPermissions().empty());
     ExpectTemporaryCopy(p.GetApkPath());
-    scratch::Remove(p.GetApkPath());
+    platform::RemoveFile(p.GetApkPath());
 
     aapt_.Mode(L"dumpfail");
     g_lines.clear();
@@ -178,7 +162,7 @@ TEST_F(PackageInfoReplayTest, PackageTheToolCannotReadFailsTwice)
     EXPECT_EQ(g_lines.size(), 3u);
     ExpectTextFieldsEmpty(scripted);
     ExpectTemporaryCopy(scripted.GetApkPath());
-    scratch::Remove(scripted.GetApkPath());
+    platform::RemoveFile(scripted.GetApkPath());
 }
 
 TEST_F(PackageInfoReplayTest, MissingPackageFailsAndCannotBeCopied)

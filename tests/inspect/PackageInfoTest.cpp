@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CorpusManifest.h"
+#include "PackageInfoTestSupport.h"
 #include "TestSupport.h"
 #include "inspect/BadgingText.h"
 #include "inspect/PackageInfo.h"
@@ -15,30 +16,11 @@
 
 namespace {
 
-std::vector<std::wstring> g_lines;
-void Capture(const std::wstring& line) { g_lines.push_back(line); }
-
-class PackageInfoTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        g_lines.clear();
-        previous_ = SetDiagnosticSink(&Capture);
-    }
-    void TearDown() override { SetDiagnosticSink(previous_); }
-    DiagnosticSink previous_ = nullptr;
-};
+using package_test::ExpectTextFieldsEmpty;
+using package_test::g_lines;
+using PackageInfoTest = package_test::WithDiagnostics;
 
 std::wstring Corpus(const std::wstring& name) { return testing_support::CorpusFile(name); }
-
-void ExpectTextFieldsEmpty(const PackageInfo& p)
-{
-    EXPECT_EQ(p.GetLabel(), L"");
-    EXPECT_EQ(p.GetPackageName(), L"");
-    EXPECT_EQ(p.GetVersionName(), L"");
-    EXPECT_EQ(p.GetSdkVersion(), L"");
-    EXPECT_EQ(p.GetIconPath(), L"");
-}
 
 }  // namespace
 

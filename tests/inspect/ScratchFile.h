@@ -18,15 +18,6 @@
 
 namespace scratch {
 
-inline void Remove(const std::wstring& path)
-{
-#ifdef _WIN32
-    _wremove(path.c_str());
-#else
-    std::remove(WideToUtf8(path).c_str());
-#endif
-}
-
 class ScratchFile {
 public:
     ScratchFile()
@@ -38,7 +29,7 @@ public:
     ~ScratchFile()
     {
         if (!path_.empty())
-            Remove(path_);
+            platform::RemoveFile(path_);
     }
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
@@ -71,7 +62,7 @@ public:
     ~ScratchFolder()
     {
         for (const std::wstring& file : files_)
-            Remove(file);
+            platform::RemoveFile(file);
         if (path_.empty())
             return;
 #ifdef _WIN32

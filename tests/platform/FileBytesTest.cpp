@@ -41,6 +41,21 @@ TEST(FileBytes, RoundTripIsExact)
     EXPECT_EQ(back, "");
 }
 
+TEST(FileBytes, AppendAddsAtTheEndAndCreates)
+{
+    scratch::ScratchFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    const std::wstring path = folder.Keep("log.txt");
+    ASSERT_TRUE(platform::AppendFileBytes(path, "one\n"));
+    ASSERT_TRUE(platform::AppendFileBytes(path, ""));
+    const std::string bytes = AwkwardBytes();
+    ASSERT_TRUE(platform::AppendFileBytes(path, bytes));
+    std::string back;
+    ASSERT_TRUE(platform::ReadFileBytes(path, &back, 1 << 20));
+    EXPECT_EQ(back, "one\n" + bytes);
+    EXPECT_FALSE(platform::AppendFileBytes(folder.Path(), "x"));
+}
+
 TEST(FileBytes, LimitIsInclusive)
 {
     scratch::ScratchFolder folder;

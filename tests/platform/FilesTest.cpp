@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <set>
 
+#include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 
@@ -13,30 +14,6 @@ std::wstring Temp()
     std::wstring folder;
     EXPECT_TRUE(platform::TempFolder(&folder));
     return folder;
-}
-
-bool WriteFile(const std::wstring& path, const std::string& bytes)
-{
-    FILE* f = nullptr;
-#ifdef _WIN32
-    f = _wfopen(path.c_str(), L"wb");
-#else
-    f = std::fopen(WideToUtf8(path).c_str(), "wb");
-#endif
-    if (!f)
-        return false;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-    return true;
-}
-
-void RemoveFile(const std::wstring& path)
-{
-#ifdef _WIN32
-    _wremove(path.c_str());
-#else
-    std::remove(WideToUtf8(path).c_str());
-#endif
 }
 
 }  // namespace
@@ -79,10 +56,10 @@ TEST(Files, CopyOverReplacesTargetAndHandlesChinesePaths)
 {
     std::wstring folder = Temp();
     std::wstring source = folder + L"源 文件 " + std::to_wstring(std::rand()) + L".apk";
-    ASSERT_TRUE(WriteFile(source, std::string(3000, 'k')));
+    ASSERT_TRUE(platform::WriteFileBytes(source, std::string(3000, 'k')));
     std::wstring target;
     ASSERT_TRUE(platform::CreateTempFile(folder, L"tmp", &target));
-    ASSERT_TRUE(WriteFile(target, std::string(9000, 'o')));
+    ASSERT_TRUE(platform::WriteFileBytes(target, std::string(9000, 'o')));
 
     ASSERT_TRUE(platform::CopyFileOver(source, target));
     long long bytes = 0;
@@ -92,5 +69,22 @@ TEST(Files, CopyOverReplacesTargetAndHandlesChinesePaths)
     EXPECT_FALSE(platform::CopyFileOver(folder + L"no such file.apk", target));
     EXPECT_FALSE(platform::FileExists(folder + L"no such file.apk"));
     EXPECT_FALSE(platform::FileByteCount(folder + L"no such file.apk", &bytes));
-    RemoveFile(source);
+    EXPECT_TRUE(platform::RemoveFile(source));
+    EXPECT_TRUE(platform::RemoveFile(target));
+}
+
+TEST(Files, RemoveFileDeletesOnlyFilesThatAreThere)
+{
+    std::wstring folder = Temp();
+    std::wstring path;
+    ASSERT_TRUE(platform::CreateTempFile(folder, L"tmp", &path));
+    ASSERT_TRUE(platform::WriteFileBytes(path, "bytes"));
+    EXPECT_TRUE(platform::RemoveFile(path));
+    EXPECT_FALSE(platform::FileExists(path));
+    EXPECT_FALSE(platform::RemoveFile(path));
+    EXPECT_FALSE(platform::RemoveFile(L""));
+    // The temporary folder itself stays.
+    std::wstring bare = folder.substr(0, folder.size() - 1);
+    EXPECT_FALSE(platform::RemoveFile(bare));
+    EXPECT_TRUE(platform::FileExists(bare));
 }

@@ -24,6 +24,7 @@ extern char** environ;
 #include "device/ConsoleRunner.h"
 #include "inspect/ScratchFile.h"
 #include "platform/CommandLine.h"
+#include "platform/Environment.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -34,28 +35,6 @@ bool Has(const std::wstring& text, const wchar_t* part) { return text.find(part)
 
 std::wstring Exe(const std::string& name) { return Utf8ToWide(name) + platform::kExeSuffix; }
 std::string ExeName(const std::string& name) { return WideToUtf8(Exe(name)); }
-
-std::wstring GetEnv(const wchar_t* name)
-{
-#ifdef _WIN32
-    const wchar_t* value = _wgetenv(name);
-    return value ? value : L"";
-#else
-    const char* value = std::getenv(WideToUtf8(name).c_str());
-    return value ? Utf8ToWide(value) : L"";
-#endif
-}
-
-void SetEnv(const wchar_t* name, const std::wstring& value)
-{
-#ifdef _WIN32
-    // Both the runtime's copy and the one CreateProcessW hands on.
-    _wputenv_s(name, value.c_str());
-    SetEnvironmentVariableW(name, value.c_str());
-#else
-    setenv(WideToUtf8(name).c_str(), WideToUtf8(value).c_str(), 1);
-#endif
-}
 
 // The exit status of a command line, its output thrown away; -1 when it
 // cannot be started. The runner never reads exit codes, so this is ours.
@@ -220,31 +199,31 @@ TEST_F(ScriptedAdb, UnknownCommandLinesPrintUsageAndFail)
 
 TEST_F(ScriptedAdb, AdbOnThePathServesWhenNoneIsBeside)
 {
-    ASSERT_EQ(std::remove(WideToUtf8(folder_.PathOf(ExeName("adb"))).c_str()), 0);
+    ASSERT_TRUE(platform::RemoveFile(folder_.PathOf(ExeName("adb"))));
     scratch::ScratchFolder elsewhere;
     ASSERT_TRUE(AdbInto(elsewhere));
     ASSERT_TRUE(elsewhere.Write("adb-says.txt", "Success\n"));
-    const std::wstring path = GetEnv(L"PATH");
+    const std::wstring path = platform::EnvironmentValue(L"PATH");
 #ifdef _WIN32
-    SetEnv(L"PATH", elsewhere.Path() + L";" + path);
+    platform::SetEnvironmentValue(L"PATH", elsewhere.Path() + L";" + path);
 #else
-    SetEnv(L"PATH", elsewhere.Path() + L":" + path);
+    platform::SetEnvironmentValue(L"PATH", elsewhere.Path() + L":" + path);
 #endif
     std::wstring out = Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")));
-    SetEnv(L"PATH", path);
+    platform::SetEnvironmentValue(L"PATH", path);
     EXPECT_EQ(out, L"Success\n");
     EXPECT_EQ(AdbArgs(elsewhere), "install\n-r\n" + TempPackage("tmp1.tmp") + "\n");
 }
 
 TEST_F(ScriptedAdb, MissingAdbIsSaidPlainly)
 {
-    ASSERT_EQ(std::remove(WideToUtf8(folder_.PathOf(ExeName("adb"))).c_str()), 0);
+    ASSERT_TRUE(platform::RemoveFile(folder_.PathOf(ExeName("adb"))));
     // Nothing on PATH either.
-    const std::wstring path = GetEnv(L"PATH");
-    SetEnv(L"PATH", folder_.Path());
+    const std::wstring path = platform::EnvironmentValue(L"PATH");
+    platform::SetEnvironmentValue(L"PATH", folder_.Path());
     std::wstring out = Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")));
     int status = ExitStatus(Line(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp"))));
-    SetEnv(L"PATH", path);
+    platform::SetEnvironmentValue(L"PATH", path);
     EXPECT_TRUE(Has(out, L"korvel_helper: adb")) << WideToUtf8(out);
     EXPECT_FALSE(Has(out, L"device not found"));
     EXPECT_FALSE(Has(out, L"Success"));
@@ -284,14 +263,14 @@ protected:
             GTEST_SKIP() << "Debian adb not installed";
         port_ = FreePort();
         ASSERT_FALSE(port_.empty());
-        setenv("ANDROID_ADB_SERVER_PORT", port_.c_str(), 1);
+        platform::SetEnvironmentValue(L"ANDROID_ADB_SERVER_PORT", Utf8ToWide(port_));
     }
     void TearDown() override
     {
         if (port_.empty())
             return;
         RunUntilExit(L"/usr/bin/adb kill-server", nullptr);
-        unsetenv("ANDROID_ADB_SERVER_PORT");
+        platform::SetEnvironmentValue(L"ANDROID_ADB_SERVER_PORT", L"");
     }
     std::string port_;
 };
@@ -300,8 +279,8 @@ TEST_F(RealAdb, NoPhoneReadsAsDeviceNotFound)
 {
     // The tool in the build folder has no adb beside it, so PATH's serves;
     // /usr/bin comes first so it is Debian's.
-    const std::wstring path = GetEnv(L"PATH");
-    SetEnv(L"PATH", L"/usr/bin:" + path);
+    const std::wstring path = platform::EnvironmentValue(L"PATH");
+    platform::SetEnvironmentValue(L"PATH", L"/usr/bin:" + path);
     const std::wstring package = testing_support::CorpusFile(L"plain.apk");
     for (const wchar_t* form : {L" -nv install -r ", L" -nv install -s -r "}) {
         std::wstring out = RunUntilExit(testing_support::Beside(L"korvel_helper") + form + package, nullptr);
@@ -312,6 +291,6 @@ TEST_F(RealAdb, NoPhoneReadsAsDeviceNotFound)
         EXPECT_FALSE(Has(out, L"more than one device and emulator"));
         EXPECT_FALSE(Has(out, L"Success"));
     }
-    SetEnv(L"PATH", path);
+    platform::SetEnvironmentValue(L"PATH", path);
 }
 #endif

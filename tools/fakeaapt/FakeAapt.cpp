@@ -18,7 +18,6 @@
 // loaded" failure; one whose bytes match no captured package gets a message
 // without "ERROR: dump failed".
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -27,25 +26,16 @@
 #include <io.h>
 #endif
 
+#include "platform/Environment.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
+#include "platform/TextSplit.h"
 
 namespace {
 
 // Packages and captured outputs of the corpus are far smaller.
 constexpr size_t kMaxFileBytes = 64u * 1024u * 1024u;
-
-std::wstring Env(const char* name)
-{
-#ifdef _WIN32
-    const wchar_t* value = _wgetenv(Utf8ToWide(name).c_str());
-    return value ? std::wstring(value) : std::wstring();
-#else
-    const char* value = std::getenv(name);
-    return value ? Utf8ToWide(value) : std::wstring();
-#endif
-}
 
 void Write(FILE* stream, const std::string& bytes)
 {
@@ -59,19 +49,6 @@ int DumpFailed(const std::wstring& package)
     Write(stderr, "zipro W 01-01 00:00:00 1 1 Error opening archive " + WideToUtf8(package) + ": Invalid file\n"
                   "ERROR: dump failed because no AndroidManifest.xml found\n");
     return 1;
-}
-
-std::vector<std::string> SplitTabs(const std::string& line)
-{
-    std::vector<std::string> cells;
-    size_t start = 0;
-    for (;;) {
-        size_t tab = line.find('\t', start);
-        cells.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-        if (tab == std::string::npos)
-            return cells;
-        start = tab + 1;
-    }
 }
 
 std::wstring InFolder(const std::wstring& folder, const std::string& relative)
@@ -90,16 +67,8 @@ bool FindCaptured(const std::wstring& folder, const std::string& package, std::s
     if (!platform::ReadFileBytes(InFolder(folder, "manifest.tsv"), &manifest, kMaxFileBytes))
         return false;
     size_t fileColumn = std::string::npos, badgingColumn = std::string::npos;
-    size_t start = 0;
-    while (start < manifest.size()) {
-        size_t end = manifest.find('\n', start);
-        if (end == std::string::npos)
-            end = manifest.size();
-        std::string line = manifest.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        std::vector<std::string> cells = SplitTabs(line);
+    for (const std::string& line : platform::SplitLines(manifest)) {
+        std::vector<std::string> cells = platform::SplitOn(line, '\t');
         if (!line.empty() && line[0] == '#') {
             for (size_t i = 0; i < cells.size(); ++i) {
                 if (cells[i] == "#file")
@@ -127,7 +96,7 @@ int Run(const std::vector<std::wstring>& args)
         return 2;
     }
     const std::wstring& package = args[3];
-    std::wstring mode = Env("TARVO_FAKE_AAPT_MODE");
+    std::wstring mode = platform::EnvironmentValue(L"TARVO_FAKE_AAPT_MODE");
     if (mode == L"silent")
         return 0;
     // A misspelt mode must not pass for a normal run.
@@ -135,7 +104,7 @@ int Run(const std::vector<std::wstring>& args)
         Write(stderr, "fake aapt: unknown TARVO_FAKE_AAPT_MODE " + WideToUtf8(mode) + "\n");
         return 2;
     }
-    std::wstring failPath = Env("TARVO_FAKE_AAPT_FAIL_PATH");
+    std::wstring failPath = platform::EnvironmentValue(L"TARVO_FAKE_AAPT_FAIL_PATH");
     if (mode == L"dumpfail" || (!failPath.empty() && package.find(failPath) != std::wstring::npos))
         return DumpFailed(package);
 
@@ -146,7 +115,7 @@ int Run(const std::vector<std::wstring>& args)
                       "ERROR: dump failed because assets could not be loaded\n");
         return 1;
     }
-    std::wstring folder = Env("TARVO_FAKE_AAPT_REPLAY");
+    std::wstring folder = platform::EnvironmentValue(L"TARVO_FAKE_AAPT_REPLAY");
     if (folder.empty())
         folder = GetModuleDirectory() + platform::kPathSeparator + L"aapt-replay";
     std::string output;

@@ -33,69 +33,24 @@
 #include <windows.h>
 #endif
 
+#include "platform/Environment.h"
+#include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
+#include "platform/TextSplit.h"
 
 namespace {
 
-FILE* Open(const std::wstring& path, const wchar_t* mode)
-{
-#ifdef _WIN32
-    return _wfopen(path.c_str(), mode);
-#else
-    return std::fopen(WideToUtf8(path).c_str(), WideToUtf8(mode).c_str());
-#endif
-}
+// Logs and scripts of a test are far smaller.
+constexpr size_t kMaxFileBytes = 16u * 1024u * 1024u;
 
-void RemoveFile(const std::wstring& path)
-{
-#ifdef _WIN32
-    _wremove(path.c_str());
-#else
-    std::remove(WideToUtf8(path).c_str());
-#endif
-}
-
-std::wstring Env(const char* name)
-{
-#ifdef _WIN32
-    const wchar_t* value = _wgetenv(Utf8ToWide(name).c_str());
-    return value ? std::wstring(value) : std::wstring();
-#else
-    const char* value = std::getenv(name);
-    return value ? Utf8ToWide(value) : std::wstring();
-#endif
-}
-
+// Empty when the file is missing.
 std::string ReadAll(const std::wstring& path)
 {
     std::string bytes;
-    FILE* f = Open(path, L"rb");
-    if (!f)
-        return bytes;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    std::fclose(f);
+    if (!platform::ReadFileBytes(path, &bytes, kMaxFileBytes))
+        bytes.clear();
     return bytes;
-}
-
-std::vector<std::string> Lines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
 }
 
 std::vector<std::string> Words(const std::string& line)
@@ -167,13 +122,12 @@ bool Play(const std::string& word, const std::string& package, const std::wstrin
     } else if (word.compare(0, 6, "sleep:") == 0) {
         Pause(std::strtol(word.c_str() + 6, nullptr, 10));
     } else if (word == "mark") {
-        if (FILE* f = Open(markFile, L"wb"))
-            std::fclose(f);
+        platform::WriteFileBytes(markFile, "");
     } else if (word == "hang") {
         for (int waited = 0; waited < 120000 && !platform::FileExists(releaseFile); waited += 50)
             Pause(50);
         // Taken: the next hanging call waits for its own release.
-        RemoveFile(releaseFile);
+        platform::RemoveFile(releaseFile);
     } else if (word.compare(0, 5, "exit:") == 0) {
         *exitCode = static_cast<int>(std::strtol(word.c_str() + 5, nullptr, 10));
     } else {
@@ -185,21 +139,17 @@ bool Play(const std::string& word, const std::string& package, const std::wstrin
 int Run(const std::string& commandLine, const std::string& package)
 {
     const std::wstring beside = GetModuleDirectory() + platform::kPathSeparator;
-    std::wstring scriptPath = Env("TARVO_FAKEBRIDGE_SCRIPT");
+    std::wstring scriptPath = platform::EnvironmentValue(L"TARVO_FAKEBRIDGE_SCRIPT");
     if (scriptPath.empty())
         scriptPath = beside + L"korvel_helper.script";
-    std::wstring logPath = Env("TARVO_FAKEBRIDGE_LOG");
+    std::wstring logPath = platform::EnvironmentValue(L"TARVO_FAKEBRIDGE_LOG");
     if (logPath.empty())
         logPath = beside + L"korvel_helper.log";
 
-    size_t call = Lines(ReadAll(logPath)).size();
-    if (FILE* log = Open(logPath, L"ab")) {
-        std::string line = commandLine + "\n";
-        std::fwrite(line.data(), 1, line.size(), log);
-        std::fclose(log);
-    }
+    size_t call = platform::SplitLines(ReadAll(logPath)).size();
+    platform::AppendFileBytes(logPath, commandLine + "\n");
 
-    std::vector<std::string> script = Lines(ReadAll(scriptPath));
+    std::vector<std::string> script = platform::SplitLines(ReadAll(scriptPath));
     std::string line = script.empty() ? "success" : script[call < script.size() ? call : script.size() - 1];
     int exitCode = 0;
     for (const std::string& word : Words(line)) {

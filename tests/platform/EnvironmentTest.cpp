@@ -1,0 +1,75 @@
+// Environment variables: wide round trips, removal, and refused names.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/Environment.h"
+#include "platform/Text.h"
+
+namespace {
+
+const wchar_t kName[] = L"TARVO_ENVIRONMENT_TEST";
+
+// What the runtime library's own copy holds, as programs reading it see it.
+std::wstring RuntimeCopy(const wchar_t* name)
+{
+#ifdef _WIN32
+    const wchar_t* value = _wgetenv(name);
+    return value ? std::wstring(value) : L"(unset)";
+#else
+    const char* value = std::getenv(WideToUtf8(name).c_str());
+    return value ? Utf8ToWide(value) : L"(unset)";
+#endif
+}
+
+class Environment : public ::testing::Test {
+protected:
+    void TearDown() override { platform::SetEnvironmentValue(kName, L""); }
+};
+
+}  // namespace
+
+TEST_F(Environment, SetReadReplaceRemove)
+{
+    EXPECT_EQ(platform::EnvironmentValue(kName), L"");
+    const std::wstring chinese = L"安装 包\\路径 with blanks";
+    ASSERT_TRUE(platform::SetEnvironmentValue(kName, chinese));
+    EXPECT_EQ(platform::EnvironmentValue(kName), chinese);
+    EXPECT_EQ(RuntimeCopy(kName), chinese);
+
+    ASSERT_TRUE(platform::SetEnvironmentValue(kName, L"x"));
+    EXPECT_EQ(platform::EnvironmentValue(kName), L"x");
+    EXPECT_EQ(RuntimeCopy(kName), L"x");
+
+    ASSERT_TRUE(platform::SetEnvironmentValue(kName, L""));
+    EXPECT_EQ(platform::EnvironmentValue(kName), L"");
+    EXPECT_EQ(RuntimeCopy(kName), L"(unset)");
+    // Removing what is not there is no failure.
+    EXPECT_TRUE(platform::SetEnvironmentValue(kName, L""));
+}
+
+TEST_F(Environment, LongValuesComeBackWhole)
+{
+    std::wstring value;
+    for (int i = 0; value.size() < 5000; ++i)
+        value += static_cast<wchar_t>(L'a' + i % 26);
+    ASSERT_TRUE(platform::SetEnvironmentValue(kName, value));
+    EXPECT_EQ(platform::EnvironmentValue(kName), value);
+    // Exactly the first buffer's size and one past it.
+    for (size_t n : {255u, 256u, 257u}) {
+        ASSERT_TRUE(platform::SetEnvironmentValue(kName, value.substr(0, n)));
+        EXPECT_EQ(platform::EnvironmentValue(kName).size(), n);
+    }
+}
+
+TEST_F(Environment, OddNamesAreRefused)
+{
+    EXPECT_FALSE(platform::SetEnvironmentValue(L"", L"x"));
+    EXPECT_FALSE(platform::SetEnvironmentValue(L"A=B", L"x"));
+    EXPECT_FALSE(platform::SetEnvironmentValue(std::wstring(L"A\0B", 3), L"x"));
+    EXPECT_FALSE(platform::SetEnvironmentValue(kName, std::wstring(L"x\0y", 3)));
+    EXPECT_EQ(platform::EnvironmentValue(L""), L"");
+    EXPECT_EQ(platform::EnvironmentValue(L"A=B"), L"");
+    EXPECT_EQ(platform::EnvironmentValue(L"TARVO_NEVER_SET_ANYWHERE"), L"");
+}
