@@ -6,7 +6,6 @@ tarvo_add_test(toolkit_pure_tests
     ${CMAKE_CURRENT_LIST_DIR}/StringTableTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StylePoolTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ElementRegistryTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RandomInputTest.cpp
     LIBS toolkit_pure platform)
 if(WIN32)
     enable_language(RC)
