@@ -1,9 +1,9 @@
 // Small helpers shared by the test programs of both targets.
 #pragma once
 
-#include <cstdlib>
 #include <string>
 
+#include "platform/Environment.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 
@@ -18,10 +18,9 @@ inline std::wstring Beside(const std::wstring& name)
 // The generated package corpus; Wine sees the Linux path through drive Z:.
 inline std::wstring CorpusDir()
 {
-    const char* dir = std::getenv("TARVO_CORPUS");
-    if (!dir)
-        return std::wstring();
-    std::wstring path = Utf8ToWide(dir);
+    std::wstring path = platform::EnvironmentValue(L"TARVO_CORPUS");
+    if (path.empty())
+        return path;
 #ifdef _WIN32
     for (wchar_t& c : path)
         if (c == L'/')

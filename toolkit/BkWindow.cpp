@@ -28,6 +28,19 @@ RECT ToRect(const ElementRect& r)
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
+void PlaceElement(CBkWindow* element, int x, int y, int cx, int cy)
+{
+    WINDOWPOS wp = {};
+    wp.hwnd = element->Host();
+    wp.x = x;
+    wp.y = y;
+    wp.cx = cx;
+    wp.cy = cy;
+    wp.flags = SWP_SHOWWINDOW;
+    LRESULT ignored = 0;
+    element->ProcessMessage(element->Host(), WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp), &ignored);
+}
+
 CBkWindow::CBkWindow()
 {
     handle_ = ElementRegistry::Instance().Register(this);

@@ -131,3 +131,7 @@ protected:
 // RECT <-> the portable rectangle of the layout arithmetic.
 ElementRect ToElementRect(const RECT& rect);
 RECT ToRect(const ElementRect& rect);
+
+// Tells the element the box its container gives it (host coordinates), as
+// a layout pass does.
+void PlaceElement(CBkWindow* element, int x, int y, int cx, int cy);

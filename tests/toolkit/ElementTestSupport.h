@@ -78,14 +78,7 @@ inline std::unique_ptr<CBkDialog> LoadDialog(const std::string& xml)
 
 inline void Place(CBkWindow* element, int x, int y, int cx, int cy)
 {
-    WINDOWPOS wp = {};
-    wp.x = x;
-    wp.y = y;
-    wp.cx = cx;
-    wp.cy = cy;
-    wp.flags = SWP_SHOWWINDOW;
-    LRESULT ignored = 0;
-    element->ProcessMessage(nullptr, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp), &ignored);
+    PlaceElement(element, x, y, cx, cy);
 }
 
 inline void ExpectRect(const RECT& r, int left, int top, int right, int bottom, const char* what)

@@ -154,14 +154,7 @@ void CBkTabCtrl::RepositionChild(CBkWindow* child)
     if (!child)
         return;
     RECT frame = ToRect(TabFrameRect(ToElementRect(rect_), metrics_));
-    WINDOWPOS wp = {};
-    wp.x = frame.left;
-    wp.y = frame.top;
-    wp.cx = frame.right - frame.left;
-    wp.cy = frame.bottom - frame.top;
-    wp.flags = SWP_SHOWWINDOW;
-    LRESULT ignored = 0;
-    child->ProcessMessage(host_, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp), &ignored);
+    PlaceElement(child, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
 }
 
 void CBkTabCtrl::OnWindowPosChanged(const WINDOWPOS* pos)

@@ -63,17 +63,6 @@ void SendDestroy(CBkWindow* element)
     element->ProcessMessage(element->Host(), WM_DESTROY, 0, 0, &ignored);
 }
 
-void Place(CBkWindow* element, int x, int y, int cx, int cy)
-{
-    WINDOWPOS wp = {};
-    wp.x = x;
-    wp.y = y;
-    wp.cx = cx;
-    wp.cy = cy;
-    wp.flags = SWP_SHOWWINDOW;
-    LRESULT ignored = 0;
-    element->ProcessMessage(element->Host(), WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp), &ignored);
-}
 }  // namespace
 
 CBkViewImpl::CBkViewImpl()
@@ -282,18 +271,18 @@ void CBkViewImpl::RelayoutAll()
         int32_t w = client.right, h = client.bottom;
         int32_t headerBottom = 0, footerHeight = 0;
         if (CBkDialog* header = Header()) {
-            Place(header, 0, 0, w, h);
+            PlaceElement(header, 0, 0, w, h);
             headerBottom = header->Rect().bottom;
         }
         if (CBkDialog* footer = Footer()) {
-            Place(footer, 0, 0, w, h);
+            PlaceElement(footer, 0, 0, w, h);
             footerHeight = footer->Rect().bottom - footer->Rect().top;
         }
         PartSpans spans = ComputePartSpans(h, headerBottom, footerHeight);
         if (CBkDialog* footer = Footer())
-            Place(footer, 0, spans.footerTop, w, footerHeight);
+            PlaceElement(footer, 0, spans.footerTop, w, footerHeight);
         if (CBkDialog* body = Body())
-            Place(body, 0, spans.bodyTop, w, spans.bodyHeight);
+            PlaceElement(body, 0, spans.bodyTop, w, spans.bodyHeight);
     }
     RedrawAll();
 }

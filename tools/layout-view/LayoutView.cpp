@@ -73,18 +73,6 @@ bool PngEncoder(CLSID* clsid)
     return false;
 }
 
-void Place(CBkWindow* e, int x, int y, int cx, int cy)
-{
-    WINDOWPOS wp = {};
-    wp.x = x;
-    wp.y = y;
-    wp.cx = cx;
-    wp.cy = cy;
-    wp.flags = SWP_SHOWWINDOW;
-    LRESULT ignored = 0;
-    e->ProcessMessage(nullptr, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp), &ignored);
-}
-
 struct Layer {
     int width = 380;
     int height = 225;
@@ -131,16 +119,16 @@ void LayOut(Layer* layer)
     int w = layer->width, h = layer->height;
     int headerBottom = 0, footerHeight = 0;
     if (layer->header) {
-        Place(layer->header.get(), 0, 0, w, h);
+        PlaceElement(layer->header.get(), 0, 0, w, h);
         headerBottom = layer->header->Rect().bottom;
     }
     if (layer->footer) {
-        Place(layer->footer.get(), 0, 0, w, h);
+        PlaceElement(layer->footer.get(), 0, 0, w, h);
         footerHeight = layer->footer->Rect().bottom - layer->footer->Rect().top;
-        Place(layer->footer.get(), 0, h - footerHeight, w, footerHeight);
+        PlaceElement(layer->footer.get(), 0, h - footerHeight, w, footerHeight);
     }
     if (layer->body)
-        Place(layer->body.get(), 0, headerBottom, w, h - footerHeight - headerBottom);
+        PlaceElement(layer->body.get(), 0, headerBottom, w, h - footerHeight - headerBottom);
 }
 
 bool Paint(Layer* layer, const std::wstring& out)
