@@ -10,8 +10,8 @@ if(WIN32)
         ${TARVO_RES_DIR}/*.xml ${TARVO_RES_DIR}/images/*.png ${TARVO_RES_DIR}/images/*.bmp)
     add_library(app_resources OBJECT ${TARVO_RES_DIR}/resources.rc)
     # windres looks for the files named in the script in its include folders.
-    target_include_directories(app_resources PRIVATE ${TARVO_RES_DIR})
+    target_include_directories(app_resources PRIVATE ${TARVO_RES_DIR} ${TARVO_GENERATED_DIR})
     # The script's inputs are not scanned by CMake.
     set_source_files_properties(${TARVO_RES_DIR}/resources.rc PROPERTIES
-        OBJECT_DEPENDS "${_tarvo_res_files}")
+        OBJECT_DEPENDS "${_tarvo_res_files};${TARVO_GENERATED_DIR}/TarvoVersionInfo.rc")
 endif()

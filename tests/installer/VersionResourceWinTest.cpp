@@ -1,0 +1,152 @@
+// The version resources of the built programs and of the installer carry the
+// project's version (TARVO_EXPECTED_VERSION, from CMake) and the fixed
+// product facts, in the Chinese (simplified) UTF-16 string table.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "platform/Text.h"
+
+namespace {
+
+struct VersionFacts {
+    VS_FIXEDFILEINFO fixed{};
+    std::vector<std::pair<WORD, WORD>> translations;
+    std::vector<BYTE> block;
+};
+
+bool ReadVersion(const std::wstring& file, VersionFacts* facts)
+{
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    if (size == 0)
+        return false;
+    facts->block.assign(size, 0);
+    if (!GetFileVersionInfoW(file.c_str(), 0, size, facts->block.data()))
+        return false;
+    void* data = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(facts->block.data(), L"\\", &data, &length) || length < sizeof(VS_FIXEDFILEINFO))
+        return false;
+    facts->fixed = *static_cast<VS_FIXEDFILEINFO*>(data);
+    if (VerQueryValueW(facts->block.data(), L"\\VarFileInfo\\Translation", &data, &length)) {
+        const WORD* words = static_cast<const WORD*>(data);
+        for (UINT i = 0; i + 1 < length / sizeof(WORD); i += 2)
+            facts->translations.emplace_back(words[i], words[i + 1]);
+    }
+    return true;
+}
+
+// A value of the string table of `table` (language and code page in hex,
+// "080404b0" is Chinese (simplified), UTF-16); empty if missing.
+std::wstring StringValue(const VersionFacts& facts, const wchar_t* name, const wchar_t* table = L"080404b0")
+{
+    std::wstring query = std::wstring(L"\\StringFileInfo\\") + table + L"\\" + name;
+    void* data = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(facts.block.data(), query.c_str(), &data, &length) || length == 0)
+        return std::wstring();
+    return std::wstring(static_cast<const wchar_t*>(data));
+}
+
+// "1.2.3" -> {1, 2, 3, 0}.
+std::vector<WORD> VersionNumbers(const std::string& text)
+{
+    std::vector<WORD> numbers;
+    size_t start = 0;
+    while (start <= text.size() && numbers.size() < 4) {
+        size_t dot = text.find('.', start);
+        numbers.push_back(static_cast<WORD>(std::atoi(text.substr(start, dot - start).c_str())));
+        if (dot == std::string::npos)
+            break;
+        start = dot + 1;
+    }
+    numbers.resize(4, 0);
+    return numbers;
+}
+
+void ExpectFixedVersion(const VS_FIXEDFILEINFO& fixed, DWORD ms, DWORD ls)
+{
+    EXPECT_EQ(fixed.dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed.dwFileVersionMS, ms);
+    EXPECT_EQ(fixed.dwFileVersionLS, ls);
+    EXPECT_EQ(fixed.dwProductVersionMS, ms);
+    EXPECT_EQ(fixed.dwProductVersionLS, ls);
+}
+
+// Chinese text read back as it was written: no Latin-1 look-alikes of UTF-8
+// bytes, at least one CJK character.
+bool IsCleanChinese(const std::wstring& text)
+{
+    bool cjk = false;
+    for (wchar_t c : text) {
+        if (c >= 0x80 && c < 0x3000)
+            return false;
+        cjk = cjk || (c >= 0x4E00 && c <= 0x9FFF);
+    }
+    return cjk;
+}
+
+class ProgramVersion : public ::testing::TestWithParam<const wchar_t*> {};
+
+TEST_P(ProgramVersion, CarriesTheProjectVersionAndProductFacts)
+{
+    const std::wstring name = GetParam();
+    VersionFacts facts;
+    ASSERT_TRUE(ReadVersion(testing_support::Beside(name), &facts)) << WideToUtf8(name);
+
+    std::vector<WORD> n = VersionNumbers(TARVO_EXPECTED_VERSION);
+    ExpectFixedVersion(facts.fixed, MAKELONG(n[1], n[0]), MAKELONG(n[3], n[2]));
+    EXPECT_EQ(facts.fixed.dwFileType, static_cast<DWORD>(VFT_APP));
+
+    const std::wstring version = Utf8ToWide(TARVO_EXPECTED_VERSION);
+    EXPECT_EQ(StringValue(facts, L"FileVersion"), version);
+    EXPECT_EQ(StringValue(facts, L"ProductVersion"), version);
+    EXPECT_EQ(StringValue(facts, L"ProductName"), L"KorvelTarvo");
+    EXPECT_EQ(StringValue(facts, L"CompanyName"), L"Korvel");
+    EXPECT_EQ(StringValue(facts, L"OriginalFilename"), name + L".exe");
+    EXPECT_NE(StringValue(facts, L"LegalCopyright").find(L"Korvel"), std::wstring::npos);
+    std::wstring description = StringValue(facts, L"FileDescription");
+    EXPECT_NE(description.find(L"KorvelTarvo"), std::wstring::npos) << WideToUtf8(description);
+    EXPECT_TRUE(IsCleanChinese(description)) << WideToUtf8(description);
+}
+
+TEST_P(ProgramVersion, HasOnlyTheChineseUnicodeTranslation)
+{
+    VersionFacts facts;
+    ASSERT_TRUE(ReadVersion(testing_support::Beside(GetParam()), &facts));
+    ASSERT_EQ(facts.translations.size(), 1u);
+    EXPECT_EQ(facts.translations[0].first, 0x0804);
+    EXPECT_EQ(facts.translations[0].second, 1200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramVersion, ::testing::Values(L"KorvelTarvo", L"korvel_helper"));
+
+TEST(InstallerVersion, SetupProgramCarriesTheProjectVersion)
+{
+    const char* setup = std::getenv("TARVO_INSTALLER");
+    if (!setup)
+        GTEST_SKIP() << "no installer was built (makensis missing)";
+    std::wstring path = L"Z:" + Utf8ToWide(setup);
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    VersionFacts facts;
+    ASSERT_TRUE(ReadVersion(path, &facts)) << setup;
+    std::vector<WORD> n = VersionNumbers(TARVO_EXPECTED_VERSION);
+    ExpectFixedVersion(facts.fixed, MAKELONG(n[1], n[0]), MAKELONG(n[3], n[2]));
+    // The installer's strings are in its language's ANSI code page table.
+    ASSERT_EQ(facts.translations.size(), 1u);
+    EXPECT_EQ(facts.translations[0].first, 0x0804);
+    wchar_t table[16] = {};
+    wsprintfW(table, L"%04x%04x", facts.translations[0].first, facts.translations[0].second);
+    EXPECT_EQ(StringValue(facts, L"ProductVersion", table), Utf8ToWide(TARVO_EXPECTED_VERSION));
+    EXPECT_EQ(StringValue(facts, L"ProductName", table), L"KorvelTarvo");
+}
+
+}  // namespace
