@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include "platform/ScopedWin.h"
+#include "toolkit/skins/BitmapBlit.h"
 
 namespace pixel_test {
 
@@ -43,13 +44,7 @@ inline std::string Hex(uint32_t rgb)
 // A top-down DIB section of the given depth; its bits through `bits`.
 inline HBITMAP MakeDibSection(int w, int h, WORD bitCount, void** bits)
 {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = bitCount;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = TopDownInfo(w, h, bitCount);
     *bits = nullptr;
     return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
 }

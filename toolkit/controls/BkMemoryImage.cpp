@@ -1,5 +1,7 @@
 #include "toolkit/controls/BkMemoryImage.h"
 
+#include "toolkit/skins/BitmapBlit.h"
+
 int32_t CBkMemoryImage::SetAttribute(const std::string& name, const std::string& value, bool loading)
 {
     int32_t common = CBkWindow::SetAttribute(name, value, loading);
@@ -28,13 +30,7 @@ bool CBkMemoryImage::RedrawRegion(HDC dc, HRGN region)
         return false;
     if (!image_ || !MemoryBitmapUsable(*image_))
         return true;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = image_->width;
-    bi.bmiHeader.biHeight = -image_->height;  // rows top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = TopDownInfo(image_->width, image_->height, 32);
     StretchDIBits(dc, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top, 0, 0,
                   image_->width, image_->height, image_->pixels, &bi, DIB_RGB_COLORS, SRCCOPY);
     return true;

@@ -25,6 +25,8 @@ private:
     COLORREF text_;
 };
 
+}  // namespace
+
 BITMAPINFO TopDownInfo(int w, int h, WORD bits)
 {
     BITMAPINFO bi = {};
@@ -36,8 +38,6 @@ BITMAPINFO TopDownInfo(int w, int h, WORD bits)
     bi.bmiHeader.biCompression = BI_RGB;
     return bi;
 }
-
-}  // namespace
 
 void TransparentCopy(HDC target, const PieceRect& dest, HDC source, const PieceRect& src, COLORREF mask)
 {

@@ -6,6 +6,9 @@
 
 #include "toolkit/skins/SkinPiece.h"
 
+// Header of a top-down DIB of w x h pixels with the given bits per pixel.
+BITMAPINFO TopDownInfo(int w, int h, WORD bits);
+
 // Copies src of the source context onto dest of the target, stretching when
 // the sizes differ; pixels exactly of the mask colour leave the target as it
 // was.

@@ -29,6 +29,7 @@
 #include "toolkit/ValueFormat.h"
 #include "toolkit/XmlDocument.h"
 #include "toolkit/XmlResource.h"
+#include "toolkit/skins/BitmapBlit.h"
 
 namespace {
 
@@ -133,13 +134,7 @@ void LayOut(Layer* layer)
 
 bool Paint(Layer* layer, const std::wstring& out)
 {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = layer->width;
-    bi.bmiHeader.biHeight = -layer->height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = TopDownInfo(layer->width, layer->height, 32);
     void* bits = nullptr;
     ScopedGdiObj<HBITMAP> bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap.Get())
