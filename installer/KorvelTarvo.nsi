@@ -119,7 +119,8 @@ SectionEnd
 
 Section /o "$(SecDefaultName)" SecDefault
     ReadRegStr $0 HKLM "${CLASSES}\.apk" ""
-    ${If} $0 != "${PROGID}"
+    ${If} $0 != ""
+    ${AndIf} $0 != "${PROGID}"
         WriteRegStr HKLM "${CLASSES}\${PROGID}" "${PREVIOUS_VALUE}" $0
     ${EndIf}
     WriteRegStr HKLM "${CLASSES}\.apk" "" "${PROGID}"

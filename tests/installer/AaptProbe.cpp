@@ -6,21 +6,15 @@
 
 #include <string>
 
+#include "platform/FileBytes.h"
 #include "platform/Files.h"
-#include "platform/ScopedWin.h"
 #include "platform/Text.h"
 
 int wmain()
 {
     std::wstring record = GetModuleDirectory() + L"\\aapt-probe.txt";
-    std::string line = WideToUtf8(GetCommandLineW()) + "\n";
-    ScopedHandle file(CreateFileW(record.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid())
-        return 3;
-    // One write, so a reader sees either no line or the whole one.
-    DWORD written = 0;
-    if (!WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr))
+    // The line ends last, so a reader that sees the line feed has the whole line.
+    if (!platform::AppendFileBytes(record, WideToUtf8(GetCommandLineW()) + "\n"))
         return 3;
     return 1;
 }

@@ -1,8 +1,11 @@
 // Checks of one installer round trip, run by roundtrip.sh inside a private
 // Wine prefix, one phase at a time (--gtest_filter=Before.*, Installed.*,
-// Association.*, Removed.*). TARVO_INSTALL_VARIANT says how the silent
-// install ran: "default" (with /DEFAULT, over another program's .apk
-// default) or "plain" (no /DEFAULT, no .apk key before).
+// Association.*, Later.*, Removed.*). TARVO_INSTALL_VARIANT says how the
+// round trip runs:
+//   plain     no .apk key before, install without /DEFAULT
+//   default   another program's .apk default before, install with /DEFAULT
+//   takeover  no .apk key before, install with /DEFAULT, then another
+//             program takes .apk over (phase Later) before the uninstall
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -11,11 +14,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
+#include "platform/Environment.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/ScopedWin.h"
@@ -27,12 +30,24 @@ const std::wstring kClasses = L"Software\\Classes\\";
 const std::wstring kProgId = L"KorvelTarvo.apk";
 const std::wstring kUninstallKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KorvelTarvo";
 const std::wstring kOtherHandler = L"Other.apk";
+const std::wstring kLaterHandler = L"Later.apk";
 constexpr size_t kMaxFileBytes = 64u * 1024u * 1024u;
 
-bool DefaultVariant()
+std::wstring Variant()
 {
-    const char* variant = std::getenv("TARVO_INSTALL_VARIANT");
-    return variant && std::string(variant) == "default";
+    return platform::EnvironmentValue(L"TARVO_INSTALL_VARIANT");
+}
+
+// Installed with /DEFAULT.
+bool AskedForDefault()
+{
+    return Variant() == L"default" || Variant() == L"takeover";
+}
+
+// Another program owned .apk before the install.
+bool SeededVariant()
+{
+    return Variant() == L"default";
 }
 
 class ScopedKey {
@@ -48,6 +63,17 @@ public:
 private:
     HKEY key_ = nullptr;
 };
+
+void SetApkDefault(const std::wstring& progId)
+{
+    ScopedKey key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, (kClasses + L".apk").c_str(), 0, nullptr, 0,
+                              KEY_WRITE | KEY_WOW64_64KEY, nullptr, key.Out(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExW(key.Get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(progId.c_str()),
+                             static_cast<DWORD>((progId.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+}
 
 struct ComSession {
     ComSession() { ok = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
@@ -161,20 +187,13 @@ bool IsFolder(const std::wstring& path)
 
 TEST(Before, ApkKeyIsTheOneThisVariantStartsFrom)
 {
+    ASSERT_TRUE(Variant() == L"plain" || AskedForDefault()) << WideToUtf8(Variant());
     ASSERT_FALSE(IsFolder(InstallDir()));
     ASSERT_FALSE(KeyExists(kClasses + kProgId));
-    if (!DefaultVariant()) {
-        ASSERT_FALSE(KeyExists(kClasses + L".apk"));
-        return;
-    }
+    ASSERT_FALSE(KeyExists(kClasses + L".apk"));
     // Another program owns .apk; /DEFAULT takes it over and uninstall gives it back.
-    ScopedKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, (kClasses + L".apk").c_str(), 0, nullptr, 0,
-                              KEY_WRITE | KEY_WOW64_64KEY, nullptr, key.Out(), nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(key.Get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(kOtherHandler.c_str()),
-                             static_cast<DWORD>((kOtherHandler.size() + 1) * sizeof(wchar_t))),
-              ERROR_SUCCESS);
+    if (SeededVariant())
+        SetApkDefault(kOtherHandler);
 }
 
 // ---- after the silent install ----
@@ -229,12 +248,18 @@ TEST(Installed, ProgramIsInTheOpenWithList)
 TEST(Installed, ApkDefaultIsOursOnlyWhenAsked)
 {
     RegValue current = ReadValue(kClasses + L".apk", L"");
-    if (DefaultVariant()) {
-        EXPECT_EQ(current.Text(), kProgId);
-        EXPECT_EQ(ReadText(kClasses + kProgId, L"PreviousApkHandler"), kOtherHandler);
-    } else {
+    RegValue previous = ReadValue(kClasses + kProgId, L"PreviousApkHandler");
+    if (!AskedForDefault()) {
         EXPECT_FALSE(current.present) << WideToUtf8(current.Text());
+        EXPECT_FALSE(previous.present);
+        return;
     }
+    EXPECT_EQ(current.Text(), kProgId);
+    // Only a handler that was there is remembered.
+    if (SeededVariant())
+        EXPECT_EQ(previous.Text(), kOtherHandler);
+    else
+        EXPECT_FALSE(previous.present) << WideToUtf8(previous.Text());
 }
 
 TEST(Installed, AddRemoveProgramsEntryDescribesTheInstall)
@@ -288,15 +313,15 @@ protected:
         ASSERT_TRUE(platform::WriteFileBytes(package_, "not really a package"));
         // The probe takes the inspection tool's place and records its command line.
         ASSERT_TRUE(platform::CopyFileOver(testing_support::Beside(L"installer_aapt_probe"), Installed(L"aapt.exe")));
-        DeleteFileW(Record().c_str());
+        platform::RemoveFile(Record());
     }
 
     void TearDown() override
     {
         // The uninstaller must find only its own files.
-        DeleteFileW(Record().c_str());
-        DeleteFileW(Installed(L"aapt.exe").c_str());
-        DeleteFileW(package_.c_str());
+        platform::RemoveFile(Record());
+        platform::RemoveFile(Installed(L"aapt.exe"));
+        platform::RemoveFile(package_);
         RemoveDirectoryW(folder_.c_str());
     }
 
@@ -331,7 +356,7 @@ protected:
             TerminateProcess(process.Get(), 0);
             WaitForSingleObject(process.Get(), 10000);
         }
-        DeleteFileW(Record().c_str());
+        platform::RemoveFile(Record());
         size_t end = bytes.find('\n');
         if (end == std::string::npos)
             return L"the program never ran the inspection tool";
@@ -353,7 +378,7 @@ protected:
 TEST_F(Association, OpeningAPackageStartsTheProgramOnItsPath)
 {
     SHELLEXECUTEINFOW info{};
-    if (DefaultVariant()) {
+    if (AskedForDefault()) {
         // A double click: the .apk default leads to our ProgId.
         ExpectInspected(StartAndRecord(info));
         return;
@@ -364,6 +389,14 @@ TEST_F(Association, OpeningAPackageStartsTheProgramOnItsPath)
     ExpectInspected(StartAndRecord(info));
     info.lpClass = L"Applications\\KorvelTarvo.exe";
     ExpectInspected(StartAndRecord(info));
+}
+
+// ---- takeover: another program becomes the .apk default after ours ----
+
+TEST(Later, AnotherProgramTakesTheApkDefault)
+{
+    ASSERT_EQ(Variant(), L"takeover");
+    SetApkDefault(kLaterHandler);
 }
 
 // ---- after the silent uninstall ----
@@ -385,8 +418,10 @@ TEST(Removed, NoKeyOfOursIsLeft)
 
 TEST(Removed, ApkKeyIsAsBeforeTheInstall)
 {
-    if (DefaultVariant())
+    if (SeededVariant())
         EXPECT_EQ(ReadValue(kClasses + L".apk", L"").Text(), kOtherHandler);
+    else if (Variant() == L"takeover")
+        EXPECT_EQ(ReadValue(kClasses + L".apk", L"").Text(), kLaterHandler);
     else
         EXPECT_FALSE(KeyExists(kClasses + L".apk"));
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "platform/Environment.h"
 #include "platform/Text.h"
 
 namespace {
@@ -129,15 +130,15 @@ INSTANTIATE_TEST_SUITE_P(Programs, ProgramVersion, ::testing::Values(L"KorvelTar
 
 TEST(InstallerVersion, SetupProgramCarriesTheProjectVersion)
 {
-    const char* setup = std::getenv("TARVO_INSTALLER");
-    if (!setup)
+    const std::wstring setup = platform::EnvironmentValue(L"TARVO_INSTALLER");
+    if (setup.empty())
         GTEST_SKIP() << "no installer was built (makensis missing)";
-    std::wstring path = L"Z:" + Utf8ToWide(setup);
+    std::wstring path = L"Z:" + setup;
     for (wchar_t& c : path)
         if (c == L'/')
             c = L'\\';
     VersionFacts facts;
-    ASSERT_TRUE(ReadVersion(path, &facts)) << setup;
+    ASSERT_TRUE(ReadVersion(path, &facts)) << WideToUtf8(path);
     std::vector<WORD> n = VersionNumbers(TARVO_EXPECTED_VERSION);
     ExpectFixedVersion(facts.fixed, MAKELONG(n[1], n[0]), MAKELONG(n[3], n[2]));
     // The installer's strings are in its language's ANSI code page table.

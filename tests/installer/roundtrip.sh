@@ -3,20 +3,22 @@
 # checks of files, registry and the .apk association, silent uninstall,
 # checks that nothing is left.
 #
-#   roundtrip.sh SETUP.exe CHECKS.exe WORK_DIR plain|default
+#   roundtrip.sh SETUP.exe CHECKS.exe WORK_DIR plain|default|takeover
 #
-# "default" installs with /DEFAULT over another program's .apk default;
-# "plain" installs without it on a prefix with no .apk key. The checks
-# program (InstalledWinTest.cpp) runs one phase per call. WORK_DIR is
+# "plain" installs without /DEFAULT on a prefix with no .apk key; "default"
+# installs with /DEFAULT over another program's .apk default; "takeover"
+# installs with /DEFAULT, then another program takes .apk over before the
+# uninstall. The checks program (InstalledWinTest.cpp) runs one phase per
+# call. WORK_DIR is
 # removed when the round trip passes and kept for a look when it fails.
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
 
-[ $# = 4 ] || { echo "usage: $0 SETUP.exe CHECKS.exe WORK_DIR plain|default" >&2; exit 2; }
+[ $# = 4 ] || { echo "usage: $0 SETUP.exe CHECKS.exe WORK_DIR plain|default|takeover" >&2; exit 2; }
 setup="$1" checks="$2" work="$3" variant="$4"
 case "$variant" in
     plain) switches=(/S) ;;
-    default) switches=(/S /DEFAULT) ;;
+    default|takeover) switches=(/S /DEFAULT) ;;
     *) echo "unknown variant: $variant" >&2; exit 2 ;;
 esac
 [ -f "$setup" ] || { echo "no installer: $setup" >&2; exit 1; }
@@ -42,12 +44,18 @@ done)
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all TARVO_INSTALL_VARIANT="$variant"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-stop_prefix() { timeout -k 5 20 wineserver -k >/dev/null 2>&1 || true; }
+# Ends every program of the prefix and waits until its server has saved the
+# registry and gone, so the next step starts on a settled prefix.
+stop_prefix() {
+    timeout -k 5 20 wineserver -k >/dev/null 2>&1 || true
+    timeout -k 5 20 wineserver -w >/dev/null 2>&1 || true
+}
 trap stop_prefix EXIT
 
 # Every step is bounded, so a hung program fails the test instead of CI.
 wine_step() { timeout -k 5 "$1" wine "${@:2}"; }
-settle() { timeout -k 5 60 wineserver -w; }
+# Waits until the programs of the prefix have ended by themselves.
+settle() { timeout -k 5 60 wineserver -w || { echo "== programs still running; stopping them"; stop_prefix; return 1; }; }
 # A failed phase fails the round trip but the later phases still run, so
 # one run reports every fault.
 failed=0
@@ -63,8 +71,9 @@ wine_step 120 "$setup" "${switches[@]}"
 settle
 phase Installed
 phase Association
-# The programs the shell started end here at the latest.
-stop_prefix
+[ "$variant" != takeover ] || phase Later
+# The checks ended the programs the shell started; anything left is a fault.
+settle || failed=1
 echo "== uninstall /S"
 # The uninstaller copies itself to the temporary folder and runs from there;
 # settle waits for that copy too.
