@@ -2,6 +2,7 @@
 
 #include "app/AppItem.h"
 #include "app/BkWndOwnPaintCtrl.h"
+#include "app/UiTrace.h"
 #include "platform/Text.h"
 #include "toolkit/BkContainerWnd.h"
 #include "toolkit/list/BkListCtrl.h"
@@ -71,6 +72,8 @@ int32_t AppItemObserver::OnListEvent(CBkListCtrl* list, int32_t code, int32_t, C
     Text(rowTemplate, 22007, item->statusText);
     Tip(rowTemplate, 22003, item->label);
     Tip(rowTemplate, 22007, item->statusTip);
+    TraceRow(row.row, item->label, item->showStatus || item->showError ? item->statusText : std::wstring(),
+             item->showError);
     if (item->Icon())
         painter_.SetImage(item->Icon());
     else

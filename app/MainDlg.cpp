@@ -14,6 +14,7 @@
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "app/StripQuotes.h"
+#include "app/UiTrace.h"
 #include "app/BkWndOwnPaintCtrl.h"
 #include "device/InstallReporter.h"
 #include "inspect/PackageIconReader.h"
@@ -255,11 +256,15 @@ void CMainDlg::FirstLoad()
 void CMainDlg::AnimationTick()
 {
     KillTimer(GetHwnd(), kCountdownTimer);
-    StepAll();
+    const bool more = StepAll();
     if (listMode_) {
         SetItemText(20020, ListProgressLine(currentFileName_));
         SetItemText(20007, L"");
     }
+    // The trigger keeps quiet when its last animation ends: stop the timer
+    // here, so an idle window runs none (the next animation starts it).
+    if (!more)
+        RunningChanged(false);
 }
 
 void CMainDlg::RunningChanged(bool running)
@@ -356,7 +361,7 @@ void CMainDlg::LoadPackage(const std::wstring& path)
         packageList_->AppendItem(std::move(record));
         packageList_->HoverLastItem();
         packageList_->ScrollToEnd();
-        packageList_->Relayout();
+        RowsChanged();
     } else {
         // No row owns the item; it lives while the details show it.
         shownItem_ = std::move(item);
@@ -531,6 +536,21 @@ void CMainDlg::RedrawElement(int id)
 {
     if (CBkWindow* e = FindItem(id))
         View().InvalidateElement(e, false);
+}
+
+bool CMainDlg::SetItemText(int32_t id, const std::wstring& text)
+{
+    // Only changes: the progress line is set again on every animation tick.
+    CBkWindow* element = FindItem(id);
+    if (!element || element->Text() != text)
+        TraceText(id, text);
+    return CBkDialogImpl::SetItemText(id, text);
+}
+
+bool CMainDlg::SetItemVisible(int32_t id, bool show)
+{
+    TraceShown(id, show);
+    return CBkDialogImpl::SetItemVisible(id, show);
 }
 
 void CMainDlg::ShowWaitElement(int id, bool show)

@@ -121,8 +121,12 @@ private:
     void ResizeClientBy(int dx, int dy);
     void RedrawElement(int id);
     void RedrawRow(int row);
+    // Lays the list out again after rows came or went.
+    void RowsChanged();
     AppItem* ItemAt(int row) const;
-    void SetItemTextW(int id, const std::wstring& text) { SetItemText(id, text); }
+    // The host's setters, written to the diagnostic record of what is shown.
+    bool SetItemText(int32_t id, const std::wstring& text);
+    bool SetItemVisible(int32_t id, bool show);
     void ShowIconOf(AppItem* item);
 
     MyEditCtrl permissionBox_;

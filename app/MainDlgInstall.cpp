@@ -107,7 +107,7 @@ void CMainDlg::FinishSingleInstall()
         // The details keep showing this package, icon included.
         if (std::unique_ptr<ListRowRecord> row = packageList_->RemoveItem(0))
             shownItem_ = std::move(row->element);
-        packageList_->Relayout();
+        RowsChanged();
     }
 }
 

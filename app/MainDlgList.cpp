@@ -3,6 +3,7 @@
 
 #include "app/AppItem.h"
 #include "app/InstallOutcome.h"
+#include "app/UiTrace.h"
 #include "toolkit/list/BkListCtrlSBar.h"
 
 namespace {
@@ -34,6 +35,12 @@ void CMainDlg::RedrawRow(int)
     // Rows are drawn through one template; repainting the list repaints them.
     if (packageList_)
         packageList_->Redraw();
+}
+
+void CMainDlg::RowsChanged()
+{
+    packageList_->Relayout();
+    TraceRowCount(packageList_->GetItemCount());
 }
 
 void CMainDlg::SwitchToListLayout()
@@ -127,7 +134,7 @@ void CMainDlg::DeleteSelectedRow()
     if (itemObserver_ && itemObserver_->Painter().Image() == item->Icon() && item->Icon())
         itemObserver_->Painter().LoadFromSkin("ListDefaultIco", true);
     packageList_->RemoveItem(row);
-    packageList_->Relayout();
+    RowsChanged();
     if (PendingPaths().empty())
         EnableInstallButton(false);
     ShowSelectedRow();

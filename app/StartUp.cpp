@@ -8,6 +8,8 @@
 #include "app/SingleInstance.h"
 #include "app/StripQuotes.h"
 #include "app/TarvoCtrlFactory.h"
+#include "platform/Diagnostics.h"
+#include "platform/Environment.h"
 #include "toolkit/BkFontPool.h"
 #include "toolkit/ElementFactory.h"
 #include "toolkit/ResourceLoaders.h"
@@ -26,6 +28,11 @@ void PrepareToolkit()
 int RunProgram(HINSTANCE, const std::wstring& commandLine)
 {
     InstallCrashDumpFilter();
+    // A diagnostics file on request (support, end-to-end tests); a window
+    // program has no console for them otherwise.
+    const std::wstring diagnostics = platform::EnvironmentValue(L"TARVO_DIAGNOSTICS");
+    if (!diagnostics.empty())
+        SetDiagnosticFile(diagnostics);
     if (!CreateInstanceMarker()) {
         HandOverCommandLine(commandLine, kHandOverTimeoutMs);
         return 0;

@@ -15,6 +15,7 @@
 #include "app/StartUp.h"
 #include "device/InstallEngine.h"
 #include "device/InstallReporter.h"
+#include "platform/Diagnostics.h"
 #include "toolkit/BkWindow.h"
 #include "toolkit/host/ElementNotify.h"
 #include "toolkit/list/BkListCtrlSBar.h"
@@ -23,6 +24,8 @@ using testing_support::CorpusDir;
 using testing_support::CorpusFile;
 
 namespace {
+
+void Quiet(const std::wstring&) {}
 
 std::wstring ElementText(CMainDlg& w, int id)
 {
@@ -123,6 +126,8 @@ protected:
     static void SetUpTestSuite()
     {
         SetEnvironmentVariableW(L"TARVO_FAKE_AAPT_REPLAY", CorpusDir().c_str());
+        // The window's record of what it shows is not wanted here.
+        SetDiagnosticSink(&Quiet);
         PrepareToolkit();
     }
 
@@ -398,4 +403,23 @@ TEST_F(MainDlgTest, ListBatchInstallsEveryRow)
     EXPECT_EQ(w.RunBase(), 3);
     EXPECT_EQ(w.NextIndex(), 3);
     EXPECT_EQ(w.PackageList()->GetItemCount(), 3);
+}
+
+TEST_F(MainDlgTest, NoTimerRunsOnceTheWaitImageStops)
+{
+    FakeBridgeBeside bridge("success\n");
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    Forward(w, CorpusFile(L"plain.apk"));
+    Click(w, 20003);
+    PumpUntilInstallEnds(w);
+    ASSERT_FALSE(w.InstallRunning());
+    // The wait image has stopped; the next tick lets it go.
+    SendMessageW(w.GetHwnd(), WM_TIMER, kAnimationTimer, 0);
+    // KillTimer finds a timer that still runs.
+    EXPECT_FALSE(KillTimer(w.GetHwnd(), kAnimationTimer)) << "an idle window still ticks";
+    // A new batch starts it again.
+    Drop(w, {CorpusFile(L"quote.apk")});
+    Click(w, 20003);
+    EXPECT_TRUE(KillTimer(w.GetHwnd(), kAnimationTimer));
+    PumpUntilInstallEnds(w);
 }

@@ -25,7 +25,8 @@ bool ReadFile(const std::string& path, std::string* bytes)
     return true;
 }
 
-// Lines of the form: ID TYPE "file". Returns a problem text or "".
+// Lines of the form: ID TYPE "file"; preprocessor lines (the version
+// block's include) are not resources of this kind. Returns a problem text or "".
 std::string ReadScript(std::map<Key, std::string>* files)
 {
     std::string script;
@@ -34,7 +35,7 @@ std::string ReadScript(std::map<Key, std::string>* files)
     std::istringstream lines(script);
     std::string line;
     while (std::getline(lines, line)) {
-        if (line.empty() || line.compare(0, 2, "//") == 0)
+        if (line.empty() || line.compare(0, 2, "//") == 0 || line[0] == '#')
             continue;
         std::istringstream fields(line);
         int id = 0;

@@ -1,0 +1,339 @@
+// KorvelTarvo.exe end to end under Wine: the real program in its own
+// process with the stand-in inspection tool and bridge beside it, started
+// like the shell starts it and used with the real mouse and keyboard.
+// Screenshots of each state land in the shots folder for review.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/e2e/ProgramUnderTest.h"
+#include "platform/FileBytes.h"
+
+namespace {
+
+// Places in the view, from the main layout (negative: from the far edge).
+const POINT kInstallButton = {315, -22};
+const POINT kShowPermissions = {42, 162};
+const POINT kCloseButton = {-18, 18};
+const POINT kPermissionBox = {190, 215};
+const POINT kCollapseSide = {386, 100};
+const POINT kDetailLocation = {-55, 150};
+POINT RowLabel(int row) { return POINT{110, 76 + 35 * row + 19}; }
+POINT RowDelete(int row) { return POINT{337, 76 + 35 * row + 17}; }
+
+std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
+
+std::wstring StoredLocation()
+{
+    wchar_t value[16] = {};
+    GetPrivateProfileStringW(L"Choose", L"Position", L"<none>", value, 16, SettingsFile().c_str());
+    return value;
+}
+
+// Starts the program on one package and waits until its details show.
+void StartOn(ProgramUnderTest& p, const std::wstring& package, const std::wstring& label)
+{
+    ASSERT_TRUE(p.Start(Quoted(package)));
+    ASSERT_NE(p.WaitForWindow(), nullptr) << "no window";
+    ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Text(20015) == label; }))
+        << "label never shown: " << testing::PrintToString(p.Shown().Text(20015));
+}
+
+void Click(ProgramUnderTest& p, POINT at) { p.Click(at.x, at.y); }
+
+}  // namespace
+
+TEST(EndToEnd, QuotedPathWithBlanksAndChineseShowsItsDetails)
+{
+    ProgramUnderTest p(L"details");
+    DeleteFileW(SettingsFile().c_str());
+    const std::wstring package = p.CopyPackage(L"chinese.apk", L"新 建 文件夹\\安装 助手 v2.apk");
+    StartOn(p, package, L"安装助手");
+    ShownState s = p.Shown();
+    EXPECT_EQ(s.Text(20017), L"2.0");
+    EXPECT_EQ(s.Text(20018), L"Android 2.2");
+    EXPECT_NE(s.Text(20009).find(L"KB"), std::wstring::npos) << testing::PrintToString(s.Text(20009));
+    wchar_t title[64] = {};
+    GetWindowTextW(p.Window(), title, 64);
+    EXPECT_STREQ(title, L"KorvelTarvo");
+    // The settings file is written at start with the default location.
+    EXPECT_EQ(StoredLocation(), L"1");
+    p.Screenshot(L"detail");
+
+    const SIZE before = p.ViewSize();
+    Click(p, kShowPermissions);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& st) { return st.Shown(20008) && st.Shown(20002); }));
+    EXPECT_EQ(p.ViewSize().cy, before.cy + 90);
+    p.Screenshot(L"permissions");
+
+    Click(p, kCloseButton);
+    EXPECT_EQ(p.WaitForExit(), 0);
+}
+
+TEST(EndToEnd, WheelOverThePermissionBoxScrollsIt)
+{
+    ProgramUnderTest p(L"wheel");
+    StartOn(p, p.CopyPackage(L"demo.apk", L"demo.apk"), L"Korvel 演示");
+    Click(p, kShowPermissions);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Shown(20008); }));
+    HWND box = FindWindowExW(p.View(), nullptr, L"Edit", nullptr);
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    p.Screenshot(L"permissions-many");
+    p.Wheel(kPermissionBox.x, kPermissionBox.y, -1);
+    EXPECT_GT(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    p.Wheel(kPermissionBox.x, kPermissionBox.y, 1);
+    p.Wheel(kPermissionBox.x, kPermissionBox.y, 1);
+    p.Wheel(kPermissionBox.x, kPermissionBox.y, 1);
+    EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    Click(p, kCloseButton);
+    EXPECT_EQ(p.WaitForExit(), 0);
+}
+
+TEST(EndToEnd, SuccessCountsDownAndClosesTheWindow)
+{
+    ProgramUnderTest p(L"success");
+    // Slow enough to see the wait state.
+    p.SetBridgeScript("sleep:2500 success\n");
+    const std::wstring package = p.CopyPackage(L"chinese.apk", L"安装 助手.apk");
+    StartOn(p, package, L"安装助手");
+    Click(p, kInstallButton);
+    // The wait image and the layout's "installing" line.
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Shown(20019) && s.Shown(20020); }));
+    p.Screenshot(L"installing");
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.EverShowed(20007, L"安装成功，4秒后自动关闭窗口!"); }));
+    p.Screenshot(L"success-countdown");
+    EXPECT_EQ(p.WaitForExit(), 0) << "the countdown did not close the window";
+
+    ShownState s = p.Shown();
+    EXPECT_TRUE(s.EverShowed(20007, L"安装成功，5秒后自动关闭窗口！"));
+    for (int n = 5; n >= 0; --n)
+        EXPECT_TRUE(s.EverShowed(20007, L"安装成功，" + std::to_wstring(n) + L"秒后自动关闭窗口!")) << n;
+    std::vector<std::string> calls = p.BridgeCalls();
+    ASSERT_EQ(calls.size(), 1u);
+    // A temporary copy is installed, not the package under its odd name.
+    EXPECT_NE(calls[0].find("install"), std::string::npos) << calls[0];
+    EXPECT_EQ(calls[0].find("-s"), std::string::npos) << calls[0];
+    EXPECT_EQ(calls[0].find("安装"), std::string::npos) << calls[0];
+}
+
+TEST(EndToEnd, EveryFailureIsSaidInTheDetailView)
+{
+    struct Case {
+        const char* script;
+        const wchar_t* message;
+    };
+    const Case cases[] = {
+        {"nodevice", L"没有连接设备，安装失败！"},
+        {"silent", L"没有连接设备，安装失败！"},
+        {"multiple", L"连接多台设备时无法安装！"},
+        {"exists", L"应用已存在，覆盖安装失败！"},
+        {"storage", L"SD卡不存在或存储空间不够，安装失败！"},
+        {"nospace", L"存储空间不够，安装失败！"},
+        {"dexopt", L"文件损坏，安装失败！"},
+        {"certificates", L"签名冲突，请卸载同名软件后重试！"},
+        {"invalid", L"安装错误！"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        ProgramUnderTest p(L"failure-" + std::wstring(c.script, c.script + std::strlen(c.script)));
+        p.SetBridgeScript(std::string(c.script) + "\n");
+        StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
+        Click(p, kInstallButton);
+        ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Shown(20006) && s.Text(20006) == c.message; }))
+            << testing::PrintToString(p.Shown().Text(20006));
+        p.Screenshot(L"failure-" + std::wstring(c.script, c.script + std::strlen(c.script)));
+        // The wait state is over and the window stays.
+        EXPECT_FALSE(p.Shown().Shown(20019));
+        EXPECT_TRUE(p.Running());
+        Click(p, kCloseButton);
+        EXPECT_EQ(p.WaitForExit(), 0);
+    }
+}
+
+TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
+{
+    ProgramUnderTest p(L"list");
+    // One answer per bridge call, in row order, then the batch-ending ones.
+    p.SetBridgeScript("exists\ncertificates\ndexopt\ninvalid\nsuccess\nnodevice\nstorage\nmultiple\nnospace\n");
+    StartOn(p, p.CopyPackage(L"chinese.apk", L"a 安装.apk"), L"安装助手");
+    const SIZE detail = p.ViewSize();
+
+    // A second start hands its package over and ends.
+    EXPECT_EQ(p.RunSecondInstance(Quoted(p.CopyPackage(L"plain.apk", L"b plain.apk"))), 0);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 2; })) << p.Shown().rows;
+    EXPECT_EQ(p.Shown().Text(20010), L"安装全部");
+    EXPECT_EQ(p.ViewSize().cy, detail.cy + 90);
+
+    // Drops: a folder and a text file are ignored, packages in any case join.
+    CreateDirectoryW((p.WorkFolder() + L"folder").c_str(), nullptr);
+    platform::WriteFileBytes(p.WorkFolder() + L"notes.txt", "x");
+    ASSERT_TRUE(p.Drop({p.WorkFolder() + L"folder", p.WorkFolder() + L"notes.txt",
+                        p.CopyPackage(L"quote.apk", L"c quote.APK")}, 100, 100));
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 3; }));
+    // Five rows fit the list without scrolling.
+    ASSERT_TRUE(p.Drop({p.CopyPackage(L"sdk6.apk", L"d.apk"), p.CopyPackage(L"sdk15.apk", L"e.apk")}, 100, 100));
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 5; }));
+    p.Screenshot(L"list");
+
+    // A row click opens the side panel with that row's details.
+    Click(p, RowLabel(1));
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Shown(20008) && s.Text(20015) == L"Demo App"; }))
+        << testing::PrintToString(p.Shown().Text(20015));
+    EXPECT_EQ(p.ViewSize().cx, detail.cx + 215);
+    p.Screenshot(L"list-side-panel");
+    Click(p, kCollapseSide);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return !s.Shown(20008); }));
+    EXPECT_EQ(p.ViewSize().cx, detail.cx);
+
+    // The hovered row's delete button removes it and its package.
+    p.MoveTo(RowLabel(4).x, RowLabel(4).y);
+    Click(p, RowDelete(4));
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 4; }));
+    ASSERT_TRUE(p.Drop({p.CopyPackage(L"deflated.apk", L"f.apk")}, 100, 100));
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 5; }));
+    p.MoveTo(-20, -20);
+
+    // Install all: each row takes its own outcome.
+    Click(p, kInstallButton);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.RowText(4) == L"Deflated Icon|安装完成！|0"; }))
+        << testing::PrintToString(p.Shown().RowText(4));
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return !s.Shown(20019); }));
+    ShownState s = p.Shown();
+    EXPECT_EQ(s.RowText(0), L"安装助手|应用已存在...|1");
+    EXPECT_EQ(s.RowText(1), L"Demo App|签名冲突，请...|1");
+    EXPECT_EQ(s.RowText(2), L"Bob's Tool|文件损坏，...|1");
+    EXPECT_EQ(s.RowText(3), L"Level Six|安装错误！|1");
+    EXPECT_EQ(s.Text(20006), L"");
+    p.Screenshot(L"list-outcomes");
+    EXPECT_EQ(p.BridgeCalls().size(), 5u);
+
+    // A package dropped afterwards is the only one the next click installs;
+    // a batch-ending answer says so, clears its row's status and keeps it
+    // for another try.
+    ASSERT_TRUE(p.Drop({p.CopyPackage(L"noicon.apk", L"g.apk")}, 100, 100));
+    ASSERT_TRUE(p.WaitFor([](const ShownState& st) { return st.rows == 6; }));
+    size_t calls = 5;
+    for (const wchar_t* message : {L"没有连接设备，安装失败！", L"SD卡不存在或存储空间不够，安装失败！",
+                                   L"连接多台设备时无法安装！", L"存储空间不够，安装失败！"}) {
+        Click(p, kInstallButton);
+        ++calls;
+        ASSERT_TRUE(p.WaitFor([&](const ShownState& st) {
+            return st.Text(20006) == message && p.BridgeCalls().size() == calls && !st.Shown(20019);
+        })) << testing::PrintToString(p.Shown().Text(20006));
+        if (calls == 6)
+            p.Screenshot(L"list-nodevice");
+    }
+    s = p.Shown();
+    EXPECT_EQ(s.rows, 6);
+    EXPECT_EQ(s.RowText(3), L"Level Six|安装错误！|1");
+    EXPECT_EQ(s.RowText(5), L"No Icon||0");
+    Click(p, kCloseButton);
+    EXPECT_EQ(p.WaitForExit(), 0);
+}
+
+TEST(EndToEnd, TheChosenLocationIsKeptAndUsed)
+{
+    DeleteFileW(SettingsFile().c_str());
+    {
+        ProgramUnderTest p(L"location");
+        StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
+        EXPECT_EQ(StoredLocation(), L"1");
+        // Open the box and take its second entry with the keyboard.
+        Click(p, kDetailLocation);
+        p.Key(VK_DOWN);
+        p.Key(VK_RETURN);
+        ASSERT_TRUE(p.WaitFor([](const ShownState&) { return StoredLocation() == L"2"; }, 10000));
+        p.Screenshot(L"location-sd");
+        Click(p, kInstallButton);
+        ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Shown(20007); }));
+        std::vector<std::string> calls = p.BridgeCalls();
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_NE(calls[0].find(" -s "), std::string::npos) << calls[0];
+        EXPECT_EQ(p.WaitForExit(), 0);
+    }
+    {
+        // The next start shows the kept choice.
+        ProgramUnderTest p(L"location-again");
+        StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
+        HWND combo = FindWindowExW(p.View(), nullptr, L"ComboBox", nullptr);
+        ASSERT_NE(combo, nullptr);
+        EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
+        Click(p, kCloseButton);
+        EXPECT_EQ(p.WaitForExit(), 0);
+    }
+    // A damaged settings file falls back to phone memory.
+    platform::WriteFileBytes(SettingsFile(), std::string("\xFF\xFE[Choose\x00\n\x01", 10));
+    ProgramUnderTest p(L"location-damaged");
+    StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
+    HWND combo = FindWindowExW(p.View(), nullptr, L"ComboBox", nullptr);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+    Click(p, kCloseButton);
+    EXPECT_EQ(p.WaitForExit(), 0);
+}
+
+TEST(EndToEnd, ClosingDuringAnInstallStopsWaiting)
+{
+    ProgramUnderTest p(L"close-during-install");
+    p.SetBridgeScript("hang\n");
+    StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
+    Click(p, kInstallButton);
+    ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Shown(20019) && p.BridgeCalls().size() == 1; }));
+    Click(p, kCloseButton);
+    EXPECT_EQ(p.WaitForExit(), 0) << "the window waited for a bridge that never ends";
+}
+
+TEST(EndToEnd, UnreadablePackagesAndStrayQuotes)
+{
+    {
+        // A package the tool cannot read is shown by its file name (without
+        // the extension); a stray
+        // quote after the path is dropped.
+        ProgramUnderTest p(L"unreadable");
+        const std::wstring package = p.CopyPackage(L"notzip.apk", L"坏 包.apk");
+        ASSERT_TRUE(p.Start(Quoted(package) + L"\""));
+        ASSERT_NE(p.WaitForWindow(), nullptr);
+        ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Text(20015) == L"坏 包"; }))
+            << testing::PrintToString(p.Shown().Text(20015));
+        p.Screenshot(L"unreadable");
+        Click(p, kCloseButton);
+        EXPECT_EQ(p.WaitForExit(), 0);
+    }
+    // A doubled opening quote leaves no path: the window opens empty and
+    // still takes drops.
+    ProgramUnderTest p(L"stray-quotes");
+    ASSERT_TRUE(p.Start(L"\"\"" + p.CopyPackage(L"plain.apk", L"plain.apk") + L"\""));
+    ASSERT_NE(p.WaitForWindow(), nullptr);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.texts.count(20015) == 1; }));
+    EXPECT_EQ(p.Shown().Text(20015), L"");
+    ASSERT_TRUE(p.Drop({p.CopyPackage(L"quote.apk", L"q.apk")}, 100, 100));
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Text(20015) == L"Bob's Tool"; }));
+    Click(p, kCloseButton);
+    EXPECT_EQ(p.WaitForExit(), 0);
+}
+
+TEST(EndToEnd, ACrashLeavesADumpBesideTheDownloadFolder)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring dump = std::wstring(temp) + L"Korvel\\VodAdado.dmp";
+    DeleteFileW(dump.c_str());
+    ProgramUnderTest p(L"crash");
+    // No system crash dialog for the child: the dump is what we look at.
+    ASSERT_TRUE(p.Start(Quoted(p.CopyPackage(L"plain.apk", L"plain.apk")), SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS));
+    ASSERT_NE(p.WaitForWindow(), nullptr);
+    // A thread of the program that runs into an unmapped address.
+    HANDLE thread = CreateRemoteThread(p.Process(), nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(0x10), nullptr,
+                                       0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    CloseHandle(thread);
+    EXPECT_NE(p.WaitForExit(), -1) << "the program did not end after the fault";
+    std::string bytes;
+    ASSERT_TRUE(platform::ReadFileBytes(dump, &bytes, 256u << 20)) << "no dump";
+    EXPECT_EQ(bytes.substr(0, 4), "MDMP");
+    EXPECT_NE(GetFileAttributesW((std::wstring(temp) + L"Korvel\\Download").c_str()), INVALID_FILE_ATTRIBUTES);
+}
