@@ -5,8 +5,10 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/ioctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,6 +48,7 @@ public:
     {
         writeEnd_.Reset();
         readEnd_.Reset();
+        processFd_.Reset();
         // The runner never ends the tool, but something must reap it.
         if (pid_ > 0 && !ended_) {
             pid_t pid = pid_;
@@ -88,6 +91,11 @@ public:
             pid_ = -1;
             return false;
         }
+#ifdef SYS_pidfd_open
+        // A descriptor that turns readable when the tool ends lets a timed
+        // wait return at that moment, as a wait on a process handle does.
+        processFd_.Reset(static_cast<int>(syscall(SYS_pidfd_open, pid_, 0)));
+#endif
         return true;
     }
 
@@ -106,9 +114,16 @@ public:
             }
             if (r < 0 && errno != EINTR)
                 return 0xFFFFFFFFu;
-            if (std::chrono::steady_clock::now() >= deadline)
+            auto now = std::chrono::steady_clock::now();
+            if (now >= deadline)
                 return kWaitTimeout;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (processFd_.Get() >= 0) {
+                auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count() + 1;
+                pollfd ended = {processFd_.Get(), POLLIN, 0};
+                poll(&ended, 1, static_cast<int>(left));
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
         }
     }
 
@@ -133,6 +148,7 @@ public:
 private:
     ScopedFd readEnd_;
     ScopedFd writeEnd_;  // kept open, so reads never see end of file
+    ScopedFd processFd_;  // -1 where the kernel has no process descriptors
     pid_t pid_ = -1;
     bool ended_ = false;
 };

@@ -1,0 +1,377 @@
+// Whole-process figures of window programs, observed from outside:
+//
+//   tarvo-bench-launch startup --reps N --app CMD --minimal CMD
+//       start to first paint of each (alternating starts, medians, ratio)
+//   tarvo-bench-launch idle --settle S --measure S --app CMD
+//                           [--dir DIR --rows N] [--control CMD]
+//       CPU time the program uses while its window sits idle; with --dir
+//       again once N-1 packages of DIR made it a list, and after a wheel
+//       notch scrolled that list; first the same for the control CMD, a
+//       window that runs a timer
+//   tarvo-bench-launch memory --app EXE --dir DIR --count N
+//       peak working set after the program took N packages of DIR (the
+//       first on its command line, the others as second starts hand them
+//       over: WM_COPYDATA)
+//
+// The idle and memory modes first check the instrument on a child of known
+// cost (a busy loop, a touched allocation), because a reading of another
+// process that the system does not support would look like a perfect zero.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/BenchStats.h"
+#include "bench/ProcessWatch.h"
+#include "platform/Text.h"
+
+using namespace bench;
+
+namespace {
+
+constexpr double kStartTimeoutMs = 30000;
+
+std::wstring SelfPath()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::wstring Quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
+
+std::wstring Option(const std::vector<std::wstring>& args, const wchar_t* name, const std::wstring& fallback = L"")
+{
+    for (size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == name)
+            return args[i + 1];
+    }
+    return fallback;
+}
+
+std::string Narrow(const std::wstring& s) { return WideToUtf8(s); }
+
+std::wstring ProgramName(const std::wstring& commandLine)
+{
+    std::wstring first = commandLine;
+    if (!first.empty() && first[0] == L'"')
+        first = first.substr(1, first.find(L'"', 1) - 1);
+    else
+        first = first.substr(0, first.find(L' '));
+    size_t cut = first.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? first : first.substr(cut + 1);
+}
+
+// --- children of known cost ---------------------------------------------
+
+double OwnThreadCpuMs()
+{
+    FILETIME created, ended, kernel, user;
+    GetThreadTimes(GetCurrentThread(), &created, &ended, &kernel, &user);
+    auto ticks = [](const FILETIME& t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+// Burns `ms` of its own CPU time (not wall time: the machine may be shared),
+// then waits to be ended.
+int SpinChild(int ms)
+{
+    if (ms < 0 || ms > 60000)
+        return 2;
+    volatile unsigned long long sink = 0;
+    while (OwnThreadCpuMs() < ms) {
+        for (int i = 0; i < 100000; ++i)
+            sink = sink + 1;
+    }
+    Sleep(INFINITE);
+    return 0;
+}
+
+int AllocChild(int megabytes)
+{
+    if (megabytes < 0 || megabytes > 1024)
+        return 2;
+    size_t bytes = static_cast<size_t>(megabytes) << 20;
+    std::vector<char> block(bytes);
+    for (size_t i = 0; i < bytes; i += 4096)
+        block[i] = 1;
+    Sleep(INFINITE);
+    return 0;
+}
+
+// --- start-up -----------------------------------------------------------
+
+int Startup(const std::vector<std::wstring>& args)
+{
+    std::wstring app = Option(args, L"--app"), minimal = Option(args, L"--minimal");
+    int reps = ParseCount(Option(args, L"--reps"), 7);
+    if (app.empty() || minimal.empty() || reps < 1 || reps > 1000) {
+        std::fprintf(stderr, "startup needs --app CMD --minimal CMD\n");
+        return 2;
+    }
+    std::vector<double> appPaint, appVisible, minPaint, minVisible;
+    for (int r = 0; r < reps * 2; ++r) {
+        // Alternate, so neither program always follows a cold one.
+        bool isApp = (r % 2 == 0) == (r / 2 % 2 == 0);
+        const std::wstring& command = isApp ? app : minimal;
+        Launched program;
+        if (!StartProgram(command, &program)) {
+            std::fprintf(stderr, "cannot start %s\n", Narrow(command).c_str());
+            return 1;
+        }
+        FirstPaint seen = WaitFirstPaint(program, kStartTimeoutMs);
+        CloseProgram(&program, seen.window);
+        if (seen.paintedMs < 0) {
+            std::fprintf(stderr, "%s: no painted window within %.0f ms\n", Narrow(command).c_str(),
+                         kStartTimeoutMs);
+            return 1;
+        }
+        (isApp ? appPaint : minPaint).push_back(seen.paintedMs);
+        (isApp ? appVisible : minVisible).push_back(seen.visibleMs);
+    }
+    double a = Median(appPaint), m = Median(minPaint);
+    std::printf("startup %s: visible %s ms, first paint %s ms\n", Narrow(ProgramName(app)).c_str(),
+                Fixed(Median(appVisible), 1).c_str(), Fixed(a, 1).c_str());
+    std::printf("startup %s: visible %s ms, first paint %s ms\n", Narrow(ProgramName(minimal)).c_str(),
+                Fixed(Median(minVisible), 1).c_str(), Fixed(m, 1).c_str());
+    std::printf("startup ratio (first paint, program / minimal window): %s  (%d starts each, medians)\n",
+                Fixed(a / m).c_str(), reps);
+    return 0;
+}
+
+// --- idle CPU -----------------------------------------------------------
+
+// CPU ms a child that burns `spinMs` of CPU is read as; -1 when unreadable.
+double CalibrateCpu(int spinMs)
+{
+    Launched child;
+    if (!StartProgram(Quoted(SelfPath()) + L" spin " + std::to_wstring(spinMs), &child))
+        return -1;
+    // Done when the reading stops growing (or after 20 s on a crowded machine).
+    double last = -1, now = CpuMs(child.process.Get());
+    for (int i = 0; i < 100 && (now != last || now < 1); ++i) {
+        Sleep(200);
+        last = now;
+        now = CpuMs(child.process.Get());
+    }
+    EndProgram(&child);
+    return now;
+}
+
+std::vector<std::wstring> Packages(const std::wstring& dir)
+{
+    std::vector<std::wstring> found;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((dir + L"\\*.apk").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return found;
+    do {
+        found.push_back(dir + L"\\" + data.cFileName);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// Waits `settle` seconds, then prints the CPU the program used over the
+// next `measure` seconds.
+bool IdleOnce(const Launched& program, const char* what, double settle, double measure)
+{
+    Sleep(static_cast<DWORD>(settle * 1000));
+    double before = CpuMs(program.process.Get());
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    Sleep(static_cast<DWORD>(measure * 1000));
+    double after = CpuMs(program.process.Get());
+    double wall = MsSince(start);
+    if (WaitForSingleObject(program.process.Get(), 0) != WAIT_TIMEOUT) {
+        std::fprintf(stderr, "the program ended while idle\n");
+        return false;
+    }
+    std::printf("idle %s%s: %s ms CPU over %s s idle (%s %% of one core), after %s s settling\n",
+                Narrow(ProgramName(program.commandLine)).c_str(), what, Fixed(after - before, 1).c_str(),
+                Fixed(wall / 1000, 1).c_str(), Fixed((after - before) * 100 / wall, 2).c_str(),
+                Fixed(settle, 1).c_str());
+    return true;
+}
+
+// Hands a package to the running window as a second start would.
+bool HandOver(HWND window, const std::wstring& package)
+{
+    std::wstring line = Quoted(package);
+    COPYDATASTRUCT cd = {};
+    cd.cbData = static_cast<DWORD>((line.size() + 1) * sizeof(wchar_t));
+    cd.lpData = const_cast<wchar_t*>(line.c_str());
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cd), SMTO_NORMAL, 30000,
+                               &answer) &&
+           answer;
+}
+
+int Idle(const std::vector<std::wstring>& args)
+{
+    std::wstring app = Option(args, L"--app");
+    double settle = ParseNumber(Option(args, L"--settle"), 3);
+    double measure = ParseNumber(Option(args, L"--measure"), 5);
+    if (app.empty() || !(settle >= 0 && settle <= 600) || !(measure > 0 && measure <= 600)) {
+        std::fprintf(stderr, "idle needs --app CMD (settle and measure 0 to 600 s)\n");
+        return 2;
+    }
+    double calibration = CalibrateCpu(1000);
+    std::printf("idle check: a child that burnt 1000 ms of CPU reads as %s ms of CPU\n", Fixed(calibration, 0).c_str());
+    if (calibration < 800) {
+        std::fprintf(stderr, "the CPU time of another process cannot be read here\n");
+        return 1;
+    }
+    // A window known to run a timer must read as busy, or the figure below
+    // proves nothing.
+    std::wstring control = Option(args, L"--control");
+    if (!control.empty()) {
+        Launched ticking;
+        if (!StartProgram(control, &ticking))
+            return 1;
+        FirstPaint seen = WaitFirstPaint(ticking, kStartTimeoutMs);
+        bool ok = seen.paintedMs >= 0 && IdleOnce(ticking, ", repainting on a 30 ms timer", settle, measure);
+        CloseProgram(&ticking, seen.window);
+        if (!ok)
+            return 1;
+    }
+    Launched program;
+    if (!StartProgram(app, &program))
+        return 1;
+    FirstPaint seen = WaitFirstPaint(program, kStartTimeoutMs);
+    if (seen.paintedMs < 0) {
+        CloseProgram(&program, seen.window);
+        std::fprintf(stderr, "no painted window\n");
+        return 1;
+    }
+    if (!IdleOnce(program, "", settle, measure)) {
+        CloseProgram(&program, seen.window);
+        return 1;
+    }
+    // More packages turn the window into a list that scrolls; the list and
+    // its eased scroll after a wheel notch must come to rest too.
+    std::wstring dir = Option(args, L"--dir");
+    int rows = ParseCount(Option(args, L"--rows"), 0);
+    std::vector<std::wstring> more = dir.empty() ? std::vector<std::wstring>() : Packages(dir);
+    if (rows > 1 && rows <= 100000 && static_cast<int>(more.size()) >= rows - 1) {
+        for (int i = 0; i < rows - 1; ++i) {
+            if (!HandOver(seen.window, more[i])) {
+                CloseProgram(&program, seen.window);
+                std::fprintf(stderr, "a package handed over was not taken\n");
+                return 1;
+            }
+        }
+        std::string what = ", list of " + std::to_string(rows) + " packages";
+        if (!IdleOnce(program, what.c_str(), settle, measure)) {
+            CloseProgram(&program, seen.window);
+            return 1;
+        }
+        HWND view = FindWindowExW(seen.window, nullptr, L"BkViewWindow", nullptr);
+        POINT inside = {190, 110};  // within the list, below the band above it
+        POINT screen = inside;
+        ClientToScreen(view, &screen);
+        SendMessageW(view, WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
+        SendMessageW(view, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                     MAKELPARAM(screen.x, screen.y));
+        what += ", after a wheel notch";
+        if (!view || !IdleOnce(program, what.c_str(), settle, measure)) {
+            CloseProgram(&program, seen.window);
+            return 1;
+        }
+    }
+    CloseProgram(&program, seen.window);
+    return 0;
+}
+
+// --- memory -------------------------------------------------------------
+
+bool PeakWorkingSet(HANDLE process, PROCESS_MEMORY_COUNTERS* counters)
+{
+    counters->cb = sizeof(*counters);
+    return GetProcessMemoryInfo(process, counters, sizeof(*counters)) != 0;
+}
+
+int Memory(const std::vector<std::wstring>& args)
+{
+    std::wstring app = Option(args, L"--app"), dir = Option(args, L"--dir");
+    int count = ParseCount(Option(args, L"--count"), 0);
+    std::vector<std::wstring> packages = Packages(dir);
+    if (app.empty() || count < 1 || count > 100000 || static_cast<int>(packages.size()) < count) {
+        std::fprintf(stderr, "memory needs --app EXE --dir DIR (with at least --count N packages)\n");
+        return 2;
+    }
+
+    {
+        Launched child;
+        PROCESS_MEMORY_COUNTERS c = {};
+        bool ok = StartProgram(Quoted(SelfPath()) + L" alloc 64", &child);
+        Sleep(1500);
+        ok = ok && PeakWorkingSet(child.process.Get(), &c);
+        EndProgram(&child);
+        double mb = ok ? c.PeakWorkingSetSize / 1048576.0 : -1;
+        std::printf("memory check: a child that touched 64 MB reads as a peak of %s MB\n", Fixed(mb, 1).c_str());
+        if (mb < 64) {
+            std::fprintf(stderr, "the peak working set of another process cannot be read here\n");
+            return 1;
+        }
+    }
+
+    LARGE_INTEGER begun;
+    QueryPerformanceCounter(&begun);
+    Launched program;
+    if (!StartProgram(Quoted(app) + L" " + Quoted(packages[0]), &program))
+        return 1;
+    FirstPaint seen = WaitFirstPaint(program, kStartTimeoutMs);
+    if (seen.paintedMs < 0) {
+        CloseProgram(&program, seen.window);
+        std::fprintf(stderr, "no painted window\n");
+        return 1;
+    }
+    // The start path loads on a short timer after the first paint.
+    Sleep(1000);
+    int accepted = 1;
+    for (int i = 1; i < count; ++i) {
+        if (HandOver(seen.window, packages[i]))
+            ++accepted;
+    }
+    Sleep(500);
+    PROCESS_MEMORY_COUNTERS c = {};
+    bool ok = PeakWorkingSet(program.process.Get(), &c);
+    double seconds = MsSince(begun) / 1000;
+    CloseProgram(&program, seen.window);
+    if (!ok || accepted != count) {
+        std::fprintf(stderr, "memory: %d of %d packages accepted, counters %s\n", accepted, count,
+                     ok ? "read" : "unreadable");
+        return 1;
+    }
+    std::printf("memory %s with %d package%s: peak working set %s MB, working set %s MB, private %s MB (%s s)\n",
+                Narrow(ProgramName(app)).c_str(), count, count == 1 ? "" : "s",
+                Fixed(c.PeakWorkingSetSize / 1048576.0, 1).c_str(), Fixed(c.WorkingSetSize / 1048576.0, 1).c_str(),
+                Fixed(c.PagefileUsage / 1048576.0, 1).c_str(), Fixed(seconds, 1).c_str());
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    if (args.size() >= 2 && args[0] == L"spin")
+        return SpinChild(ParseCount(args[1], 1000));
+    if (args.size() >= 2 && args[0] == L"alloc")
+        return AllocChild(ParseCount(args[1], 64));
+    if (!args.empty() && args[0] == L"startup")
+        return Startup(args);
+    if (!args.empty() && args[0] == L"idle")
+        return Idle(args);
+    if (!args.empty() && args[0] == L"memory")
+        return Memory(args);
+    std::fprintf(stderr, "usage: tarvo-bench-launch startup|idle|memory ...\n");
+    return 2;
+}
