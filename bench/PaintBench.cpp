@@ -3,8 +3,10 @@
 // times (the whole view invalidated and updated on screen, and the same
 // redraw printed into a memory DC). Then the window in list mode, first
 // with two rows taken the program's own way and then with 1,000 rows.
+// Between the paints it names every timer that fires while the window is
+// left alone (none should, once an eased scroll has ended).
 //
-//   tarvo-bench-paint PACKAGE [--rows N] [--paints N]
+//   tarvo-bench-paint PACKAGE OTHER-PACKAGE [--rows N] [--paints N]
 //
 // The inspection tool stand-in must lie beside this program (aapt.exe),
 // with TARVO_FAKE_AAPT_REPLAY naming its replay folder.
