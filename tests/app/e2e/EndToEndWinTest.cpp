@@ -39,11 +39,18 @@ void StartOn(ProgramUnderTest& p, const std::wstring& package, const std::wstrin
 {
     ASSERT_TRUE(p.Start(Quoted(package)));
     ASSERT_NE(p.WaitForWindow(), nullptr) << "no window";
+    p.MoveAway();
     ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Text(20015) == label; }))
         << "label never shown: " << testing::PrintToString(p.Shown().Text(20015));
 }
 
 void Click(ProgramUnderTest& p, POINT at) { p.Click(at.x, at.y); }
+
+void CloseByItsButton(ProgramUnderTest& p)
+{
+    Click(p, kCloseButton);
+    EXPECT_EQ(p.WaitForExit(), 0) << "the close button did not end the program";
+}
 
 }  // namespace
 
@@ -70,8 +77,7 @@ TEST(EndToEnd, QuotedPathWithBlanksAndChineseShowsItsDetails)
     EXPECT_EQ(p.ViewSize().cy, before.cy + 90);
     p.Screenshot(L"permissions");
 
-    Click(p, kCloseButton);
-    EXPECT_EQ(p.WaitForExit(), 0);
+    CloseByItsButton(p);
 }
 
 TEST(EndToEnd, WheelOverThePermissionBoxScrollsIt)
@@ -90,8 +96,7 @@ TEST(EndToEnd, WheelOverThePermissionBoxScrollsIt)
     p.Wheel(kPermissionBox.x, kPermissionBox.y, 1);
     p.Wheel(kPermissionBox.x, kPermissionBox.y, 1);
     EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
-    Click(p, kCloseButton);
-    EXPECT_EQ(p.WaitForExit(), 0);
+    CloseByItsButton(p);
 }
 
 TEST(EndToEnd, SuccessCountsDownAndClosesTheWindow)
@@ -150,8 +155,7 @@ TEST(EndToEnd, EveryFailureIsSaidInTheDetailView)
         // The wait state is over and the window stays.
         EXPECT_FALSE(p.Shown().Shown(20019));
         EXPECT_TRUE(p.Running());
-        Click(p, kCloseButton);
-        EXPECT_EQ(p.WaitForExit(), 0);
+        CloseByItsButton(p);
     }
 }
 
@@ -178,6 +182,7 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
     // Five rows fit the list without scrolling.
     ASSERT_TRUE(p.Drop({p.CopyPackage(L"sdk6.apk", L"d.apk"), p.CopyPackage(L"sdk15.apk", L"e.apk")}, 100, 100));
     ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 5; }));
+    p.MoveAway();
     p.Screenshot(L"list");
 
     // A row click opens the side panel with that row's details.
@@ -196,7 +201,7 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
     ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 4; }));
     ASSERT_TRUE(p.Drop({p.CopyPackage(L"deflated.apk", L"f.apk")}, 100, 100));
     ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 5; }));
-    p.MoveTo(-20, -20);
+    p.MoveAway();
 
     // Install all: each row takes its own outcome.
     Click(p, kInstallButton);
@@ -232,8 +237,7 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
     EXPECT_EQ(s.rows, 6);
     EXPECT_EQ(s.RowText(3), L"Level Six|安装错误！|1");
     EXPECT_EQ(s.RowText(5), L"No Icon||0");
-    Click(p, kCloseButton);
-    EXPECT_EQ(p.WaitForExit(), 0);
+    CloseByItsButton(p);
 }
 
 TEST(EndToEnd, TheChosenLocationIsKeptAndUsed)
@@ -263,8 +267,7 @@ TEST(EndToEnd, TheChosenLocationIsKeptAndUsed)
         HWND combo = FindWindowExW(p.View(), nullptr, L"ComboBox", nullptr);
         ASSERT_NE(combo, nullptr);
         EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
-        Click(p, kCloseButton);
-        EXPECT_EQ(p.WaitForExit(), 0);
+        CloseByItsButton(p);
     }
     // A damaged settings file falls back to phone memory.
     platform::WriteFileBytes(SettingsFile(), std::string("\xFF\xFE[Choose\x00\n\x01", 10));
@@ -272,8 +275,7 @@ TEST(EndToEnd, TheChosenLocationIsKeptAndUsed)
     StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
     HWND combo = FindWindowExW(p.View(), nullptr, L"ComboBox", nullptr);
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
-    Click(p, kCloseButton);
-    EXPECT_EQ(p.WaitForExit(), 0);
+    CloseByItsButton(p);
 }
 
 TEST(EndToEnd, ClosingDuringAnInstallStopsWaiting)
@@ -299,9 +301,9 @@ TEST(EndToEnd, UnreadablePackagesAndStrayQuotes)
         ASSERT_NE(p.WaitForWindow(), nullptr);
         ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Text(20015) == L"坏 包"; }))
             << testing::PrintToString(p.Shown().Text(20015));
+        p.MoveAway();
         p.Screenshot(L"unreadable");
-        Click(p, kCloseButton);
-        EXPECT_EQ(p.WaitForExit(), 0);
+        CloseByItsButton(p);
     }
     // A doubled opening quote leaves no path: the window opens empty and
     // still takes drops.
@@ -312,8 +314,7 @@ TEST(EndToEnd, UnreadablePackagesAndStrayQuotes)
     EXPECT_EQ(p.Shown().Text(20015), L"");
     ASSERT_TRUE(p.Drop({p.CopyPackage(L"quote.apk", L"q.apk")}, 100, 100));
     ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Text(20015) == L"Bob's Tool"; }));
-    Click(p, kCloseButton);
-    EXPECT_EQ(p.WaitForExit(), 0);
+    CloseByItsButton(p);
 }
 
 TEST(EndToEnd, ACrashLeavesADumpBesideTheDownloadFolder)

@@ -299,6 +299,15 @@ void ProgramUnderTest::MoveTo(int x, int y) const
     Sleep(150);
 }
 
+void ProgramUnderTest::MoveAway() const
+{
+    RECT r = {};
+    GetWindowRect(window_, &r);
+    SetCursorPos(r.left > 20 ? r.left - 10 : r.right + 10, r.top > 20 ? r.top - 10 : r.bottom + 10);
+    SendMouse(MOUSEEVENTF_MOVE);
+    Sleep(150);
+}
+
 void ProgramUnderTest::Click(int x, int y) const
 {
     // Two clicks in quick succession would make a double click.

@@ -64,6 +64,8 @@ public:
     // Real mouse input at view coordinates (negative counts from the
     // right/bottom edge, as the layouts do).
     void MoveTo(int x, int y) const;
+    // The pointer off the window, so nothing shows its hover state.
+    void MoveAway() const;
     void Click(int x, int y) const;
     void Wheel(int x, int y, int notches) const;
     void Key(WORD virtualKey) const;
