@@ -18,6 +18,8 @@
 #include "platform/Diagnostics.h"
 #include "toolkit/BkWindow.h"
 #include "toolkit/host/ElementNotify.h"
+#include "tests/toolkit/ViewProbe.h"
+#include "toolkit/list/BkListCtrl.h"
 #include "toolkit/list/BkListCtrlSBar.h"
 
 using testing_support::CorpusDir;
@@ -422,4 +424,24 @@ TEST_F(MainDlgTest, NoTimerRunsOnceTheWaitImageStops)
     Click(w, 20003);
     EXPECT_TRUE(KillTimer(w.GetHwnd(), kAnimationTimer));
     PumpUntilInstallEnds(w);
+}
+
+TEST_F(MainDlgTest, ARowsTooltipGivesItsWholeOutcome)
+{
+    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
+    Forward(w, CorpusFile(L"plain.apk"));
+    SendMessageW(w.GetHwnd(), WM_INSTALL_START, 0, 0);
+    Report(w, InstallInconsistentCertificates, 0);
+    HWND view = w.View().Hwnd();
+    // Rows take their tips when they are drawn.
+    RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // Over row 0's shortened status text.
+    POINT at = {250, 76 + 17};
+    POINT screen = at;
+    ClientToScreen(view, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageW(view, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(view, WM_TIMER, CBkListCtrl::kHoverTimer, 0);
+    ASSERT_NE(w.PackageList()->TooltipLink(), nullptr);
+    EXPECT_EQ(view_test::TooltipText(w.PackageList()->TooltipLink(), view), L"签名冲突，请卸载同名软件后重试！");
 }
