@@ -30,17 +30,23 @@ prefix="$work/prefix"
 rm -rf "$work"
 mkdir -p "$prefix/drive_c/windows"
 
-# The system folders (most of the prefix's size) are hard links: nothing in
-# the round trip writes them. Everything else, the registry files first, is
-# a real copy.
+# The system folders (most of the prefix's size) are hard links where the
+# file system allows: nothing in the round trip writes them. Everything else,
+# the registry files first, is a real copy. The template's lock keeps
+# scripts/wine-prefix from changing it meanwhile.
+exec 9>"$template.lock"
+flock -w 300 9
 (cd "$template" && for e in * .update-timestamp; do [ "$e" = drive_c ] || [ ! -e "$e" ] || cp -a "$e" "$prefix/"; done)
 (cd "$template/drive_c" && for e in *; do [ "$e" = windows ] || cp -a "$e" "$prefix/drive_c/"; done)
 (cd "$template/drive_c/windows" && for e in *; do
     case "$e" in
-        system32|syswow64|winsxs) cp -al "$e" "$prefix/drive_c/windows/" ;;
+        system32|syswow64|winsxs)
+            cp -al "$e" "$prefix/drive_c/windows/" 2>/dev/null ||
+                { rm -rf "$prefix/drive_c/windows/$e" && cp -a "$e" "$prefix/drive_c/windows/"; } ;;
         *) cp -a "$e" "$prefix/drive_c/windows/" ;;
     esac
 done)
+exec 9>&-
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all TARVO_INSTALL_VARIANT="$variant"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
