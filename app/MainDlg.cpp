@@ -169,6 +169,14 @@ void CMainDlg::OnInitDialog()
     HWND view = View().Hwnd();
     DragAcceptFiles(GetHwnd(), TRUE);
 
+    // The program's icon in the task bar and in Alt+Tab (shared: never freed).
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    for (WPARAM which : {WPARAM{ICON_BIG}, WPARAM{ICON_SMALL}}) {
+        const int side = GetSystemMetrics(which == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+        if (HANDLE icon = LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, side, side, LR_SHARED))
+            SendMessageW(GetHwnd(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+    }
+
     editFont_.Reset(MakeUiFont(view));
     permissionBox_.Create(view, 20008,
                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,

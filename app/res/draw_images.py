@@ -167,14 +167,48 @@ def connect_device():
     return c
 
 
-def product_logo():
-    # A blue tile with an arrow going down into a tray: "install".
-    c = Canvas(19, 19)
-    c.round_rect(0, 0, 19, 19, 4.5, BRAND)
-    c.line([(9.5, 3.8), (9.5, 11.0)], 2.0, WHITE)
-    c.line([(6.2, 8.2), (9.5, 11.5), (12.8, 8.2)], 2.0, WHITE)
-    c.line([(4.6, 14.6), (14.4, 14.6)], 1.8, WHITE)
+def product_logo(size=19):
+    # A blue tile with an arrow going down into a tray: "install". Drawn on
+    # a 19-unit grid, scaled for the program icon's sizes.
+    k = size / 19.0
+    c = Canvas(size, size)
+    c.round_rect(0, 0, size, size, 4.5 * k, BRAND)
+    c.line([(9.5 * k, 3.8 * k), (9.5 * k, 11.0 * k)], 2.0 * k, WHITE)
+    c.line([(6.2 * k, 8.2 * k), (9.5 * k, 11.5 * k), (12.8 * k, 8.2 * k)], 2.0 * k, WHITE)
+    c.line([(4.6 * k, 14.6 * k), (14.4 * k, 14.6 * k)], 1.8 * k, WHITE)
     return c
+
+
+def write_ico(path, canvases):
+    # Small sizes as 32-bit DIBs (every Windows reads them), 256 as PNG.
+    entries, blobs = [], []
+    for c in canvases:
+        if c.width >= 256:
+            png = path + ".tmp.png"
+            write_png(png, c)
+            with open(png, "rb") as f:
+                blob = f.read()
+            os.remove(png)
+        else:
+            def byte(v):
+                return int(round(v * 255))
+            bgra = b"".join(
+                bytes((byte(b), byte(g), byte(r), byte(a)))
+                for y in reversed(range(c.height))
+                for (r, g, b, a) in c.px[y * c.width:(y + 1) * c.width])
+            mask_stride = ((c.width + 31) // 32) * 4
+            header = struct.pack("<IiiHHIIiiII", 40, c.width, c.height * 2, 1, 32, 0,
+                                 len(bgra) + mask_stride * c.height, 0, 0, 0, 0)
+            blob = header + bgra + bytes(mask_stride * c.height)
+        entries.append((c.width, c.height, len(blob)))
+        blobs.append(blob)
+    offset = 6 + 16 * len(entries)
+    out = struct.pack("<HHH", 0, 1, len(entries))
+    for (w, h, n) in entries:
+        out += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 32, n, offset)
+        offset += n
+    with open(path, "wb") as f:
+        f.write(out + b"".join(blobs))
 
 
 def arrows():
@@ -319,6 +353,8 @@ def main():
     os.makedirs(out, exist_ok=True)
     for name, draw in IMAGES.items():
         write_png(os.path.join(out, name), draw())
+    # The program's own icon, for Explorer, the task bar and the installer.
+    write_ico(os.path.join(out, "program.ico"), [product_logo(n) for n in (16, 24, 32, 48, 256)])
 
 
 if __name__ == "__main__":

@@ -7,7 +7,7 @@ set(TARVO_RES_DIR ${CMAKE_CURRENT_LIST_DIR} CACHE INTERNAL "Program resources")
 if(WIN32)
     enable_language(RC)
     file(GLOB _tarvo_res_files CONFIGURE_DEPENDS
-        ${TARVO_RES_DIR}/*.xml ${TARVO_RES_DIR}/images/*.png ${TARVO_RES_DIR}/images/*.bmp)
+        ${TARVO_RES_DIR}/*.xml ${TARVO_RES_DIR}/images/*.png ${TARVO_RES_DIR}/images/*.bmp ${TARVO_RES_DIR}/images/*.ico)
     add_library(app_resources OBJECT ${TARVO_RES_DIR}/resources.rc)
     # windres looks for the files named in the script in its include folders.
     target_include_directories(app_resources PRIVATE ${TARVO_RES_DIR} ${TARVO_GENERATED_DIR})

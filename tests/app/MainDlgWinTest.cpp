@@ -179,6 +179,9 @@ TEST_F(MainDlgTest, StartPathIsShownAndQueued)
     EXPECT_FALSE(Visible(w, 20019));
     EXPECT_NE(w.IconPainter().Image(), nullptr);
     EXPECT_NE(GetPropW(w.GetHwnd(), L"Tarvo"), nullptr);
+    // The program's icon for the task bar and Alt+Tab.
+    EXPECT_NE(SendMessageW(w.GetHwnd(), WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(w.GetHwnd(), WM_GETICON, ICON_SMALL, 0), 0);
 }
 
 TEST_F(MainDlgTest, EmptyStartWaitsWithTheButtonDisabled)

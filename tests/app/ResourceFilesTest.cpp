@@ -42,6 +42,14 @@ std::string ReadScript(std::map<Key, std::string>* files)
         std::string type, quoted;
         if (!(fields >> id >> type >> quoted) || quoted.size() < 3 || quoted.front() != '"' || quoted.back() != '"')
             return "unreadable line: " + line;
+        if (type == "ICON") {
+            // The system reads it, not the toolkit: it must be an icon file.
+            std::string icon;
+            if (!ReadFile(std::string(TARVO_RES_DIR "/") + quoted.substr(1, quoted.size() - 2), &icon) ||
+                icon.compare(0, 4, std::string("\0\0\1\0", 4)) != 0)
+                return "not an icon file: " + line;
+            continue;
+        }
         ResourceKind kind;
         if (type == "XML")
             kind = ResourceKind::Xml;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstring>
 #include <string>
@@ -67,6 +68,8 @@ TEST(EndToEnd, QuotedPathWithBlanksAndChineseShowsItsDetails)
     wchar_t title[64] = {};
     GetWindowTextW(p.Window(), title, 64);
     EXPECT_STREQ(title, L"KorvelTarvo");
+    // The program file carries its icon, for Explorer and the shortcuts.
+    EXPECT_GT(ExtractIconExW(p.ExePath().c_str(), -1, nullptr, nullptr, 0), 0u);
     // The settings file is written at start with the default location.
     EXPECT_EQ(StoredLocation(), L"1");
     p.Screenshot(L"detail");
