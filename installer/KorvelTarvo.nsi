@@ -4,7 +4,8 @@
 ; Programs entry.
 ;
 ; makensis -DVERSION=x.y.z -DVERSION_QUAD=x.y.z.w -DBIN_DIR=<folder with both
-;          programs> -DREADME=<readme file> -DOUTFILE=<setup.exe> KorvelTarvo.nsi
+;          programs> -DREADME=<readme file> -DOUTFILE=<setup.exe>
+;          -DICON=<program icon> KorvelTarvo.nsi
 ;
 ; Silent install: setup.exe /S [/DEFAULT] [/D=<folder>]. /DEFAULT makes
 ; KorvelTarvo the default handler of .apk files, which is off unless asked.
@@ -23,6 +24,7 @@ Target amd64-unicode
 !insertmacro REQUIRE BIN_DIR
 !insertmacro REQUIRE README
 !insertmacro REQUIRE OUTFILE
+!insertmacro REQUIRE ICON
 
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -52,6 +54,8 @@ ShowUninstDetails show
 BrandingText "${PRODUCT} ${VERSION}"
 
 !define MUI_ABORTWARNING
+!define MUI_ICON   "${ICON}"
+!define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\${README_NAME}"
 !define MUI_COMPONENTSPAGE_NODESC
