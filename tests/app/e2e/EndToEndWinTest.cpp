@@ -162,6 +162,20 @@ TEST(EndToEnd, EveryFailureIsSaidInTheDetailView)
     }
 }
 
+TEST(EndToEnd, APackageThatVanishedBeforeItsTurnIsSaid)
+{
+    ProgramUnderTest p(L"vanished");
+    const std::wstring package = p.CopyPackage(L"plain.apk", L"gone soon.apk");
+    StartOn(p, package, L"Demo App");
+    ASSERT_TRUE(DeleteFileW(package.c_str()));
+    Click(p, kInstallButton);
+    // The engine gives the file a few seconds to come back first.
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Text(20006) == L"无法找到Apk文件！"; }))
+        << testing::PrintToString(p.Shown().Text(20006));
+    EXPECT_TRUE(p.BridgeCalls().empty());
+    CloseByItsButton(p);
+}
+
 TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
 {
     ProgramUnderTest p(L"list");
