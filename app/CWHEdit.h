@@ -6,9 +6,7 @@
 #include <windows.h>
 
 #include "platform/ScopedWin.h"
-
-// Reflected parent notifications arrive at the control as base + message.
-constexpr UINT kReflectBase = WM_USER + 0x1C00;
+#include "toolkit/host/HostRules.h"
 
 class CWHEdit {
 public:

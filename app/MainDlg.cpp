@@ -26,7 +26,6 @@
 namespace {
 
 constexpr int kPermissionBand = 90;
-constexpr UINT_PTR kReflectSubclassId = 0x7A57;
 
 HFONT MakeUiFont(HWND reference)
 {
@@ -51,8 +50,6 @@ CMainDlg::CMainDlg(const std::wstring& startPath)
 
 CMainDlg::~CMainDlg()
 {
-    if (View().Hwnd() && IsWindow(View().Hwnd()))
-        RemoveWindowSubclass(View().Hwnd(), &CMainDlg::ReflectColours, kReflectSubclassId);
     if (packageList_)
         packageList_->SetObserver(nullptr);
     if (auto* icon = dynamic_cast<BkWndOwnPaintCtrl*>(FindItem(20014)))
@@ -184,7 +181,6 @@ void CMainDlg::OnInitDialog()
     permissionBox_.SetBackColour(editBackColour_);
     permissionBox_.SetTextColour(editTextColour_);
     SendMessageW(permissionBox_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.Get()), TRUE);
-    SetWindowSubclass(view, &CMainDlg::ReflectColours, kReflectSubclassId, reinterpret_cast<DWORD_PTR>(this));
 
     comboFont_.Reset(MakeUiFont(view));
     locationCombo_ = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_TABSTOP |
@@ -228,16 +224,6 @@ void CMainDlg::OnInitDialog()
     SetWindowPos(GetHwnd(), nullptr, area.left + (area.right - area.left - w) / 2,
                  area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     MarkInstanceWindow(GetHwnd());
-}
-
-LRESULT CALLBACK CMainDlg::ReflectColours(HWND view, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                          DWORD_PTR)
-{
-    if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) && lparam) {
-        if (LRESULT brush = SendMessageW(reinterpret_cast<HWND>(lparam), kReflectBase + message, wparam, lparam))
-            return brush;
-    }
-    return DefSubclassProc(view, message, wparam, lparam);
 }
 
 void CMainDlg::OnTimer(UINT_PTR id)

@@ -104,9 +104,6 @@ private:
     AnimTrigger* WaitTrigger() override { return this; }
 
     void OnInitDialog();
-    // Hands the view's colour questions to the child that asks.
-    static LRESULT CALLBACK ReflectColours(HWND view, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                           DWORD_PTR self);
     void OnTimer(UINT_PTR id);
     void AnimationTick();
     void FirstLoad();

@@ -14,7 +14,7 @@ if(WIN32)
         ${_host_tests}/HostRoutingTest.cpp
         ${_host_tests}/HostKindsTest.cpp
         ${_host_res}/host_test.rc
-        LIBS toolkit toolkit_pure platform)
+        LIBS toolkit toolkit_pure platform comctl32)
     target_include_directories(toolkit_host_tests PRIVATE ${_host_res})
 endif()
 if(WIN32)

@@ -246,6 +246,13 @@ bool CBkDialogViewImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
     case WM_CAPTURECHANGED:
         captured_ = false;
         return false;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        // A child that chooses its own colours answers with its brush; the
+        // others get the system's.
+        if (lparam)
+            *result = SendMessageW(reinterpret_cast<HWND>(lparam), kReflectBase + message, wparam, lparam);
+        return *result != 0;
     default:
         return CBkViewImpl::HandleMessage(message, wparam, lparam, result);
     }

@@ -19,6 +19,10 @@ enum ElementNotifyCode : uint32_t {
 
 constexpr int kViewControlId = 1000;
 
+// The view reflects its child windows' colour questions (WM_CTLCOLOREDIT,
+// WM_CTLCOLORSTATIC) to the child that asks, as this base plus the message.
+constexpr uint32_t kReflectBase = 0x0400 + 0x1C00;  // WM_USER + 0x1C00
+
 // A press this high (or this low) on the background moves the window.
 constexpr int kCaptionBandBottom = 40;
 constexpr int kBottomBandTop = 630;

@@ -338,3 +338,37 @@ TEST_F(HostRouting, ChildWindowMessagesGoToTheParentUnchanged)
     ASSERT_EQ(1u, dialog_->Only(NotifyRealWndMoved).size());
     EXPECT_EQ(20005u, dialog_->Only(NotifyRealWndMoved)[0].idFrom);
 }
+
+namespace {
+
+LRESULT CALLBACK AnswerColours(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR brush)
+{
+    if (message == kReflectBase + WM_CTLCOLORSTATIC)
+        return static_cast<LRESULT>(brush);
+    return DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
+}  // namespace
+
+TEST_F(HostRouting, ChildColourQuestionsGoBackToTheChild)
+{
+    Open();
+    HWND asking = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, view_, nullptr, nullptr, nullptr);
+    HWND plain = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, view_, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, asking);
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    SetWindowSubclass(asking, &AnswerColours, 1, reinterpret_cast<DWORD_PTR>(brush));
+    HDC dc = GetDC(view_);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(brush),
+              SendMessageW(view_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(asking)));
+    // A child that does not answer gets the system's brush.
+    LRESULT system =
+        SendMessageW(view_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(plain));
+    EXPECT_NE(0, system);
+    EXPECT_NE(reinterpret_cast<LRESULT>(brush), system);
+    ReleaseDC(view_, dc);
+    RemoveWindowSubclass(asking, &AnswerColours, 1);
+    DestroyWindow(asking);
+    DestroyWindow(plain);
+    DeleteObject(brush);
+}
