@@ -104,6 +104,20 @@ int AllocChild(int megabytes)
     return 0;
 }
 
+// Starts a program and waits for its first paint; when none comes, closes
+// it again, says so and answers false.
+bool StartPainted(const std::wstring& commandLine, Launched* program, FirstPaint* seen)
+{
+    if (!StartProgram(commandLine, program))
+        return false;
+    *seen = WaitFirstPaint(*program, kStartTimeoutMs);
+    if (seen->paintedMs >= 0)
+        return true;
+    CloseProgram(program, seen->window);
+    std::fprintf(stderr, "no painted window\n");
+    return false;
+}
+
 // --- start-up -----------------------------------------------------------
 
 int Startup(const std::vector<std::wstring>& args)
@@ -233,23 +247,18 @@ int Idle(const std::vector<std::wstring>& args)
     std::wstring control = Option(args, L"--control");
     if (!control.empty()) {
         Launched ticking;
-        if (!StartProgram(control, &ticking))
+        FirstPaint seen;
+        if (!StartPainted(control, &ticking, &seen))
             return 1;
-        FirstPaint seen = WaitFirstPaint(ticking, kStartTimeoutMs);
-        bool ok = seen.paintedMs >= 0 && IdleOnce(ticking, ", repainting on a 30 ms timer", settle, measure);
+        bool ok = IdleOnce(ticking, ", repainting on a 30 ms timer", settle, measure);
         CloseProgram(&ticking, seen.window);
         if (!ok)
             return 1;
     }
     Launched program;
-    if (!StartProgram(app, &program))
+    FirstPaint seen;
+    if (!StartPainted(app, &program, &seen))
         return 1;
-    FirstPaint seen = WaitFirstPaint(program, kStartTimeoutMs);
-    if (seen.paintedMs < 0) {
-        CloseProgram(&program, seen.window);
-        std::fprintf(stderr, "no painted window\n");
-        return 1;
-    }
     if (!IdleOnce(program, "", settle, measure)) {
         CloseProgram(&program, seen.window);
         return 1;
@@ -325,14 +334,9 @@ int Memory(const std::vector<std::wstring>& args)
     LARGE_INTEGER begun;
     QueryPerformanceCounter(&begun);
     Launched program;
-    if (!StartProgram(Quoted(app) + L" " + Quoted(packages[0]), &program))
+    FirstPaint seen;
+    if (!StartPainted(Quoted(app) + L" " + Quoted(packages[0]), &program, &seen))
         return 1;
-    FirstPaint seen = WaitFirstPaint(program, kStartTimeoutMs);
-    if (seen.paintedMs < 0) {
-        CloseProgram(&program, seen.window);
-        std::fprintf(stderr, "no painted window\n");
-        return 1;
-    }
     // The start path loads on a short timer after the first paint.
     Sleep(1000);
     int accepted = 1;
