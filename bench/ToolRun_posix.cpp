@@ -10,7 +10,6 @@
 
 #include "bench/BenchStats.h"
 #include "platform/CommandLine.h"
-#include "platform/Text.h"
 
 extern char** environ;
 
@@ -20,16 +19,9 @@ bool RunToolAlone(const std::wstring& commandLine, std::string* output, double* 
 {
     output->clear();
     Stopwatch clock;
-    std::vector<std::wstring> args = SplitCommandLine(commandLine);
-    if (args.empty())
+    SpawnArguments argv(SplitCommandLine(commandLine));
+    if (argv.Empty())
         return false;
-    std::vector<std::string> narrow;
-    for (const std::wstring& a : args)
-        narrow.push_back(WideToUtf8(a));
-    std::vector<char*> argv;
-    for (std::string& a : narrow)
-        argv.push_back(&a[0]);
-    argv.push_back(nullptr);
 
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
@@ -39,7 +31,7 @@ bool RunToolAlone(const std::wstring& commandLine, std::string* output, double* 
     posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
     posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
     pid_t pid = -1;
-    int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    int rc = posix_spawnp(&pid, argv.Program(), &actions, nullptr, argv.Argv(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     if (rc != 0) {

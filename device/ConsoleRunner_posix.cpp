@@ -18,7 +18,6 @@
 
 #include "device/RunnerLoop.h"
 #include "platform/CommandLine.h"
-#include "platform/Text.h"
 
 extern char** environ;
 
@@ -72,20 +71,14 @@ public:
         readEnd_.Reset(fds[0]);
         writeEnd_.Reset(fds[1]);
 
-        std::vector<std::string> narrow;
-        for (const std::wstring& a : args)
-            narrow.push_back(WideToUtf8(a));
-        std::vector<char*> argv;
-        for (std::string& a : narrow)
-            argv.push_back(&a[0]);
-        argv.push_back(nullptr);
+        SpawnArguments argv(args);
 
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, readEnd_.Get(), 0);
         posix_spawn_file_actions_adddup2(&actions, writeEnd_.Get(), 1);
         posix_spawn_file_actions_adddup2(&actions, writeEnd_.Get(), 2);
-        int rc = posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+        int rc = posix_spawnp(&pid_, argv.Program(), &actions, nullptr, argv.Argv(), environ);
         posix_spawn_file_actions_destroy(&actions);
         if (rc != 0) {
             pid_ = -1;

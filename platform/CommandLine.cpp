@@ -1,5 +1,7 @@
 #include "platform/CommandLine.h"
 
+#include "platform/Text.h"
+
 std::vector<std::wstring> SplitCommandLine(const std::wstring& line)
 {
     std::vector<std::wstring> args;
@@ -53,4 +55,15 @@ std::vector<std::wstring> SplitCommandLine(const std::wstring& line)
     if (inArg)
         args.push_back(current);
     return args;
+}
+
+SpawnArguments::SpawnArguments(const std::vector<std::wstring>& args)
+{
+    narrow_.reserve(args.size());
+    for (const std::wstring& a : args)
+        narrow_.push_back(WideToUtf8(a));
+    // Filled after the strings are all in place, so no pointer moves.
+    for (std::string& a : narrow_)
+        pointers_.push_back(&a[0]);
+    pointers_.push_back(nullptr);
 }

@@ -9,3 +9,21 @@
 // before a quote give n backslashes, 2n+1 give n and a literal quote;
 // other backslashes are literal.
 std::vector<std::wstring> SplitCommandLine(const std::wstring& line);
+
+// The argument vector posix_spawn and exec take, in UTF-8: the strings and
+// the pointers to them, ending with a null pointer. Not copyable: the
+// pointers point into its own strings.
+class SpawnArguments {
+public:
+    explicit SpawnArguments(const std::vector<std::wstring>& args);
+    SpawnArguments(const SpawnArguments&) = delete;
+    SpawnArguments& operator=(const SpawnArguments&) = delete;
+
+    bool Empty() const { return narrow_.empty(); }
+    const char* Program() const { return narrow_.empty() ? nullptr : narrow_[0].c_str(); }
+    char* const* Argv() { return pointers_.data(); }
+
+private:
+    std::vector<std::string> narrow_;
+    std::vector<char*> pointers_;
+};

@@ -29,3 +29,20 @@ TEST(CommandLine, EmptyAndUnterminatedQuotes)
     EXPECT_TRUE(SplitCommandLine(L"   \t ").empty());
     EXPECT_EQ(SplitCommandLine(L"tool \"open end"), (Parts{L"tool", L"open end"}));
 }
+
+TEST(SpawnArguments, UtfEightStringsEndedByANullPointer)
+{
+    SpawnArguments none({});
+    EXPECT_TRUE(none.Empty());
+    EXPECT_EQ(none.Program(), nullptr);
+    EXPECT_EQ(none.Argv()[0], nullptr);
+
+    SpawnArguments args({L"/usr/bin/aapt", L"d", L"badging", L"安装 助手.apk", L""});
+    ASSERT_FALSE(args.Empty());
+    EXPECT_STREQ(args.Program(), "/usr/bin/aapt");
+    char* const* argv = args.Argv();
+    EXPECT_STREQ(argv[0], "/usr/bin/aapt");
+    EXPECT_STREQ(argv[3], "\xE5\xAE\x89\xE8\xA3\x85 \xE5\x8A\xA9\xE6\x89\x8B.apk");
+    EXPECT_STREQ(argv[4], "");
+    EXPECT_EQ(argv[5], nullptr);
+}

@@ -58,19 +58,13 @@ int ExitStatus(const std::wstring& commandLine)
     GetExitCodeProcess(process.Get(), &code);
     return static_cast<int>(code);
 #else
-    std::vector<std::string> narrow;
-    for (const std::wstring& a : SplitCommandLine(commandLine))
-        narrow.push_back(WideToUtf8(a));
-    std::vector<char*> argv;
-    for (std::string& a : narrow)
-        argv.push_back(&a[0]);
-    argv.push_back(nullptr);
+    SpawnArguments argv(SplitCommandLine(commandLine));
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
-    int rc = narrow.empty() ? -1 : posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    int rc = argv.Empty() ? -1 : posix_spawnp(&pid, argv.Program(), &actions, nullptr, argv.Argv(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0)
         return -1;
