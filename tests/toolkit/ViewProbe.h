@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include "tests/toolkit/MemoryCanvas.h"
+#include "toolkit/host/HostTooltip.h"
 
 namespace view_test {
 
@@ -38,12 +39,7 @@ private:
 inline std::wstring TooltipText(HWND tooltip, HWND view)
 {
     wchar_t text[256] = {L'?'};
-    TOOLINFOW ti = {};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND;
-    ti.hwnd = view;
-    ti.uId = reinterpret_cast<UINT_PTR>(view);
-    ti.lpszText = text;
+    TOOLINFOW ti = HostTool(view, text);
     SendMessageW(tooltip, TTM_GETTEXTW, sizeof text / sizeof text[0], reinterpret_cast<LPARAM>(&ti));
     return text;
 }

@@ -13,6 +13,7 @@
 #include "toolkit/XmlResource.h"
 #include "toolkit/host/ElementNotify.h"
 #include "toolkit/host/HostRules.h"
+#include "toolkit/host/HostTooltip.h"
 
 namespace {
 const wchar_t kViewClass[] = L"BkViewWindow";
@@ -106,12 +107,7 @@ HWND CBkViewImpl::Create(HWND parent, const RECT& rect)
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (tooltip_) {
-        TOOLINFOW ti = {};
-        ti.cbSize = sizeof(ti);
-        ti.uFlags = TTF_IDISHWND;
-        ti.hwnd = hwnd;
-        ti.uId = reinterpret_cast<UINT_PTR>(hwnd);
-        ti.lpszText = const_cast<wchar_t*>(L"");
+        TOOLINFOW ti = HostTool(hwnd, L"");
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
         SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
     }
@@ -325,13 +321,7 @@ void CBkViewImpl::SetTipText(const std::wstring& tip)
     if (!tooltip_)
         return;
     tipText_ = tip;
-    TOOLINFOW ti = {};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND;
-    ti.hwnd = hwnd_;
-    ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-    ti.lpszText = const_cast<wchar_t*>(tipText_.c_str());
-    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+    SetHostToolText(tooltip_, hwnd_, tipText_.c_str());
     // An empty tip shows nothing.
     SendMessageW(tooltip_, TTM_ACTIVATE, tip.empty() ? FALSE : TRUE, 0);
 }

@@ -12,6 +12,7 @@
 #include "toolkit/XmlDocument.h"
 #include "toolkit/XmlResource.h"
 #include "toolkit/host/ElementNotify.h"
+#include "toolkit/host/HostTooltip.h"
 
 namespace {
 // The template sits at the top until a row borrows it.
@@ -407,13 +408,7 @@ void CBkListCtrl::ShowChildTip(const std::wstring& text)
     HWND tooltip = TooltipLink();
     if (!tooltip || !host_ || !IsWindow(tooltip))
         return;
-    TOOLINFOW ti = {};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND;
-    ti.hwnd = host_;
-    ti.uId = reinterpret_cast<UINT_PTR>(host_);
-    ti.lpszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+    SetHostToolText(tooltip, host_, text.c_str());
 }
 
 void CBkListCtrl::OnMouseLeave()
