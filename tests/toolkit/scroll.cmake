@@ -11,4 +11,6 @@ if(WIN32)
     tarvo_add_test(toolkit_scroll_tests
         ${_scroll_tests}/BkScrollbarTest.cpp
         LIBS toolkit toolkit_pure platform app_resources)
+    # The repeat timer reads where the display's one pointer is.
+    set_tests_properties(toolkit_scroll_tests PROPERTIES RESOURCE_LOCK pointer)
 endif()
