@@ -257,6 +257,24 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
     CloseByItsButton(p);
 }
 
+TEST(EndToEnd, ASecondStartGivesUpOnAFirstInstanceWithoutAWindow)
+{
+    // A first instance whose window has already gone while its process
+    // still holds the marker: what a second start meets while the first
+    // one closes. The second start looks for the window for a bounded time,
+    // then ends with 0 and opens no window of its own.
+    HANDLE marker = CreateSemaphoreW(nullptr, 1, 1, L"Tarvo");
+    ASSERT_NE(marker, nullptr);
+    ProgramUnderTest p(L"handover-closing");
+    const ULONGLONG start = GetTickCount64();
+    const int code = p.RunSecondInstance(Quoted(p.CopyPackage(L"plain.apk", L"plain.apk")));
+    const ULONGLONG took = GetTickCount64() - start;
+    CloseHandle(marker);
+    EXPECT_EQ(code, 0);
+    EXPECT_GE(took, 9000u) << "it gave up before looking for the window";
+    EXPECT_TRUE(p.Shown().texts.empty()) << "the second start showed a window";
+}
+
 TEST(EndToEnd, TheChosenLocationIsKeptAndUsed)
 {
     DeleteFileW(SettingsFile().c_str());
