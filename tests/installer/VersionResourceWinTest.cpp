@@ -131,8 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Programs, ProgramVersion, ::testing::Values(L"KorvelTar
 TEST(InstallerVersion, SetupProgramCarriesTheProjectVersion)
 {
     const std::wstring setup = platform::EnvironmentValue(L"TARVO_INSTALLER");
-    if (setup.empty())
-        GTEST_SKIP() << "no installer was built (makensis missing)";
+    ASSERT_FALSE(setup.empty()) << "the test runs without TARVO_INSTALLER";
     std::wstring path = L"Z:" + setup;
     for (wchar_t& c : path)
         if (c == L'/')

@@ -253,8 +253,7 @@ class RealAdb : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (access("/usr/bin/adb", X_OK) != 0)
-            GTEST_SKIP() << "Debian adb not installed";
+        ASSERT_EQ(access("/usr/bin/adb", X_OK), 0) << "Debian adb is not installed (scripts/setup installs it)";
         port_ = FreePort();
         ASSERT_FALSE(port_.empty());
         platform::SetEnvironmentValue(L"ANDROID_ADB_SERVER_PORT", Utf8ToWide(port_));
