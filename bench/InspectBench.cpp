@@ -16,6 +16,7 @@
 #include "bench/ToolRun.h"
 #include "inspect/PackageIconReader.h"
 #include "inspect/PackageInfo.h"
+#include "platform/CommandLine.h"
 #include "platform/Diagnostics.h"
 #include "platform/Text.h"
 
@@ -124,9 +125,6 @@ int wmain(int argc, wchar_t** argv)
 #else
 int main(int argc, char** argv)
 {
-    std::vector<std::wstring> args;
-    for (int i = 1; i < argc; ++i)
-        args.push_back(Utf8ToWide(argv[i]));
-    return Run(args);
+    return Run(WideArguments(argc, argv));
 }
 #endif

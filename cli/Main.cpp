@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "platform/CommandLine.h"
 #include "platform/Diagnostics.h"
-#include "platform/Text.h"
 
 const char kUsage[] =
     "usage: tarvo-cli inspect [--aapt PATH] PACKAGE\n"
@@ -48,9 +48,6 @@ int wmain(int argc, wchar_t** argv)
 #else
 int main(int argc, char** argv)
 {
-    Args args;
-    for (int i = 1; i < argc; ++i)
-        args.push_back(Utf8ToWide(argv[i]));
-    return Dispatch(args);
+    return Dispatch(WideArguments(argc, argv));
 }
 #endif

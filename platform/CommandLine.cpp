@@ -57,6 +57,14 @@ std::vector<std::wstring> SplitCommandLine(const std::wstring& line)
     return args;
 }
 
+std::vector<std::wstring> WideArguments(int argc, char** argv, int first)
+{
+    std::vector<std::wstring> args;
+    for (int i = first; i < argc; ++i)
+        args.push_back(Utf8ToWide(argv[i]));
+    return args;
+}
+
 SpawnArguments::SpawnArguments(const std::vector<std::wstring>& args)
 {
     narrow_.reserve(args.size());

@@ -10,6 +10,9 @@
 // other backslashes are literal.
 std::vector<std::wstring> SplitCommandLine(const std::wstring& line);
 
+// A POSIX main's arguments from index `first` on, decoded from UTF-8.
+std::vector<std::wstring> WideArguments(int argc, char** argv, int first = 1);
+
 // The argument vector posix_spawn and exec take, in UTF-8: the strings and
 // the pointers to them, ending with a null pointer. Not copyable: the
 // pointers point into its own strings.

@@ -30,6 +30,15 @@ TEST(CommandLine, EmptyAndUnterminatedQuotes)
     EXPECT_EQ(SplitCommandLine(L"tool \"open end"), (Parts{L"tool", L"open end"}));
 }
 
+TEST(WideArguments, DecodesFromTheFirstIndexOn)
+{
+    char program[] = "tool", blank[] = "", chinese[] = "\xE5\xAE\x89\xE8\xA3\x85 1.apk";
+    char* argv[] = {program, blank, chinese, nullptr};
+    EXPECT_EQ(WideArguments(3, argv), (Parts{L"", L"安装 1.apk"}));
+    EXPECT_EQ(WideArguments(3, argv, 0), (Parts{L"tool", L"", L"安装 1.apk"}));
+    EXPECT_TRUE(WideArguments(1, argv).empty());
+}
+
 TEST(SpawnArguments, UtfEightStringsEndedByANullPointer)
 {
     SpawnArguments none({});

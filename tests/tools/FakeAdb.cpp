@@ -12,6 +12,7 @@
 #include <io.h>
 #endif
 
+#include "platform/CommandLine.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -52,9 +53,6 @@ int wmain(int argc, wchar_t** argv)
 #else
 int main(int argc, char** argv)
 {
-    std::vector<std::wstring> args;
-    for (int i = 1; i < argc; ++i)
-        args.push_back(Utf8ToWide(argv[i]));
-    return Run(args);
+    return Run(WideArguments(argc, argv));
 }
 #endif

@@ -26,6 +26,7 @@
 #include <io.h>
 #endif
 
+#include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
@@ -140,9 +141,6 @@ int wmain(int argc, wchar_t** argv)
 #else
 int main(int argc, char** argv)
 {
-    std::vector<std::wstring> args;
-    for (int i = 0; i < argc; ++i)
-        args.push_back(Utf8ToWide(argv[i]));
-    return Run(args);
+    return Run(WideArguments(argc, argv, 0));
 }
 #endif
