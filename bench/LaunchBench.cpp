@@ -198,11 +198,10 @@ bool IdleOnce(const Launched& program, const char* what, double settle, double m
 {
     Sleep(static_cast<DWORD>(settle * 1000));
     double before = CpuMs(program.process.Get());
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
+    Stopwatch clock;
     Sleep(static_cast<DWORD>(measure * 1000));
     double after = CpuMs(program.process.Get());
-    double wall = MsSince(start);
+    double wall = clock.Ms();
     if (WaitForSingleObject(program.process.Get(), 0) != WAIT_TIMEOUT) {
         std::fprintf(stderr, "the program ended while idle\n");
         return false;
@@ -331,8 +330,7 @@ int Memory(const std::vector<std::wstring>& args)
         }
     }
 
-    LARGE_INTEGER begun;
-    QueryPerformanceCounter(&begun);
+    Stopwatch begun;
     Launched program;
     FirstPaint seen;
     if (!StartPainted(Quoted(app) + L" " + Quoted(packages[0]), &program, &seen))
@@ -347,7 +345,7 @@ int Memory(const std::vector<std::wstring>& args)
     Sleep(500);
     PROCESS_MEMORY_COUNTERS c = {};
     bool ok = PeakWorkingSet(program.process.Get(), &c);
-    double seconds = MsSince(begun) / 1000;
+    double seconds = begun.Ms() / 1000;
     CloseProgram(&program, seen.window);
     if (!ok || accepted != count) {
         std::fprintf(stderr, "memory: %d of %d packages accepted, counters %s\n", accepted, count,

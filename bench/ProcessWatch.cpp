@@ -13,7 +13,7 @@ bool StartProgram(const std::wstring& commandLine, Launched* out)
     PROCESS_INFORMATION pi = {};
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
-    QueryPerformanceCounter(&out->started);
+    out->sinceStart.Restart();
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return false;
     out->process.Reset(pi.hProcess);
@@ -21,14 +21,6 @@ bool StartProgram(const std::wstring& commandLine, Launched* out)
     out->pid = pi.dwProcessId;
     out->commandLine = commandLine;
     return true;
-}
-
-double MsSince(const LARGE_INTEGER& start)
-{
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 namespace {
@@ -83,16 +75,16 @@ bool WindowPainted(HWND top)
 FirstPaint WaitFirstPaint(const Launched& program, double timeoutMs)
 {
     FirstPaint result;
-    while (MsSince(program.started) < timeoutMs) {
+    while (program.sinceStart.Ms() < timeoutMs) {
         if (WaitForSingleObject(program.process.Get(), 0) == WAIT_OBJECT_0)
             break;
         if (!result.window) {
             result.window = FindVisibleTopWindow(program.pid);
             if (result.window)
-                result.visibleMs = MsSince(program.started);
+                result.visibleMs = program.sinceStart.Ms();
         }
         if (result.window && WindowPainted(result.window)) {
-            result.paintedMs = MsSince(program.started);
+            result.paintedMs = program.sinceStart.Ms();
             break;
         }
         Sleep(1);

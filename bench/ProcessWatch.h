@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "bench/BenchStats.h"
 #include "platform/ScopedWin.h"
 
 namespace bench {
@@ -16,15 +17,12 @@ struct Launched {
     ScopedHandle process;
     ScopedHandle thread;
     DWORD pid = 0;
-    LARGE_INTEGER started = {};
+    Stopwatch sinceStart;  // restarted just before the process is made
     std::wstring commandLine;
 };
 
 // False when the program cannot be started.
 bool StartProgram(const std::wstring& commandLine, Launched* out);
-
-// Milliseconds since the start, by the performance counter.
-double MsSince(const LARGE_INTEGER& start);
 
 // The program's visible, unowned top-level window, or nullptr.
 HWND FindVisibleTopWindow(DWORD pid);
