@@ -13,6 +13,7 @@
 #include "ImageHeaders.h"
 #include "ResourceCrossCheck.h"
 #include "platform/ScopedWin.h"
+#include "toolkit/skins/GdiplusSession.h"
 
 namespace {
 
@@ -49,27 +50,6 @@ BOOL CALLBACK CollectTypeName(HMODULE, LPWSTR type, LONG_PTR param)
         reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(type);
     return TRUE;
 }
-
-class GdiplusSession {
-public:
-    GdiplusSession()
-    {
-        Gdiplus::GdiplusStartupInput input;
-        ok_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
-    }
-    ~GdiplusSession()
-    {
-        if (ok_)
-            Gdiplus::GdiplusShutdown(token_);
-    }
-    GdiplusSession(const GdiplusSession&) = delete;
-    GdiplusSession& operator=(const GdiplusSession&) = delete;
-    bool Ok() const { return ok_; }
-
-private:
-    ULONG_PTR token_ = 0;
-    bool ok_ = false;
-};
 
 // Decodes PNG bytes the way the image pool does: through a stream on global memory.
 bool DecodedSize(const std::string& bytes, UINT* width, UINT* height)

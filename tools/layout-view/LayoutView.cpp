@@ -9,9 +9,6 @@
 // --window opens a "layer" in a real host window instead of painting it.
 #include <windows.h>
 
-#include <objidl.h>  // before GDI+, which WIN32_LEAN_AND_MEAN leaves without it
-#include <gdiplus.h>
-
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -30,23 +27,9 @@
 #include "toolkit/XmlDocument.h"
 #include "toolkit/XmlResource.h"
 #include "toolkit/skins/BitmapBlit.h"
+#include "toolkit/skins/GdiplusSession.h"
 
 namespace {
-
-struct GdiplusSession {
-    GdiplusSession()
-    {
-        Gdiplus::GdiplusStartupInput input;
-        ok = Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
-    }
-    ~GdiplusSession()
-    {
-        if (ok)
-            Gdiplus::GdiplusShutdown(token);
-    }
-    ULONG_PTR token = 0;
-    bool ok = false;
-};
 
 // Layout documents are small; anything larger is not one.
 const size_t kMaxDocumentBytes = 16 * 1024 * 1024;
@@ -54,24 +37,6 @@ const size_t kMaxDocumentBytes = 16 * 1024 * 1024;
 bool ReadFileText(const std::wstring& path, std::string* text)
 {
     return platform::ReadFileBytes(path, text, kMaxDocumentBytes);
-}
-
-bool PngEncoder(CLSID* clsid)
-{
-    UINT count = 0, bytes = 0;
-    if (Gdiplus::GetImageEncodersSize(&count, &bytes) != Gdiplus::Ok || bytes == 0)
-        return false;
-    std::vector<char> buffer(bytes);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::GetImageEncoders(count, bytes, codecs) != Gdiplus::Ok)
-        return false;
-    for (UINT i = 0; i < count; ++i) {
-        if (lstrcmpW(codecs[i].MimeType, L"image/png") == 0) {
-            *clsid = codecs[i].Clsid;
-            return true;
-        }
-    }
-    return false;
 }
 
 struct Layer {
@@ -150,11 +115,7 @@ bool Paint(Layer* layer, const std::wstring& out)
         }
         GdiFlush();
     }
-    CLSID png;
-    if (!PngEncoder(&png))
-        return false;
-    Gdiplus::Bitmap image(bitmap.Get(), nullptr);
-    return image.Save(out.c_str(), &png, nullptr) == Gdiplus::Ok;
+    return SaveBitmapAsPng(bitmap.Get(), out);
 }
 
 bool ReadLayout(const std::wstring& source, std::string* text)
@@ -226,7 +187,7 @@ int wmain(int argc, wchar_t** argv)
     }
 
     GdiplusSession gdiplus;
-    if (!gdiplus.ok) {
+    if (!gdiplus.Ok()) {
         std::fprintf(stderr, "GDI+ did not start\n");
         return 1;
     }

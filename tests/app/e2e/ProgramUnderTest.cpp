@@ -3,12 +3,6 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <objidl.h>
-#include <gdiplus.h>
-
-#include <cstring>
-#include <memory>
-
 #include "TestSupport.h"
 #include "app/UiTrace.h"
 #include "platform/Environment.h"
@@ -16,6 +10,7 @@
 #include "platform/Files.h"
 #include "platform/Text.h"
 #include "platform/TextSplit.h"
+#include "toolkit/skins/GdiplusSession.h"
 
 namespace {
 
@@ -64,37 +59,6 @@ void SendMouse(DWORD flags, int data = 0)
     in.mi.dwFlags = flags;
     in.mi.mouseData = static_cast<DWORD>(data);
     SendInput(1, &in, sizeof in);
-}
-
-class GdiplusSession {
-public:
-    GdiplusSession()
-    {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-    }
-    ~GdiplusSession() { Gdiplus::GdiplusShutdown(token_); }
-
-private:
-    ULONG_PTR token_ = 0;
-};
-
-bool PngEncoder(CLSID* clsid)
-{
-    UINT count = 0, bytes = 0;
-    Gdiplus::GetImageEncodersSize(&count, &bytes);
-    if (bytes == 0)
-        return false;
-    std::vector<char> buffer(bytes);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, bytes, codecs);
-    for (UINT i = 0; i < count; ++i) {
-        if (std::wcscmp(codecs[i].MimeType, L"image/png") == 0) {
-            *clsid = codecs[i].Clsid;
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace
@@ -394,11 +358,7 @@ bool ProgramUnderTest::Screenshot(const std::wstring& name) const
     bool saved = false;
     {
         GdiplusSession session;
-        CLSID png;
-        if (PngEncoder(&png)) {
-            std::unique_ptr<Gdiplus::Bitmap> image(Gdiplus::Bitmap::FromHBITMAP(bitmap, nullptr));
-            saved = image && image->Save((shots + name + L".png").c_str(), &png, nullptr) == Gdiplus::Ok;
-        }
+        saved = session.Ok() && SaveBitmapAsPng(bitmap, shots + name + L".png");
     }
     DeleteObject(bitmap);
     DeleteDC(memory);
