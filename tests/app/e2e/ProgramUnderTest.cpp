@@ -148,20 +148,27 @@ std::wstring ProgramUnderTest::CopyPackage(const std::wstring& corpusName, const
     return target;
 }
 
-bool ProgramUnderTest::Start(const std::wstring& arguments, DWORD errorModeForChild)
+bool ProgramUnderTest::Launch(const std::wstring& arguments, PROCESS_INFORMATION* pi) const
 {
     std::wstring commandLine = L"\"" + ExePath() + L"\" " + arguments;
     STARTUPINFOW si = {};
     si.cb = sizeof si;
+    if (!CreateProcessW(ExePath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, work_.c_str(), &si,
+                        pi))
+        return false;
+    CloseHandle(pi->hThread);
+    return true;
+}
+
+bool ProgramUnderTest::Start(const std::wstring& arguments, DWORD errorModeForChild)
+{
     PROCESS_INFORMATION pi = {};
     // The child takes the error mode it is started with.
     UINT previousMode = SetErrorMode(errorModeForChild);
-    BOOL made = CreateProcessW(ExePath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               work_.c_str(), &si, &pi);
+    bool made = Launch(arguments, &pi);
     SetErrorMode(previousMode);
     if (!made)
         return false;
-    CloseHandle(pi.hThread);
     process_ = pi.hProcess;
     processId_ = pi.dwProcessId;
     return true;
@@ -169,14 +176,9 @@ bool ProgramUnderTest::Start(const std::wstring& arguments, DWORD errorModeForCh
 
 int ProgramUnderTest::RunSecondInstance(const std::wstring& arguments)
 {
-    std::wstring commandLine = L"\"" + ExePath() + L"\" " + arguments;
-    STARTUPINFOW si = {};
-    si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(ExePath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, work_.c_str(), &si,
-                        &pi))
+    if (!Launch(arguments, &pi))
         return -1;
-    CloseHandle(pi.hThread);
     DWORD code = static_cast<DWORD>(-1);
     if (WaitForSingleObject(pi.hProcess, kWindowBoundMs) == WAIT_OBJECT_0)
         GetExitCodeProcess(pi.hProcess, &code);

@@ -87,6 +87,9 @@ public:
 
 private:
     POINT ScreenPoint(int x, int y) const;
+    // Starts the program in the work folder with this command-line tail;
+    // the thread handle is closed, the process handle is the caller's.
+    bool Launch(const std::wstring& arguments, PROCESS_INFORMATION* pi) const;
 
     std::wstring e2e_;
     std::wstring work_;
