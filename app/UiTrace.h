@@ -1,8 +1,9 @@
 // A diagnostic record of what the main window shows: every text and
 // visibility change by element id and every list row as it is drawn. It
-// goes through the diagnostic sink, so it costs nothing unless the program
-// was asked for a diagnostics file; support and the end-to-end tests read
-// it to learn what a user saw.
+// goes through the diagnostic sink: the diagnostics file when the program
+// is asked for one (TARVO_DIAGNOSTICS), else standard output, which a
+// window program on Windows does not have. Support and the end-to-end
+// tests read it to learn what a user saw.
 #pragma once
 
 #include <string>

@@ -22,8 +22,6 @@
 
 namespace {
 
-void Quiet(const std::wstring&) {}
-
 std::wstring BaseName(const std::wstring& path)
 {
     size_t cut = path.find_last_of(L"/\\");
@@ -63,7 +61,7 @@ int Run(const std::vector<std::wstring>& args)
         std::fprintf(stderr, "usage: tarvo-bench-inspect --aapt PATH [--reps N] PACKAGE...\n");
         return 2;
     }
-    SetDiagnosticSink(&Quiet);
+    SetDiagnosticSink(&DiagnosticDiscard);
 
     std::vector<double> allRatios, allOverheads;
     for (const std::wstring& package : packages) {

@@ -35,8 +35,6 @@ using namespace bench;
 
 namespace {
 
-void Quiet(const std::wstring&) {}
-
 void Drain()
 {
     MSG msg;
@@ -177,7 +175,7 @@ int Run(const std::vector<std::wstring>& args)
         std::fprintf(stderr, "usage: tarvo-bench-paint PACKAGE OTHER-PACKAGE [--rows N] [--paints N]\n");
         return 2;
     }
-    SetDiagnosticSink(&Quiet);
+    SetDiagnosticSink(&DiagnosticDiscard);
     PrepareToolkit();
 
     wchar_t temp[MAX_PATH] = {};

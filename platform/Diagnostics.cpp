@@ -46,6 +46,7 @@ bool SetDiagnosticFile(const std::wstring& path)
 
 void DiagnosticToStdout(const std::wstring& line) { WriteLine(stdout, line); }
 void DiagnosticToStderr(const std::wstring& line) { WriteLine(stderr, line); }
+void DiagnosticDiscard(const std::wstring&) {}
 
 void WriteDiagnostic(const std::wstring& line)
 {

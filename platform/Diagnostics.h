@@ -20,3 +20,4 @@ bool SetDiagnosticFile(const std::wstring& path);
 // Ready-made sinks.
 void DiagnosticToStdout(const std::wstring& line);
 void DiagnosticToStderr(const std::wstring& line);
+void DiagnosticDiscard(const std::wstring& line);  // for runs whose output is figures or test results

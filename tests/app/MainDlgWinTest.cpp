@@ -27,8 +27,6 @@ using testing_support::CorpusFile;
 
 namespace {
 
-void Quiet(const std::wstring&) {}
-
 std::wstring ElementText(CMainDlg& w, int id)
 {
     CBkWindow* e = w.FindItem(id);
@@ -129,7 +127,7 @@ protected:
     {
         SetEnvironmentVariableW(L"TARVO_FAKE_AAPT_REPLAY", CorpusDir().c_str());
         // The window's record of what it shows is not wanted here.
-        SetDiagnosticSink(&Quiet);
+        SetDiagnosticSink(&DiagnosticDiscard);
         PrepareToolkit();
     }
 

@@ -24,11 +24,9 @@ namespace {
 
 const std::string kIconEntry = "res/drawable/icon.png";
 
-void Quiet(const std::wstring&) {}
-
 class PackageIconReaderTest : public ::testing::Test {
 protected:
-    void SetUp() override { previous_ = SetDiagnosticSink(&Quiet); }
+    void SetUp() override { previous_ = SetDiagnosticSink(&DiagnosticDiscard); }
     void TearDown() override { SetDiagnosticSink(previous_); }
 
     // A record as the main window gets it: inspected by the (replaying) tool.
