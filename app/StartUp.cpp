@@ -8,6 +8,7 @@
 #include "app/SingleInstance.h"
 #include "app/StripQuotes.h"
 #include "app/TarvoCtrlFactory.h"
+#include "device/InstallWorker.h"
 #include "platform/Diagnostics.h"
 #include "platform/Environment.h"
 #include "toolkit/BkFontPool.h"
@@ -45,6 +46,10 @@ int RunProgram(HINSTANCE, const std::wstring& commandLine)
 
     PrepareToolkit();
     int result = static_cast<int>(GetMainWindow(StripQuotes(commandLine)).Run());
+    // A worker still inside the install engine would meet the window's
+    // static objects being destroyed at exit: end here, the worker with us.
+    if (LiveInstallWorkers() > 0)
+        TerminateProcess(GetCurrentProcess(), static_cast<UINT>(result));
     CoUninitialize();
     return result;
 }

@@ -19,6 +19,9 @@ if(WIN32)
     target_compile_definitions(tinyxml PUBLIC TIXML_USE_STL)
     target_compile_options(tinyxml PRIVATE -w)
 
+    # The static archive, not MinGW's import library: a clean Windows has no
+    # zlib1.dll (Wine has one, which hid this).
+    set(ZLIB_USE_STATIC_LIBS ON)
     find_package(ZLIB REQUIRED)
     set(_minizip ${_zlib_dir}/contrib/minizip)
     add_library(minizip STATIC ${_minizip}/unzip.c ${_minizip}/ioapi.c ${_minizip}/iowin32.c)

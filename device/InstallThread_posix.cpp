@@ -10,6 +10,8 @@ void* WorkerMain(void* argument)
 {
     std::unique_ptr<InstallRequest> request(static_cast<InstallRequest*>(argument));
     RunInstallWorker(*request);
+    request.reset();
+    --LiveInstallWorkers();
     return nullptr;
 }
 
@@ -20,8 +22,11 @@ bool StartInstallWorker(const InstallRequest& request)
     // pthread directly: a failure is a return value, not an exception.
     auto copy = std::make_unique<InstallRequest>(request);
     pthread_t thread;
-    if (pthread_create(&thread, nullptr, &WorkerMain, copy.get()) != 0)
+    ++LiveInstallWorkers();
+    if (pthread_create(&thread, nullptr, &WorkerMain, copy.get()) != 0) {
+        --LiveInstallWorkers();
         return false;
+    }
     pthread_detach(thread);
     copy.release();
     return true;

@@ -12,7 +12,10 @@ namespace {
 DWORD WINAPI WorkerMain(void* argument)
 {
     std::unique_ptr<InstallRequest> request(static_cast<InstallRequest*>(argument));
-    return static_cast<DWORD>(RunInstallWorker(*request));
+    DWORD code = static_cast<DWORD>(RunInstallWorker(*request));
+    request.reset();
+    --LiveInstallWorkers();
+    return code;
 }
 
 }  // namespace
@@ -20,9 +23,12 @@ DWORD WINAPI WorkerMain(void* argument)
 bool StartInstallWorker(const InstallRequest& request)
 {
     auto copy = std::make_unique<InstallRequest>(request);
+    ++LiveInstallWorkers();
     ScopedHandle thread(CreateThread(nullptr, 0, &WorkerMain, copy.get(), 0, nullptr));
-    if (!thread.Valid())
+    if (!thread.Valid()) {
+        --LiveInstallWorkers();
         return false;
+    }
     copy.release();  // the thread owns it now
     return true;
 }

@@ -6,6 +6,12 @@ std::mutex& InstallLock()
     return lock;
 }
 
+std::atomic<int>& LiveInstallWorkers()
+{
+    static std::atomic<int> live{0};
+    return live;
+}
+
 int RunInstallWorker(const InstallRequest& request)
 {
     std::lock_guard<std::mutex> hold(InstallLock());

@@ -2,6 +2,7 @@
 // process-wide InstallLock so two batches never interleave.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -32,3 +33,8 @@ int RunInstallWorker(const InstallRequest& request);
 // Runs RunInstallWorker on a new detached thread; false when no thread
 // could be made (nothing was sent then).
 bool StartInstallWorker(const InstallRequest& request);
+
+// Workers started and not yet ended (StartInstallWorker counts them). While
+// one lives the program must not run its static destructors at exit: the
+// worker may still be inside the objects they would destroy.
+std::atomic<int>& LiveInstallWorkers();

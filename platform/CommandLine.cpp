@@ -57,6 +57,33 @@ std::vector<std::wstring> SplitCommandLine(const std::wstring& line)
     return args;
 }
 
+std::wstring QuoteArgument(const std::wstring& arg)
+{
+    std::wstring quoted = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count double only before a quote.
+        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(backslashes * 2, L'\\');
+    quoted += L'"';
+    return quoted;
+}
+
+std::wstring JoinCommandLine(const std::vector<std::wstring>& args)
+{
+    std::wstring line;
+    for (const std::wstring& a : args)
+        line += (line.empty() ? L"" : L" ") + QuoteArgument(a);
+    return line;
+}
+
 std::vector<std::wstring> WideArguments(int argc, char** argv, int first)
 {
     std::vector<std::wstring> args;

@@ -10,6 +10,13 @@
 // other backslashes are literal.
 std::vector<std::wstring> SplitCommandLine(const std::wstring& line);
 
+// One argument quoted so that SplitCommandLine (and CreateProcessW's
+// parsing) gives it back unchanged.
+std::wstring QuoteArgument(const std::wstring& arg);
+
+// Arguments joined into one command line, each quoted.
+std::wstring JoinCommandLine(const std::vector<std::wstring>& args);
+
 // A POSIX main's arguments from index `first` on, decoded from UTF-8.
 std::vector<std::wstring> WideArguments(int argc, char** argv, int first = 1);
 

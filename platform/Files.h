@@ -7,6 +7,9 @@
 // Folder of the running executable, without a trailing separator.
 std::wstring GetModuleDirectory();
 
+// Whole path of the running executable, however long; empty on failure.
+std::wstring GetModulePath();
+
 namespace platform {
 
 // '\\' on Windows, '/' elsewhere.
@@ -25,6 +28,11 @@ bool CreateTempFile(const std::wstring& folder, const std::wstring& prefix, std:
 
 // Copies a file, replacing the target.
 bool CopyFileOver(const std::wstring& from, const std::wstring& to);
+
+// Makes `to` a hard link to `from`, or a copy where no link can be made
+// (another volume, a file system without links); false when `to` already
+// exists or neither works. Never replaces a file.
+bool LinkOrCopyNew(const std::wstring& from, const std::wstring& to);
 
 // Deletes a file; false when there is none or it cannot go (a folder is no file).
 bool RemoveFile(const std::wstring& path);

@@ -25,6 +25,13 @@ std::wstring GetModuleDirectory()
     return slash == std::string::npos ? std::wstring() : Utf8ToWide(path.substr(0, slash));
 }
 
+std::wstring GetModulePath()
+{
+    char buffer[4096];
+    ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer);
+    return n <= 0 ? std::wstring() : Utf8ToWide(std::string(buffer, static_cast<size_t>(n)));
+}
+
 namespace platform {
 
 namespace {
@@ -98,6 +105,24 @@ bool CopyFileOver(const std::wstring& from, const std::wstring& to)
     std::fclose(in);
     ok = (std::fclose(out) == 0) && ok;
     return ok;
+}
+
+bool LinkOrCopyNew(const std::wstring& from, const std::wstring& to)
+{
+    const std::string source = Narrow(from), target = Narrow(to);
+    if (link(source.c_str(), target.c_str()) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+    // Reserve the name first so a copy never replaces someone's file.
+    int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    close(fd);
+    if (CopyFileOver(from, to))
+        return true;
+    unlink(target.c_str());
+    return false;
 }
 
 bool RemoveFile(const std::wstring& path)

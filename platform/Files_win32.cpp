@@ -17,6 +17,23 @@ std::wstring GetModuleDirectory()
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
+std::wstring GetModulePath()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (n == 0)
+            return std::wstring();
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        if (path.size() >= 32768)
+            return std::wstring();
+        path.resize(path.size() * 2);
+    }
+}
+
 namespace platform {
 
 bool FileExists(const std::wstring& path)
@@ -46,6 +63,13 @@ bool CreateTempFile(const std::wstring& folder, const std::wstring& prefix, std:
 bool CopyFileOver(const std::wstring& from, const std::wstring& to)
 {
     return CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
+}
+
+bool LinkOrCopyNew(const std::wstring& from, const std::wstring& to)
+{
+    if (CreateHardLinkW(to.c_str(), from.c_str(), nullptr))
+        return true;
+    return CopyFileW(from.c_str(), to.c_str(), TRUE) != FALSE;
 }
 
 bool RemoveFile(const std::wstring& path)

@@ -1,53 +1,71 @@
-// The real bridge tool's command-line handling and its rewording of adb.
+// The real bridge tool's pure logic: raw Windows command lines, the name and
+// arguments adb gets, where adb is looked for, and adb's words turned into
+// the program's.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
+#include "device/ConsoleRunner.h"
+#include "device/InstallResult.h"
 #include "platform/CommandLine.h"
+#include "platform/Files.h"
 #include "platform/Text.h"
+#include "tools/bridge/AdbInstall.h"
+#include "tools/bridge/AdbLocator.h"
+#include "tools/bridge/AdbWording.h"
 #include "tools/bridge/BridgeCommand.h"
 
 namespace {
 
 using Args = std::vector<std::wstring>;
 
+const wchar_t kShim[] = L"C:\\Program Files\\KorvelTarvo\\korvel_helper.exe";
+
+// The request a whole raw line, as Windows hands it over, carries.
+BridgeRequest FromRawLine(const std::wstring& line) { return ParseBridgeArguments(ArgumentsAfterProgram(line, kShim)); }
+
 }  // namespace
 
-TEST(BridgeArguments, AcceptsTheSystemsTwoInstallLines)
+TEST(BridgeCommandLine, RawWindowsLinesGiveThePackageWhole)
 {
-    BridgeRequest phone = ParseBridgeArguments(L" -nv install -r C:\\Temp\\tmp1A2B.tmp");
-    EXPECT_TRUE(phone.valid);
-    EXPECT_FALSE(phone.sdCard);
-    EXPECT_EQ(phone.package, L"C:\\Temp\\tmp1A2B.tmp");
-
-    BridgeRequest sd = ParseBridgeArguments(L" -nv install -s -r /tmp/tmp1A2B.tmp");
-    EXPECT_TRUE(sd.valid);
-    EXPECT_TRUE(sd.sdCard);
-    EXPECT_EQ(sd.package, L"/tmp/tmp1A2B.tmp");
+    struct Case {
+        std::wstring line;
+        bool sd;
+        std::wstring package;
+    };
+    const Case cases[] = {
+        // As the program writes it: our path unquoted, blanks and all.
+        {L"C:\\Program Files\\KorvelTarvo\\korvel_helper.exe -nv install -r C:\\Users\\Li Lei\\AppData\\Local\\Temp\\tmp1A2B.tmp",
+         false, L"C:\\Users\\Li Lei\\AppData\\Local\\Temp\\tmp1A2B.tmp"},
+        {L"C:\\Program Files\\KorvelTarvo\\korvel_helper.exe -nv install -s -r C:\\Users\\李 雷\\AppData\\Local\\Temp\\tmp2.tmp\r\n",
+         true, L"C:\\Users\\李 雷\\AppData\\Local\\Temp\\tmp2.tmp"},
+        // Case as the file system sees it, the suffix left out, a quoted path, tabs.
+        {L"c:\\program files\\KORVELTARVO\\Korvel_Helper.EXE -nv install -r D:\\t  two\\tmp3.tmp", false,
+         L"D:\\t  two\\tmp3.tmp"},
+        {L"C:\\Program Files\\KorvelTarvo\\korvel_helper\t-nv\tinstall\t-r\tC:\\临时 文件\\tmp4.tmp\t", false,
+         L"C:\\临时 文件\\tmp4.tmp"},
+        {L"\"C:\\Program Files\\KorvelTarvo\\korvel_helper.exe\" -nv install -s -r C:\\a b\\tmp5.tmp", true,
+         L"C:\\a b\\tmp5.tmp"},
+        // Another spelling of our path (a short name) has no blanks: the runtime's rule.
+        {L"C:\\PROGRA~1\\KORVEL~1\\KORVEL~1.EXE -nv install -r C:\\x y\\tmp6.tmp", false, L"C:\\x y\\tmp6.tmp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(WideToUtf8(c.line));
+        BridgeRequest r = FromRawLine(c.line);
+        EXPECT_TRUE(r.valid);
+        EXPECT_EQ(r.sdCard, c.sd);
+        EXPECT_EQ(r.package, c.package);
+    }
+    // A path that only starts like ours is not ours.
+    EXPECT_EQ(ArgumentsAfterProgram(L"C:\\Program Files\\KorvelTarvo\\korvel_helper.exe2 -nv", kShim),
+              L" Files\\KorvelTarvo\\korvel_helper.exe2 -nv");
+    EXPECT_EQ(ArgumentsAfterProgram(L"\"unterminated -nv", kShim), L"");
+    EXPECT_EQ(ArgumentsAfterProgram(L"", kShim), L"");
 }
 
-TEST(BridgeArguments, UnquotedPathKeepsItsBlanks)
-{
-    BridgeRequest r = ParseBridgeArguments(L" -nv install -r C:\\Documents and  Settings\\安装\\tmp1.tmp");
-    EXPECT_TRUE(r.valid);
-    EXPECT_EQ(r.package, L"C:\\Documents and  Settings\\安装\\tmp1.tmp");
-    // Tabs separate words as blanks do; a line end after the path is not part of it.
-    BridgeRequest tabs = ParseBridgeArguments(L"\t-nv\tinstall  -s\t-r  /tmp/x y.tmp \r\n");
-    EXPECT_TRUE(tabs.valid);
-    EXPECT_TRUE(tabs.sdCard);
-    EXPECT_EQ(tabs.package, L"/tmp/x y.tmp");
-}
-
-TEST(BridgeArguments, PathQuotedWholeIsUnquoted)
-{
-    // As a person would type it at a prompt.
-    BridgeRequest r = ParseBridgeArguments(L" -nv install -r \"C:\\my files\\a.apk\"");
-    EXPECT_TRUE(r.valid);
-    EXPECT_EQ(r.package, L"C:\\my files\\a.apk");
-}
-
-TEST(BridgeArguments, AnythingElseIsRefused)
+TEST(BridgeCommandLine, AnythingElseIsRefused)
 {
     for (const wchar_t* line :
          {L"", L"   ", L" -nv install", L" -nv install -r", L" -nv install -r  \t ", L" -nv install -r \r\n",
@@ -58,50 +76,115 @@ TEST(BridgeArguments, AnythingElseIsRefused)
     }
 }
 
-TEST(BridgeArguments, ProgramNameIsCutAsTheRuntimeCutsIt)
-{
-    EXPECT_EQ(ArgumentsAfterProgram(L"C:\\Tarvo\\korvel_helper.exe -nv install -r x"), L" -nv install -r x");
-    EXPECT_EQ(ArgumentsAfterProgram(L"\"C:\\Program Files\\korvel_helper.exe\" -nv install -r x"),
-              L" -nv install -r x");
-    EXPECT_EQ(ArgumentsAfterProgram(L"\"C:\\Program Files\\korvel_helper.exe\"-nv"), L"-nv");
-    EXPECT_EQ(ArgumentsAfterProgram(L"korvel_helper.exe"), L"");
-    EXPECT_EQ(ArgumentsAfterProgram(L"\"unterminated -nv"), L"");
-    EXPECT_EQ(ArgumentsAfterProgram(L""), L"");
-}
-
-TEST(BridgeArguments, QuotedArgumentsComeBackUnchanged)
+TEST(BridgeCommandLine, QuotedArgumentsComeBackUnchanged)
 {
     for (const std::wstring& arg : {std::wstring(L"plain"), std::wstring(L"C:\\with blanks\\安装.apk"),
                                     std::wstring(L"ends in\\"), std::wstring(L"two\\\\"),
                                     std::wstring(L"a\"quote"), std::wstring(L"back\\\"slash"), std::wstring()}) {
-        EXPECT_EQ(SplitCommandLine(QuoteArgument(arg) + L" next"), (Args{arg, L"next"}));
+        EXPECT_EQ(SplitCommandLine(JoinCommandLine({arg, L"next"})), (Args{arg, L"next"}));
     }
 }
 
-TEST(BridgeArguments, AdbCommandLine)
+TEST(AdbInstall, NameAndArguments)
 {
-    BridgeRequest sd = ParseBridgeArguments(L" -nv install -s -r /tmp/my tmp.tmp");
-    EXPECT_EQ(SplitCommandLine(BuildAdbCommand(L"/opt/sdk tools/adb", sd)),
-              (Args{L"/opt/sdk tools/adb", L"install", L"-r", L"-s", L"/tmp/my tmp.tmp"}));
-    BridgeRequest phone = ParseBridgeArguments(L" -nv install -r x.tmp");
-    EXPECT_EQ(SplitCommandLine(BuildAdbCommand(L"adb", phone)), (Args{L"adb", L"install", L"-r", L"x.tmp"}));
+    EXPECT_EQ(ApkNameFor(L"C:\\T\\tmp1A2B.tmp", 0), L"C:\\T\\tmp1A2B.tmp.apk");
+    EXPECT_EQ(ApkNameFor(L"C:\\T\\tmp1A2B.tmp", 2), L"C:\\T\\tmp1A2B.tmp-2.apk");
+    EXPECT_EQ(ApkNameFor(L"/t/Game.APK", 0), L"/t/Game.APK");
+
+    EXPECT_EQ(AdbInstallArguments(L"adb", L"/t/a b.apk", false, true), (Args{L"adb", L"install", L"-r", L"/t/a b.apk"}));
+    // Today's phones take the install location; old ones only know -s.
+    EXPECT_TRUE(PhoneTakesInstallLocation("shell_v2\r\ncmd\nstat_v2\n"));
+    EXPECT_FALSE(PhoneTakesInstallLocation("shell_v2\ncmdx\n"));
+    EXPECT_FALSE(PhoneTakesInstallLocation("error: no devices/emulators found\n"));
+    EXPECT_EQ(AdbInstallArguments(L"adb", L"x.apk", true, true),
+              (Args{L"adb", L"install", L"-r", L"--install-location", L"2", L"x.apk"}));
+    EXPECT_EQ(AdbInstallArguments(L"adb", L"x.apk", true, false), (Args{L"adb", L"install", L"-r", L"-s", L"x.apk"}));
 }
 
-TEST(BridgeWording, TodaysNoDeviceAndSeveralDevicesGetTheSystemsWords)
+TEST(AdbLocator, BesideThenPathThenSdkThenDefaultFolder)
 {
-    const std::wstring none = L"Performing Push Install\nadb: error: failed to get feature set: no devices/emulators found\n";
-    EXPECT_EQ(AddSystemWording(none), none + L"error: device not found\n");
-    const std::wstring many = L"adb: error: failed to get feature set: more than one device/emulator";
-    EXPECT_EQ(AddSystemWording(many), many + L"\nerror: more than one device and emulator\n");
+    std::map<std::wstring, std::wstring> env;
+#ifdef _WIN32
+    env[L"PATH"] = L"C:\\Windows;;\"C:\\Platform Tools\\\"";
+    env[L"ANDROID_HOME"] = L"D:\\sdk\\";
+    env[L"LOCALAPPDATA"] = L"C:\\Users\\李 雷\\AppData\\Local";
+    const Args expected = {L"C:\\KT\\adb.exe", L"C:\\Windows\\adb.exe", L"C:\\Platform Tools\\adb.exe",
+                           L"D:\\sdk\\platform-tools\\adb.exe",
+                           L"C:\\Users\\李 雷\\AppData\\Local\\Android\\Sdk\\platform-tools\\adb.exe"};
+    const std::wstring folder = L"C:\\KT";
+#else
+    env[L"PATH"] = L"/no/such/bin::/opt/p t/";
+    env[L"ANDROID_SDK_ROOT"] = L"/sdk";
+    env[L"HOME"] = L"/home/李 雷";
+    const Args expected = {L"/kt/adb", L"/no/such/bin/adb", L"/opt/p t/adb", L"/sdk/platform-tools/adb",
+                           L"/home/李 雷/Android/Sdk/platform-tools/adb"};
+    const std::wstring folder = L"/kt";
+#endif
+    const Args places = AdbCandidates(folder, [&](const wchar_t* name) { return env[name]; });
+    EXPECT_EQ(places, expected);
+    EXPECT_EQ(FindAdb(places), L"");
+    const std::string report = AdbMissingReport(places);
+    // Ends the batch as "no device", and says where it looked.
+    EXPECT_EQ(ClassifyInstallOutput(Utf8ToWide(report)), InstallNoDevice);
+    for (const std::wstring& place : expected)
+        EXPECT_NE(report.find(WideToUtf8(place)), std::string::npos) << WideToUtf8(place);
 }
 
-TEST(BridgeWording, OtherOutputPassesUnchanged)
+TEST(AdbWording, TodaysWordsGiveTheProgramsResult)
 {
-    for (const std::wstring& out :
-         {std::wstring(L"Performing Streamed Install\r\nSuccess\r\n"), std::wstring(L"error: device not found\n"),
-          std::wstring(L"error: more than one device and emulator\n"),
-          std::wstring(L"adb: failed to install x.apk: Failure [INSTALL_FAILED_ALREADY_EXISTS: exists]\n"),
-          std::wstring(L"error: no devices found"), std::wstring()}) {
-        EXPECT_EQ(AddSystemWording(out), out);
+    const std::pair<const char*, InstallResult> cases[] = {
+        {"Performing Streamed Install\nSuccess\n", InstallSuccess},
+        // A success stays one, whatever else adb said.
+        {"device offline? retrying\nSuccess\n", InstallSuccess},
+        {"adb: error: failed to get feature set: no devices/emulators found\n", InstallNoDevice},
+        {"adb: error: failed to get feature set: device unauthorized.\nThis adb server's $ADB_VENDOR_KEYS is not set\n",
+         InstallNoDevice},
+        {"adb: error: failed to get feature set: device offline\n", InstallNoDevice},
+        {"adb: error: failed to get feature set: device 'emulator-5556' not found\n", InstallNoDevice},
+        {"adb: error: failed to get feature set: more than one device/emulator\n", InstallMultipleDevices},
+        {"adb: failed to install x.apk: Failure [INSTALL_FAILED_UPDATE_INCOMPATIBLE: Package a signatures do not "
+         "match previously installed version; ignoring!]\n",
+         InstallInconsistentCertificates},
+        {"Failure [INSTALL_FAILED_SHARED_USER_INCOMPATIBLE: x]\n", InstallInconsistentCertificates},
+        {"adb: failed to install x.apk: Failure [INSTALL_FAILED_INSUFFICIENT_STORAGE: Failed to override installation "
+         "location]\n",
+         InstallInsufficientStorage},
+        {"Failure [INSTALL_FAILED_MEDIA_UNAVAILABLE]\n", InstallInsufficientStorage},
+        {"Exception occurred while executing 'install':\njava.io.IOException: Requested internal only, but not enough "
+         "space\n",
+         InstallInsufficientStorage},
+        {"Failure [INSTALL_FAILED_VERSION_DOWNGRADE]\n", InstallAlreadyExists},
+        {"Failure [INSTALL_FAILED_DUPLICATE_PACKAGE: x]\n", InstallAlreadyExists},
+        {"Failure [INSTALL_FAILED_DEXOPT: dex2oat failed]\n", InstallDexoptFailed},
+        // The program's own words already: nothing added.
+        {"Failure [INSTALL_FAILED_ALREADY_EXISTS: exists]\n", InstallAlreadyExists},
+        {"Failure [INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES]\n", InstallInconsistentCertificates},
+        {"Failure [INSTALL_FAILED_INVALID_APK]\n", InstallUnknownError},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        const std::string line = SystemWordingLine(c.first);
+        const std::string report = BoundedReport(line, c.first);
+        EXPECT_EQ(ClassifyInstallOutput(Utf8ToWide(report)), c.second);
+        // The added line comes first, and only where adb's words miss.
+        EXPECT_EQ(report.compare(0, line.size(), line), 0);
+        if (ClassifyInstallOutput(Utf8ToWide(c.first)) == c.second)
+            EXPECT_EQ(line, "");
     }
+}
+
+TEST(AdbWording, LongOutputKeepsTheVerdictWithinOneChunk)
+{
+    // 1,999 bytes of Chinese (three bytes each) and the verdict at the end.
+    std::string noise;
+    for (int i = 0; i < 650; ++i)
+        noise += "安";
+    const std::string adb = noise + "\nFailure [INSTALL_FAILED_VERSION_DOWNGRADE]\n";
+    const std::string report = BoundedReport(SystemWordingLine(adb), adb);
+    EXPECT_LE(report.size(), kShimOutputLimit);
+    EXPECT_LT(kShimOutputLimit, static_cast<size_t>(kRunnerChunkBytes));
+    EXPECT_EQ(report.find("Failure [INSTALL_FAILED_ALREADY_EXISTS]\n"), 0u);
+    EXPECT_NE(report.find("INSTALL_FAILED_VERSION_DOWNGRADE"), std::string::npos);
+    // Cut on a character boundary: it decodes without replacement characters.
+    EXPECT_EQ(Utf8ToWide(report).find(L'\uFFFD'), std::wstring::npos);
 }

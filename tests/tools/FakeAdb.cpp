@@ -1,5 +1,6 @@
 // Scripted stand-in for adb, for the bridge tool's tests on both targets. It
-// writes its arguments, one per line, to adb-args.txt beside itself, then
+// writes its arguments, one per line, to adb-args.txt beside itself (and
+// "exists" when its last argument names a file), then
 // prints adb-says.txt (standard output) and adb-err.txt (standard error)
 // from beside itself when they exist, and ends with status 0 as adb does on
 // some failures too.
@@ -35,6 +36,8 @@ int Run(const std::vector<std::wstring>& args)
     std::string record;
     for (const std::wstring& a : args)
         record += WideToUtf8(a) + "\n";
+    if (!args.empty() && platform::FileExists(args.back()))
+        record += "exists\n";
     platform::WriteFileBytes(Beside(L"adb-args.txt"), record);
     Echo(L"adb-says.txt", stdout);
     Echo(L"adb-err.txt", stderr);

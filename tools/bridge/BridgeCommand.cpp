@@ -1,24 +1,26 @@
 #include "tools/bridge/BridgeCommand.h"
 
+#include <cwctype>
+
 const char kBridgeUsage[] =
-    "usage: korvel_helper -nv install [-s] -r PACKAGE (runs adb install; adb beside it or on PATH)\n";
+    "usage: korvel_helper -nv install [-s] -r PACKAGE (runs adb install; the package path may hold blanks)\n";
 
 namespace {
 
 const wchar_t kBlanks[] = L" \t";
 const wchar_t kBlanksAndLineEnds[] = L" \t\r\n";
 
-bool Contains(const std::wstring& text, const wchar_t* part)
-{
-    return text.find(part) != std::wstring::npos;
-}
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
-void AppendLine(std::wstring* text, const wchar_t* line)
+// `line` starts with `prefix`, ignoring case, and a blank or the end follows.
+bool StartsWithWord(const std::wstring& line, const std::wstring& prefix)
 {
-    if (!text->empty() && text->back() != L'\n')
-        *text += L'\n';
-    *text += line;
-    *text += L'\n';
+    if (prefix.empty() || line.size() < prefix.size())
+        return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::towlower(line[i]) != std::towlower(prefix[i]))
+            return false;
+    return line.size() == prefix.size() || IsBlank(line[prefix.size()]);
 }
 
 }  // namespace
@@ -62,51 +64,23 @@ BridgeRequest ParseBridgeArguments(const std::wstring& arguments)
     return request;
 }
 
-std::wstring ArgumentsAfterProgram(const std::wstring& commandLine)
+std::wstring ArgumentsAfterProgram(const std::wstring& commandLine, const std::wstring& modulePath)
 {
-    size_t end;
-    if (!commandLine.empty() && commandLine[0] == L'"') {
-        end = commandLine.find(L'"', 1);
-        end = end == std::wstring::npos ? commandLine.size() : end + 1;
-    } else {
-        end = commandLine.find_first_of(kBlanks);
-        end = end == std::wstring::npos ? commandLine.size() : end;
+    const size_t start = commandLine.find_first_not_of(kBlanks);
+    if (start == std::wstring::npos)
+        return std::wstring();
+    const std::wstring line = commandLine.substr(start);
+    if (line[0] == L'"') {
+        size_t end = line.find(L'"', 1);
+        return end == std::wstring::npos ? std::wstring() : line.substr(end + 1);
     }
-    return commandLine.substr(end);
-}
-
-std::wstring QuoteArgument(const std::wstring& arg)
-{
-    std::wstring quoted = L"\"";
-    size_t backslashes = 0;
-    for (wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        // Backslashes count double only before a quote.
-        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, L'\\');
-    quoted += L'"';
-    return quoted;
-}
-
-std::wstring BuildAdbCommand(const std::wstring& adbProgram, const BridgeRequest& request)
-{
-    return QuoteArgument(adbProgram) + L" install -r " + (request.sdCard ? L"-s " : L"") +
-           QuoteArgument(request.package);
-}
-
-std::wstring AddSystemWording(const std::wstring& adbOutput)
-{
-    std::wstring text = adbOutput;
-    if (Contains(adbOutput, L"no devices/emulators found") && !Contains(adbOutput, L"device not found"))
-        AppendLine(&text, L"error: device not found");
-    if (Contains(adbOutput, L"more than one device/emulator") &&
-        !Contains(adbOutput, L"more than one device and emulator"))
-        AppendLine(&text, L"error: more than one device and emulator");
-    return text;
+    std::wstring bare = modulePath;
+    const std::wstring exe = L".exe";
+    if (bare.size() > exe.size() && StartsWithWord(bare.substr(bare.size() - exe.size()), exe))
+        bare.resize(bare.size() - exe.size());
+    for (const std::wstring& name : {modulePath, bare})
+        if (StartsWithWord(line, name))
+            return line.substr(name.size());
+    size_t end = line.find_first_of(kBlanks);
+    return end == std::wstring::npos ? std::wstring() : line.substr(end);
 }

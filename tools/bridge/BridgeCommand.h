@@ -1,6 +1,5 @@
-// The real bridge tool's logic: the system's install command lines in, an
-// adb command line out, and adb's answer put into the words the install
-// result classification looks for.
+// The real bridge tool's command line: the system's install lines in, the
+// request they carry out.
 #pragma once
 
 #include <string>
@@ -17,20 +16,12 @@ struct BridgeRequest {
 // blanks included; a path that a person quoted whole is unquoted.
 BridgeRequest ParseBridgeArguments(const std::wstring& arguments);
 
-// What follows the program name in a whole Windows command line, by the
-// rule the Microsoft runtime uses for the program name (quoted or up to the
-// first blank).
-std::wstring ArgumentsAfterProgram(const std::wstring& commandLine);
-
-// `adb install -r [-s] FILE` for the process layer, program and file quoted.
-std::wstring BuildAdbCommand(const std::wstring& adbProgram, const BridgeRequest& request);
-
-// One argument quoted so that SplitCommandLine (and CreateProcessW's
-// parsing) gives it back unchanged.
-std::wstring QuoteArgument(const std::wstring& arg);
-
-// adb's output, plus "error: device not found" or "error: more than one
-// device and emulator" where today's adb says the same in other words.
-std::wstring AddSystemWording(const std::wstring& adbOutput);
+// What follows our own program path in a whole Windows command line. Windows
+// passes the line exactly as the caller wrote it, and the system writes our
+// path unquoted even when it holds blanks ("C:\Program Files\..."), so the
+// path is recognised as `modulePath` (ignoring case, with or without ".exe",
+// quoted or not); any other start falls back to the Microsoft runtime's rule
+// for the program name (quoted, or up to the first blank).
+std::wstring ArgumentsAfterProgram(const std::wstring& commandLine, const std::wstring& modulePath);
 
 extern const char kBridgeUsage[];

@@ -1,5 +1,5 @@
 // The bridge tool for real phones: takes the system's install command lines
-// and runs Google's adb, which the user puts beside it (or on PATH).
+// and runs Google's adb (beside it, on PATH or in the Android SDK).
 #include <cstdio>
 #include <string>
 
@@ -9,17 +9,50 @@
 #include <windows.h>
 #endif
 
-#include "device/ConsoleRunner.h"
+#include "platform/Environment.h"
 #include "platform/Files.h"
+#include "platform/RunToEnd.h"
 #include "platform/Text.h"
+#include "tools/bridge/AdbInstall.h"
+#include "tools/bridge/AdbLocator.h"
+#include "tools/bridge/AdbWording.h"
 #include "tools/bridge/BridgeCommand.h"
 
 namespace {
+
+// adb says little; its last lines carry the verdict.
+constexpr size_t kAdbOutputKept = 64 * 1024;
 
 void Write(FILE* stream, const std::string& bytes)
 {
     std::fwrite(bytes.data(), 1, bytes.size(), stream);
     std::fflush(stream);
+}
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    size_t slash = path.rfind(platform::kPathSeparator);
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+// The package under a name adb accepts; *made tells whether it is ours to
+// remove afterwards. Empty when no such name could be made.
+std::wstring HandOverName(const std::wstring& package, bool* made)
+{
+    *made = false;
+    std::wstring name = ApkNameFor(package, 0);
+    if (name == package)
+        return name;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = ApkNameFor(package, attempt);
+        if (platform::LinkOrCopyNew(package, name)) {
+            *made = true;
+            return name;
+        }
+        if (!platform::FileExists(name))
+            break;  // not a taken name: the folder or the package is the trouble
+    }
+    return std::wstring();
 }
 
 int Run(const std::wstring& arguments)
@@ -29,20 +62,39 @@ int Run(const std::wstring& arguments)
         Write(stderr, kBridgeUsage);
         return 2;
     }
-    // Beside us first; otherwise the bare name lets the process layer
-    // search PATH.
-    std::wstring adb = GetModuleDirectory() + platform::kPathSeparator + L"adb" + platform::kExeSuffix;
-    if (!platform::FileExists(adb))
-        adb = L"adb";
-    std::wstring output = RunUntilExit(BuildAdbCommand(adb, request), nullptr);
-    if (output.empty()) {
-        Write(stdout, "korvel_helper: adb printed nothing or could not be started "
-                      "(put adb beside korvel_helper or on PATH)\n");
+    const auto candidates = AdbCandidates(FolderOf(GetModulePath()), [](const wchar_t* name) {
+        return platform::EnvironmentValue(name);
+    });
+    const std::wstring adb = FindAdb(candidates);
+    if (adb.empty()) {
+        Write(stdout, AdbMissingReport(candidates));
         return 1;
     }
-    output = AddSystemWording(output);
-    Write(stdout, WideToUtf8(output));
-    return output.find(L"Success") != std::wstring::npos ? 0 : 1;
+    if (!platform::FileExists(request.package)) {
+        Write(stdout, "korvel_helper: no package at " + WideToUtf8(request.package) + "\n");
+        return 1;
+    }
+    bool made = false;
+    const std::wstring apk = HandOverName(request.package, &made);
+    if (apk.empty()) {
+        Write(stdout, "korvel_helper: could not give adb the package under an .apk name beside " +
+                          WideToUtf8(request.package) + "\n");
+        return 1;
+    }
+    bool installLocationForm = false;
+    std::string output;
+    if (request.sdCard && platform::RunToEnd({adb, L"features"}, kAdbOutputKept, &output))
+        installLocationForm = PhoneTakesInstallLocation(output);
+    const bool started =
+        platform::RunToEnd(AdbInstallArguments(adb, apk, request.sdCard, installLocationForm), kAdbOutputKept, &output);
+    if (made)
+        platform::RemoveFile(apk);
+    if (!started) {
+        Write(stdout, "error: device not found\nkorvel_helper: adb at " + WideToUtf8(adb) + " could not be started\n");
+        return 1;
+    }
+    Write(stdout, BoundedReport(SystemWordingLine(output), output));
+    return output.find("Success") != std::string::npos ? 0 : 1;
 }
 
 }  // namespace
@@ -53,9 +105,9 @@ int wmain(int, wchar_t**)
     // adb's bytes as they came: no "\n" to "\r\n" translation.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    // The line as written, not the runtime's split: an unquoted package path
-    // keeps its blanks exactly, however many there are.
-    return Run(ArgumentsAfterProgram(GetCommandLineW()));
+    // The line as written, not the runtime's split: Windows hands it over
+    // exactly as the caller wrote it, our own path unquoted with its blanks.
+    return Run(ArgumentsAfterProgram(GetCommandLineW(), GetModulePath()));
 }
 #else
 int main(int argc, char** argv)

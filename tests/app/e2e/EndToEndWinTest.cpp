@@ -61,10 +61,10 @@ TEST(EndToEnd, QuotedPathWithBlanksAndChineseShowsItsDetails)
     DeleteFileW(SettingsFile().c_str());
     const std::wstring package = p.CopyPackage(L"chinese.apk", L"新 建 文件夹\\安装 助手 v2.apk");
     StartOn(p, package, L"安装助手");
-    ShownState s = p.Shown();
-    EXPECT_EQ(s.Text(20017), L"2.0");
-    EXPECT_EQ(s.Text(20018), L"Android 2.2");
-    EXPECT_NE(s.Text(20009).find(L"KB"), std::wstring::npos) << testing::PrintToString(s.Text(20009));
+    EXPECT_TRUE(p.WaitFor([](const ShownState& s) {
+        return s.Text(20017) == L"2.0" && s.Text(20018) == L"Android 2.2" &&
+               s.Text(20009).find(L"KB") != std::wstring::npos;
+    })) << testing::PrintToString(p.Shown().Text(20009));
     wchar_t title[64] = {};
     GetWindowTextW(p.Window(), title, 64);
     EXPECT_STREQ(title, L"KorvelTarvo");
@@ -156,7 +156,7 @@ TEST(EndToEnd, EveryFailureIsSaidInTheDetailView)
             << testing::PrintToString(p.Shown().Text(20006));
         p.Screenshot(L"failure-" + std::wstring(c.script, c.script + std::strlen(c.script)));
         // The wait state is over and the window stays.
-        EXPECT_FALSE(p.Shown().Shown(20019));
+        EXPECT_TRUE(p.WaitFor([](const ShownState& s) { return !s.Shown(20019); }));
         EXPECT_TRUE(p.Running());
         CloseByItsButton(p);
     }
@@ -186,8 +186,8 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
 
     // A second start hands its package over and ends.
     EXPECT_EQ(p.RunSecondInstance(Quoted(p.CopyPackage(L"plain.apk", L"b plain.apk"))), 0);
-    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 2; })) << p.Shown().rows;
-    EXPECT_EQ(p.Shown().Text(20010), L"安装全部");
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 2 && s.Text(20010) == L"安装全部"; }))
+        << p.Shown().rows;
     EXPECT_EQ(p.ViewSize().cy, detail.cy + 90);
 
     // Drops: a folder and a text file are ignored, packages in any case join.
@@ -224,13 +224,19 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
     Click(p, kInstallButton);
     ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.RowText(4) == L"Deflated Icon|安装完成！|0"; }))
         << testing::PrintToString(p.Shown().RowText(4));
-    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return !s.Shown(20019); }));
-    ShownState s = p.Shown();
-    EXPECT_EQ(s.RowText(0), L"安装助手|应用已存在...|1");
-    EXPECT_EQ(s.RowText(1), L"Demo App|签名冲突，请...|1");
-    EXPECT_EQ(s.RowText(2), L"Bob's Tool|文件损坏，...|1");
-    EXPECT_EQ(s.RowText(3), L"Level Six|安装错误！|1");
-    EXPECT_EQ(s.Text(20006), L"");
+    // Rows are read as the program last reported them: wait for the state
+    // asserted, since a row's report may trail the end of the batch.
+    const std::vector<std::wstring> outcomes = {L"安装助手|应用已存在...|1", L"Demo App|签名冲突，请...|1",
+                                                L"Bob's Tool|文件损坏，...|1", L"Level Six|安装错误！|1"};
+    auto rowsRead = [](const ShownState& st, int count) {
+        std::vector<std::wstring> rows;
+        for (int i = 0; i < count; ++i)
+            rows.push_back(st.RowText(i));
+        return rows;
+    };
+    EXPECT_TRUE(p.WaitFor([&](const ShownState& st) {
+        return !st.Shown(20019) && st.Text(20006).empty() && rowsRead(st, 4) == outcomes;
+    })) << testing::PrintToString(rowsRead(p.Shown(), 4));
     p.Screenshot(L"list-outcomes");
     EXPECT_EQ(p.BridgeCalls().size(), 5u);
 
@@ -250,10 +256,9 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
         if (calls == 6)
             p.Screenshot(L"list-nodevice");
     }
-    s = p.Shown();
-    EXPECT_EQ(s.rows, 6);
-    EXPECT_EQ(s.RowText(3), L"Level Six|安装错误！|1");
-    EXPECT_EQ(s.RowText(5), L"No Icon||0");
+    EXPECT_TRUE(p.WaitFor([](const ShownState& st) {
+        return st.rows == 6 && st.RowText(3) == L"Level Six|安装错误！|1" && st.RowText(5) == L"No Icon||0";
+    })) << testing::PrintToString(p.Shown().RowText(5));
     CloseByItsButton(p);
 }
 
@@ -315,13 +320,18 @@ TEST(EndToEnd, TheChosenLocationIsKeptAndUsed)
 
 TEST(EndToEnd, ClosingDuringAnInstallStopsWaiting)
 {
-    ProgramUnderTest p(L"close-during-install");
-    p.SetBridgeScript("hang\n");
-    StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
-    Click(p, kInstallButton);
-    ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Shown(20019) && p.BridgeCalls().size() == 1; }));
-    Click(p, kCloseButton);
-    EXPECT_EQ(p.WaitForExit(), 0) << "the window waited for a bridge that never ends";
+    // Repeatedly: the worker is still inside the engine when the window's
+    // objects would be destroyed at exit, and a crash there comes and goes.
+    for (int round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
+        ProgramUnderTest p(L"close-during-install");
+        p.SetBridgeScript("hang\n");
+        StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
+        Click(p, kInstallButton);
+        ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Shown(20019) && p.BridgeCalls().size() == 1; }));
+        Click(p, kCloseButton);
+        EXPECT_EQ(p.WaitForExit(), 0) << "the window waited for a bridge that never ends, or crashed";
+    }
 }
 
 TEST(EndToEnd, UnreadablePackagesAndStrayQuotes)

@@ -1,0 +1,46 @@
+#include "tools/bridge/AdbInstall.h"
+
+#include <cwctype>
+
+std::wstring ApkNameFor(const std::wstring& package, int attempt)
+{
+    const std::wstring ext = L".apk";
+    bool named = package.size() > ext.size();
+    for (size_t i = 0; named && i < ext.size(); ++i)
+        named = std::towlower(package[package.size() - ext.size() + i]) == ext[i];
+    if (named && attempt == 0)
+        return package;
+    return package + (attempt == 0 ? L"" : L"-" + std::to_wstring(attempt)) + ext;
+}
+
+bool PhoneTakesInstallLocation(const std::string& featuresOutput)
+{
+    size_t at = 0;
+    while (at < featuresOutput.size()) {
+        size_t end = featuresOutput.find('\n', at);
+        if (end == std::string::npos)
+            end = featuresOutput.size();
+        std::string line = featuresOutput.substr(at, end - at);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line == "cmd")
+            return true;
+        at = end + 1;
+    }
+    return false;
+}
+
+std::vector<std::wstring> AdbInstallArguments(const std::wstring& adb, const std::wstring& apk, bool sdCard,
+                                              bool installLocationForm)
+{
+    std::vector<std::wstring> args{adb, L"install", L"-r"};
+    if (sdCard && installLocationForm) {
+        // 2: prefer external storage, the package manager's current form.
+        args.push_back(L"--install-location");
+        args.push_back(L"2");
+    } else if (sdCard) {
+        args.push_back(L"-s");
+    }
+    args.push_back(apk);
+    return args;
+}
