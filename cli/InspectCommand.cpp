@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "inspect/PackageInfo.h"
+#include "platform/Files.h"
 #include "platform/Text.h"
 
 namespace {
@@ -47,6 +48,14 @@ int RunInspect(const Args& args)
         std::fputs(kUsage, stderr);
         return kExitUsage;
     }
+#ifndef _WIN32
+    // Natively our own badging tool is built beside us under its own name;
+    // on Windows it is the aapt.exe the program's default looks for.
+    if (!haveAapt) {
+        aapt = GetModuleDirectory() + platform::kPathSeparator + L"tarvo-badging";
+        haveAapt = true;
+    }
+#endif
     PackageInfo info = haveAapt ? PackageInfo(aapt, package) : PackageInfo(package);
     // Tool output may hold bytes that are not text; never let them stop the record.
     PrintOut(RecordToJson(info).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n");

@@ -34,6 +34,7 @@ Target amd64-unicode
 !define PUBLISHER   "Korvel"
 !define EXE         "KorvelTarvo.exe"
 !define HELPER      "korvel_helper.exe"
+!define BADGING     "aapt.exe"
 !define README_NAME "README-zh.txt"
 !define PROGID      "KorvelTarvo.apk"
 !define CLASSES     "Software\Classes"
@@ -89,6 +90,7 @@ Section "$(SecProgramName)" SecProgram
     SetOutPath "$INSTDIR"
     File "/oname=${EXE}" "${BIN_DIR}/${EXE}"
     File "/oname=${HELPER}" "${BIN_DIR}/${HELPER}"
+    File "/oname=${BADGING}" "${BIN_DIR}/${BADGING}"
     File "/oname=${README_NAME}" "${README}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
@@ -151,9 +153,10 @@ Section "Uninstall"
     SetShellVarContext all
     Delete "$INSTDIR\${EXE}"
     Delete "$INSTDIR\${HELPER}"
+    Delete "$INSTDIR\${BADGING}"
     Delete "$INSTDIR\${README_NAME}"
     Delete "$INSTDIR\uninstall.exe"
-    ; Files the user put there (aapt.exe, adb.exe) keep the folder.
+    ; Files the user put there (adb.exe) keep the folder.
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
 

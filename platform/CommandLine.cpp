@@ -1,6 +1,25 @@
 #include "platform/CommandLine.h"
 
+#include <cwctype>
+
 #include "platform/Text.h"
+
+namespace {
+
+const wchar_t kBlanks[] = L" \t";
+
+// `line` starts with `prefix`, ignoring case, and a blank or the end follows.
+bool StartsWithWord(const std::wstring& line, const std::wstring& prefix)
+{
+    if (prefix.empty() || line.size() < prefix.size())
+        return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::towlower(line[i]) != std::towlower(prefix[i]))
+            return false;
+    return line.size() == prefix.size() || line[prefix.size()] == L' ' || line[prefix.size()] == L'\t';
+}
+
+}  // namespace
 
 std::vector<std::wstring> SplitCommandLine(const std::wstring& line)
 {
@@ -101,4 +120,25 @@ SpawnArguments::SpawnArguments(const std::vector<std::wstring>& args)
     for (std::string& a : narrow_)
         pointers_.push_back(&a[0]);
     pointers_.push_back(nullptr);
+}
+
+std::wstring ArgumentsAfterProgram(const std::wstring& commandLine, const std::wstring& modulePath)
+{
+    const size_t start = commandLine.find_first_not_of(kBlanks);
+    if (start == std::wstring::npos)
+        return std::wstring();
+    const std::wstring line = commandLine.substr(start);
+    if (line[0] == L'"') {
+        size_t end = line.find(L'"', 1);
+        return end == std::wstring::npos ? std::wstring() : line.substr(end + 1);
+    }
+    std::wstring bare = modulePath;
+    const std::wstring exe = L".exe";
+    if (bare.size() > exe.size() && StartsWithWord(bare.substr(bare.size() - exe.size()), exe))
+        bare.resize(bare.size() - exe.size());
+    for (const std::wstring& name : {modulePath, bare})
+        if (StartsWithWord(line, name))
+            return line.substr(name.size());
+    size_t end = line.find_first_of(kBlanks);
+    return end == std::wstring::npos ? std::wstring() : line.substr(end);
 }

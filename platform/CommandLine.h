@@ -10,6 +10,14 @@
 // other backslashes are literal.
 std::vector<std::wstring> SplitCommandLine(const std::wstring& line);
 
+// What follows our own program path in a whole Windows command line.
+// Windows passes the line exactly as the caller wrote it, and our callers
+// write our path unquoted even when it holds blanks ("C:\Program Files\..."),
+// so the path is recognised as `modulePath` (ignoring case, with or without
+// ".exe", quoted or not); any other start falls back to the Microsoft
+// runtime's rule for the program name (quoted, or up to the first blank).
+std::wstring ArgumentsAfterProgram(const std::wstring& commandLine, const std::wstring& modulePath);
+
 // One argument quoted so that SplitCommandLine (and CreateProcessW's
 // parsing) gives it back unchanged.
 std::wstring QuoteArgument(const std::wstring& arg);

@@ -63,7 +63,8 @@ check("do not find aapt!" in err and "apk路径准备失败" in err, f"diagnosti
 check(out.count("\n") == 1, "exactly one line of JSON")
 
 if opts.aapt:
-    code, out, err = inspect(plain, aapt=opts.aapt)
+    aapt = win_path(opts.aapt)
+    code, out, err = inspect(plain, aapt=aapt)
     rec = json.loads(out)
     check(code == 0, "real package exits 0")
     check(rec["packageName"] == "com.korvel.demo", f"package name: {rec['packageName']}")
@@ -74,14 +75,22 @@ if opts.aapt:
     check(all(set(p) == {"level", "title"} for p in rec["permissions"]), "permission objects hold level and title")
 
     odd = os.path.join(opts.corpus, "空格 目录", "my app 安装.apk")
-    code, out, err = inspect(odd, aapt=opts.aapt)
+    code, out, err = inspect(odd, aapt=aapt)
     rec = json.loads(out)
-    check(rec["apkPath"] == odd and rec["packageName"] == "com.korvel.demo", f"path with blanks and Chinese: {rec}")
+    check(rec["apkPath"] == win_path(odd) and rec["packageName"] == "com.korvel.demo",
+          f"path with blanks and Chinese: {rec}")
 
-    code, out, err = inspect(os.path.join(opts.corpus, "notzip.apk"), aapt=opts.aapt)
+    code, out, err = inspect(os.path.join(opts.corpus, "notzip.apk"), aapt=aapt)
     rec = json.loads(out)
     check(code == 0 and rec["label"] == "", "not-a-zip gives an empty record")
     check("error:dump failed!" in err, f"dump failure diagnosed: {err!r}")
-    check(os.path.basename(rec["apkPath"]).startswith("tmp"), f"retried on a temporary copy: {rec['apkPath']}")
+    copy = os.path.basename(rec["apkPath"].replace("\\", "/"))
+    check(copy.startswith("tmp"), f"retried on a temporary copy: {rec['apkPath']}")
+
+    # Without --aapt our own tool beside the program reads the package:
+    # the same record as the tool named.
+    _, with_tool, _ = inspect(plain, aapt=aapt)
+    _, beside, _ = inspect(plain)
+    check(json.loads(beside) == json.loads(with_tool), f"the tool beside the program: {beside}")
 
 sys.exit(1 if failures else 0)

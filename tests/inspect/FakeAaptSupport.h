@@ -1,4 +1,4 @@
-// Points the replaying inspection tool (built beside the tests as "aapt") at
+// Points the replaying inspection tool (built as fakeaapt/aapt beside the tests) at
 // the corpus and scripts it through its environment, which child processes
 // inherit.
 #pragma once
@@ -15,7 +15,10 @@ inline void SetEnv(const wchar_t* name, const std::wstring& value)
     platform::SetEnvironmentValue(name, value);
 }
 
-inline std::wstring Tool() { return testing_support::Beside(L"aapt"); }
+inline std::wstring Tool()
+{
+    return testing_support::Beside(std::wstring(L"fakeaapt") + platform::kPathSeparator + L"aapt");
+}
 
 // Replays the corpus for as long as it lives; scripted behaviour is cleared
 // on both ends so one test cannot leak it into the next.

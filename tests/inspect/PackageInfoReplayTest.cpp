@@ -94,15 +94,6 @@ TEST_F(PackageInfoReplayTest, NormalPackageGivesEveryField)
     EXPECT_TRUE(g_lines.empty());
 }
 
-TEST_F(PackageInfoReplayTest, ToolBesideTheProgramIsTheDefault)
-{
-    // The replaying tool is built beside the tests under the real tool's name.
-    PackageInfo p(corpus::PathOf("chinese.apk"));
-    EXPECT_EQ(p.GetAaptPath(), fake_aapt::Tool());
-    ExpectFieldsOf(p, corpus::Find("chinese.apk"));
-    EXPECT_EQ(p.GetLabel(), L"安装助手");
-}
-
 TEST_F(PackageInfoReplayTest, PathWithBlanksAndChineseIsReadInPlace)
 {
     const std::string odd = "空格 目录/my app 安装.apk";

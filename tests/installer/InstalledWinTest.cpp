@@ -200,7 +200,7 @@ TEST(Before, ApkKeyIsTheOneThisVariantStartsFrom)
 
 TEST(Installed, ProgramsAreTheBuiltOnes)
 {
-    for (const wchar_t* name : {L"KorvelTarvo", L"korvel_helper"}) {
+    for (const wchar_t* name : {L"KorvelTarvo", L"korvel_helper", L"aapt"}) {
         std::string installed, built;
         ASSERT_TRUE(platform::ReadFileBytes(Installed(std::wstring(name) + L".exe"), &installed, kMaxFileBytes))
             << WideToUtf8(name);
@@ -320,7 +320,8 @@ protected:
     {
         // The uninstaller must find only its own files.
         platform::RemoveFile(Record());
-        platform::RemoveFile(Installed(L"aapt.exe"));
+        // Our own inspection tool back in its place for the uninstaller.
+        platform::CopyFileOver(testing_support::Beside(L"aapt"), Installed(L"aapt.exe"));
         platform::RemoveFile(package_);
         RemoveDirectoryW(folder_.c_str());
     }

@@ -168,8 +168,9 @@ TEST(AdbWording, TodaysWordsGiveTheProgramsResult)
         EXPECT_EQ(ClassifyInstallOutput(Utf8ToWide(report)), c.second);
         // The added line comes first, and only where adb's words miss.
         EXPECT_EQ(report.compare(0, line.size(), line), 0);
-        if (ClassifyInstallOutput(Utf8ToWide(c.first)) == c.second)
+        if (ClassifyInstallOutput(Utf8ToWide(c.first)) == c.second) {
             EXPECT_EQ(line, "");
+        }
     }
 }
 

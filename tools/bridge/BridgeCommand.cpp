@@ -1,7 +1,5 @@
 #include "tools/bridge/BridgeCommand.h"
 
-#include <cwctype>
-
 const char kBridgeUsage[] =
     "usage: korvel_helper -nv install [-s] -r PACKAGE (runs adb install; the package path may hold blanks)\n";
 
@@ -9,19 +7,6 @@ namespace {
 
 const wchar_t kBlanks[] = L" \t";
 const wchar_t kBlanksAndLineEnds[] = L" \t\r\n";
-
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-// `line` starts with `prefix`, ignoring case, and a blank or the end follows.
-bool StartsWithWord(const std::wstring& line, const std::wstring& prefix)
-{
-    if (prefix.empty() || line.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (std::towlower(line[i]) != std::towlower(prefix[i]))
-            return false;
-    return line.size() == prefix.size() || IsBlank(line[prefix.size()]);
-}
 
 }  // namespace
 
@@ -62,25 +47,4 @@ BridgeRequest ParseBridgeArguments(const std::wstring& arguments)
     request.package = package;
     request.valid = true;
     return request;
-}
-
-std::wstring ArgumentsAfterProgram(const std::wstring& commandLine, const std::wstring& modulePath)
-{
-    const size_t start = commandLine.find_first_not_of(kBlanks);
-    if (start == std::wstring::npos)
-        return std::wstring();
-    const std::wstring line = commandLine.substr(start);
-    if (line[0] == L'"') {
-        size_t end = line.find(L'"', 1);
-        return end == std::wstring::npos ? std::wstring() : line.substr(end + 1);
-    }
-    std::wstring bare = modulePath;
-    const std::wstring exe = L".exe";
-    if (bare.size() > exe.size() && StartsWithWord(bare.substr(bare.size() - exe.size()), exe))
-        bare.resize(bare.size() - exe.size());
-    for (const std::wstring& name : {modulePath, bare})
-        if (StartsWithWord(line, name))
-            return line.substr(name.size());
-    size_t end = line.find_first_of(kBlanks);
-    return end == std::wstring::npos ? std::wstring() : line.substr(end);
 }

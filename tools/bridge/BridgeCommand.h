@@ -16,12 +16,4 @@ struct BridgeRequest {
 // blanks included; a path that a person quoted whole is unquoted.
 BridgeRequest ParseBridgeArguments(const std::wstring& arguments);
 
-// What follows our own program path in a whole Windows command line. Windows
-// passes the line exactly as the caller wrote it, and the system writes our
-// path unquoted even when it holds blanks ("C:\Program Files\..."), so the
-// path is recognised as `modulePath` (ignoring case, with or without ".exe",
-// quoted or not); any other start falls back to the Microsoft runtime's rule
-// for the program name (quoted, or up to the first blank).
-std::wstring ArgumentsAfterProgram(const std::wstring& commandLine, const std::wstring& modulePath);
-
 extern const char kBridgeUsage[];

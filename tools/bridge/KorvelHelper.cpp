@@ -9,6 +9,7 @@
 #include <windows.h>
 #endif
 
+#include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/Files.h"
 #include "platform/RunToEnd.h"

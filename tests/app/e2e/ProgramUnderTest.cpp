@@ -105,7 +105,6 @@ ProgramUnderTest::ProgramUnderTest(const std::wstring& name)
     CreateDirectoryW((e2e_ + L"work").c_str(), nullptr);
     CreateDirectoryW(work_.c_str(), nullptr);
     platform::SetEnvironmentValue(L"TARVO_DIAGNOSTICS", diagnostics_);
-    platform::SetEnvironmentValue(L"TARVO_FAKE_AAPT_REPLAY", testing_support::CorpusDir());
     platform::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_LOG", work_ + L"bridge.log");
     SetBridgeScript("success\n");
 }
