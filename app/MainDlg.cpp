@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int kPermissionBand = 90;
-
 HFONT MakeUiFont(HWND reference)
 {
     HDC dc = GetDC(reference);
@@ -206,7 +204,7 @@ void CMainDlg::OnInitDialog()
         icon->SetPainter(iconPainter_.get());
 
     packageList_ = dynamic_cast<CBkListCtrlSBar*>(FindItem(20025));
-    itemObserver_ = std::make_unique<AppItemObserver>();
+    itemObserver_ = std::make_unique<showAppItemObserver>();
     if (packageList_) {
         packageList_->SetObserver(itemObserver_.get());
         packageList_->SetReserved(0);
@@ -214,15 +212,7 @@ void CMainDlg::OnInitDialog()
     }
 
     SetTimer(GetHwnd(), kFirstLoadTimer, 2, nullptr);
-
-    RECT window = {};
-    GetWindowRect(GetHwnd(), &window);
-    RECT area = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    int w = window.right - window.left;
-    int h = window.bottom - window.top;
-    SetWindowPos(GetHwnd(), nullptr, area.left + (area.right - area.left - w) / 2,
-                 area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The host centres the window once it has its size; here it has none.
     MarkInstanceWindow(GetHwnd());
 }
 
@@ -377,7 +367,7 @@ void CMainDlg::AddPackage(const std::wstring& path)
             AppItem* item = ItemAt(row);
             if (item && item->fileName == currentFileName_) {
                 item->statusText = L"正在安装";
-                RedrawRow(row);
+                RedrawRows();
                 nextIndex_ = row;
                 runningFound = true;
                 break;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppItemObserver.h"
+#include "app/ShowAppItemObserver.h"
 #include "app/CWHEdit.h"
 #include "app/Countdown.h"
 #include "app/DyncLoadPng.h"
@@ -33,6 +33,9 @@ struct RowOutcome;
 constexpr UINT_PTR kAnimationTimer = 1;   // 30 ms
 constexpr UINT_PTR kCountdownTimer = 2;   // 1000 ms
 constexpr UINT_PTR kFirstLoadTimer = 3;   // 2 ms, once
+
+// Height the window grows by for the permission box (and for the list).
+constexpr int kPermissionBand = 90;
 
 class CMainDlg : public CBkDialogImpl, public AnimTrigger, private WaitImageDriver {
 public:
@@ -117,7 +120,8 @@ private:
     void HideStatusLine();
     void ResizeClientBy(int dx, int dy);
     void RedrawElement(int id);
-    void RedrawRow(int row);
+    // Rows are drawn through one template: a row's change repaints the list.
+    void RedrawRows();
     // Lays the list out again after rows came or went.
     void RowsChanged();
     AppItem* ItemAt(int row) const;
@@ -131,7 +135,7 @@ private:
     WaitRotateIco waitIcon_;
     PackageInfo currentPackage_;
     InstallEngine installer_;
-    std::unique_ptr<AppItemObserver> itemObserver_;
+    std::unique_ptr<showAppItemObserver> itemObserver_;
     CBkListCtrlSBar* packageList_ = nullptr;
     std::unique_ptr<DyncLoadPng> iconPainter_;
     std::wstring startPath_;

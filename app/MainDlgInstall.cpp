@@ -16,7 +16,7 @@ void CMainDlg::StartInstall()
         if (!item || item->installed)
             return;
         item->statusText = L"正在安装";
-        RedrawRow(runBase_);
+        RedrawRows();
     }
     ShowWaitingState();
     EnableInstallButton(false);
@@ -52,7 +52,7 @@ void CMainDlg::OnInstallStart()
     if (packageList_ && listMode_) {
         if (AppItem* item = ItemAt(runBase_)) {
             item->statusText = L"正在安装";
-            RedrawRow(runBase_);
+            RedrawRows();
         }
     }
 }

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int kSidePanelWidth = 215;
-constexpr int kPermissionBand = 90;
 
 struct MovedElement {
     int id;
@@ -30,9 +29,8 @@ AppItem* CMainDlg::ItemAt(int row) const
     return packageList_ ? dynamic_cast<AppItem*>(packageList_->GetItemElement(row)) : nullptr;
 }
 
-void CMainDlg::RedrawRow(int)
+void CMainDlg::RedrawRows()
 {
-    // Rows are drawn through one template; repainting the list repaints them.
     if (packageList_)
         packageList_->Redraw();
 }
@@ -149,7 +147,7 @@ void CMainDlg::UpdateRow(InstallProgress* progress, const RowOutcome& row)
     item->showStatus = row.showStatus;
     item->statusText = row.statusText;
     item->statusTip = row.statusTip;
-    RedrawRow(progress->index);
+    RedrawRows();
     if (!row.final) {
         runBase_ = progress->index;
         return;
@@ -167,7 +165,7 @@ void CMainDlg::UpdateRow(InstallProgress* progress, const RowOutcome& row)
     if (installer_.PendingCount() >= 1) {
         if (AppItem* next = ItemAt(progress->index)) {
             next->statusText = L"正在安装";
-            RedrawRow(progress->index);
+            RedrawRows();
         }
     }
     nextIndex_ = progress->index;

@@ -1,13 +1,6 @@
 #include "app/PackageText.h"
 
-namespace {
-
-wchar_t FoldAscii(wchar_t c)
-{
-    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
-
-}  // namespace
+#include "platform/Text.h"
 
 bool IsApkPath(const std::wstring& path)
 {
@@ -33,13 +26,7 @@ std::wstring LabelFromPath(const std::wstring& path)
 
 bool SamePathIgnoringCase(const std::wstring& a, const std::wstring& b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
-            return false;
-    }
-    return true;
+    return SameIgnoringCase(a, b);
 }
 
 std::wstring PermissionText(const std::vector<std::wstring>& titles)

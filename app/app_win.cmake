@@ -18,7 +18,7 @@ target_link_libraries(app_elements PUBLIC app_pure toolkit comctl32 gdiplus)
 
 # The main window and the program's start.
 add_library(app_main STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/AppItemObserver.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShowAppItemObserver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IconImage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainDlgInstall.cpp

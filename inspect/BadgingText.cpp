@@ -28,12 +28,14 @@ bool HasDumpFailed(const std::wstring& output)
 BadgingFields ParseBadgingFields(const std::wstring& output)
 {
     BadgingFields f;
-    const wchar_t* labelStart = L"application: label='";
-    // "' icon=" keeps a label that itself holds a quote whole.
-    if (output.find(labelStart) != npos && output.find(L"' icon=", output.find(labelStart)) != npos)
-        f.label = FieldAfter(output, labelStart, L"' icon=");
+    const std::wstring labelStart = L"application: label='";
+    // "' icon=" keeps a label that itself holds a quote whole; it counts only
+    // after the start pattern, never as the pattern's own closing quote.
+    const size_t label = output.find(labelStart);
+    if (label != npos && output.find(L"' icon=", label + labelStart.size()) != npos)
+        f.label = FieldAfter(output, labelStart.c_str(), L"' icon=");
     else
-        f.label = FieldAfter(output, labelStart, L"'");
+        f.label = FieldAfter(output, labelStart.c_str(), L"'");
     f.packageName = FieldAfter(output, L"package: name='", L"'");
     f.versionName = FieldAfter(output, L"versionName='", L"'");
     f.sdkVersion = MapSdkLevel(FieldAfter(output, L"sdkVersion:'", L"'"));

@@ -1,5 +1,10 @@
 #include "platform/Text.h"
 
+#ifndef _WIN32
+#include <locale.h>
+#include <wctype.h>
+#endif
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -127,3 +132,25 @@ std::wstring Utf8ToWide(const std::string& utf8)
 {
     return Utf8ToWide(utf8.data(), utf8.size());
 }
+
+#ifdef _WIN32
+bool SameIgnoringCase(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+#else
+bool SameIgnoringCase(const std::wstring& a, const std::wstring& b)
+{
+    // C.UTF-8 knows every letter's case; the default "C" locale only ASCII's.
+    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const wint_t x = static_cast<wint_t>(a[i]), y = static_cast<wint_t>(b[i]);
+        if (x != y && (utf8 ? towupper_l(x, utf8) != towupper_l(y, utf8) : towupper(x) != towupper(y)))
+            return false;
+    }
+    return true;
+}
+#endif

@@ -8,3 +8,7 @@ std::wstring Utf8ToWide(const std::string& utf8);
 std::wstring Utf8ToWide(const char* bytes, size_t length);
 // Wide text to UTF-8; unpaired surrogates become U+FFFD.
 std::string WideToUtf8(const std::wstring& wide);
+
+// Equal when compared the way Windows compares file names: letter for
+// letter, ignoring case for every letter (not only A to Z).
+bool SameIgnoringCase(const std::wstring& a, const std::wstring& b);

@@ -46,9 +46,9 @@ bool CBkDialogFile::Load(const TiXmlElement* xml)
     if (src_ <= 0 || g_nesting >= kMaxNesting || !LoadXmlResource(static_cast<unsigned>(src_), &text))
         return true;
     TiXmlDocument doc;
-    if (!ParseXmlText(text.data(), &doc))
+    const TiXmlElement* root = ParseXmlText(text.data(), &doc) ? doc.RootElement() : nullptr;
+    if (!root)
         return true;
-    const TiXmlElement* root = doc.RootElement();
     std::unique_ptr<CBkWindow> child = CreateElement(root->Value());
     // A layout root such as "listitem" is no element kind: it holds
     // children like a "dlg".

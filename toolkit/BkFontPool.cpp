@@ -18,7 +18,7 @@ LOGFONTW BkFontPool::BaseDescription() const
     return lf;
 }
 
-LOGFONTW BkFontPool::Describe(uint16_t code) const
+LOGFONTW BkFontPool::Describe(FontCode code) const
 {
     LOGFONTW lf = BaseDescription();
     if (code == 0)
@@ -39,7 +39,7 @@ void BkFontPool::SetDefaultFont(const std::wstring& face, int height)
     GetFont(0);
 }
 
-HFONT BkFontPool::GetFont(uint16_t code)
+HFONT BkFontPool::GetFont(FontCode code)
 {
     auto it = fonts_.find(code);
     if (it != fonts_.end())

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "platform/ScopedWin.h"
+#include "toolkit/ValueFormat.h"
 
 class BkFontPool {
 public:
@@ -25,10 +26,10 @@ public:
 
     // Cached font of a code, created on first request; nullptr (nothing
     // cached) when creation fails.
-    HFONT GetFont(uint16_t code);
+    HFONT GetFont(FontCode code);
 
     // The description a code's font is created from.
-    LOGFONTW Describe(uint16_t code) const;
+    LOGFONTW Describe(FontCode code) const;
 
     const std::wstring& Face() const { return face_; }
     int Height() const { return height_; }
@@ -38,5 +39,5 @@ private:
 
     std::wstring face_ = L"微软雅黑";
     int height_ = -12;
-    std::map<uint16_t, std::unique_ptr<ScopedGdiObj<HFONT>>> fonts_;
+    std::map<FontCode, std::unique_ptr<ScopedGdiObj<HFONT>>> fonts_;
 };

@@ -18,7 +18,7 @@ bool BkString::LoadDocument(const char* text)
     if (!ParseXmlText(text, &doc))
         return false;
     const TiXmlElement* root = doc.RootElement();
-    if (std::strcmp(root->Value(), "string") != 0)
+    if (!root || std::strcmp(root->Value(), "string") != 0)
         return false;
     for (const TiXmlElement* s = root->FirstChildElement("s"); s; s = s->NextSiblingElement("s")) {
         const char* id = s->Attribute("id");

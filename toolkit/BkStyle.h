@@ -13,7 +13,7 @@ constexpr int32_t kCursorHand = 32649;   // IDC_HAND
 // A font named by its code; BkFontPool turns it into a handle when drawing.
 struct StyleFont {
     bool set = false;
-    uint16_t code = 0;
+    FontCode code = 0;
 };
 
 class BkStyle : public CBkObject {

@@ -12,6 +12,7 @@
 #include "toolkit/StringSubst.h"
 #include "toolkit/StylePool.h"
 #include "toolkit/ValueFormat.h"
+#include "toolkit/host/ElementNotify.h"
 
 namespace {
 // DT_CENTER, DT_RIGHT, DT_VCENTER, DT_BOTTOM: meaningless when measuring.
@@ -304,6 +305,18 @@ void CBkWindow::OnWindowPosChanged(const WINDOWPOS* wp)
 void CBkWindow::OnShowWindow(BOOL show)
 {
     SetVisible(show != FALSE);
+}
+
+void SendElement(CBkWindow* element, HWND host, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    LRESULT ignored = 0;
+    element->ProcessMessage(host, message, wparam, lparam, &ignored);
+}
+
+void CBkWindow::RedrawThroughView() const
+{
+    if (host_ && IsWindow(host_))
+        SendElementNotify(host_, RectEvent(host_, kViewControlId, NotifyInvalidate, static_cast<uint32_t>(id_), rect_));
 }
 
 void CBkWindow::PaintBackground(HDC dc)

@@ -15,6 +15,11 @@
 
 class CBkContainerWnd;
 
+class CBkWindow;
+
+// Hands one message to an element as its host would; the result is unused.
+void SendElement(CBkWindow* element, HWND host, UINT message, WPARAM wparam, LPARAM lparam);
+
 class CBkWindow : public CBkObject {
 public:
     CBkWindow();
@@ -95,6 +100,10 @@ protected:
     virtual void OnNcCalcSize(BOOL fromPlacement, SIZE* size);
     virtual void OnShowWindow(BOOL show);
 
+    // Asks the view to redraw this element's rectangle. Through the view,
+    // never InvalidateRect on the host: the view paints from its dirty
+    // region, and an area it was not told of stays as it was.
+    void RedrawThroughView() const;
     // Fills the rectangle with the background colour or draws the skin.
     void PaintBackground(HDC dc);
     // Selects the style's font and text colour, where they are set.

@@ -28,7 +28,7 @@ bool StylePool::LoadDocument(const char* text)
     if (!ParseXmlText(text, &doc))
         return false;
     const TiXmlElement* root = doc.RootElement();
-    if (std::strcmp(root->Value(), "style") != 0)
+    if (!root || std::strcmp(root->Value(), "style") != 0)
         return true;
     for (const TiXmlElement* c = root->FirstChildElement("class"); c; c = c->NextSiblingElement("class")) {
         const char* name = c->Attribute("name");

@@ -48,9 +48,9 @@ uint32_t ParseColour(const std::string& text)
     return ColourPair(text, 0) | (ColourPair(text, 2) << 8) | (ColourPair(text, 4) << 16);
 }
 
-uint16_t ParseFontCode(const std::string& text)
+FontCode ParseFontCode(const std::string& text)
 {
-    return static_cast<uint16_t>(ParseHex(text) & 0xFFFFu);
+    return static_cast<FontCode>(ParseHex(text) & 0xFFFFu);
 }
 
 int32_t ParseDecimal(const std::string& text)
@@ -77,7 +77,7 @@ int32_t ParseDecimal(const std::string& text)
     return static_cast<int32_t>(value);
 }
 
-FontCodeParts DecodeFontCode(uint16_t code)
+FontCodeParts DecodeFontCode(FontCode code)
 {
     FontCodeParts parts;
     parts.italic = (code & 0x0001) != 0;
@@ -87,7 +87,7 @@ FontCodeParts DecodeFontCode(uint16_t code)
     return parts;
 }
 
-int FontHeightFor(int baseHeight, uint16_t code)
+int FontHeightFor(int baseHeight, FontCode code)
 {
     return baseHeight - DecodeFontCode(code).sizeDelta;
 }

@@ -20,8 +20,11 @@ uint32_t ParseHex(const std::string& text, size_t limit = 0);
 // has, a missing or non-hex pair gives 0 for its component.
 uint32_t ParseColour(const std::string& text);
 
+// A font's description in 16 bits: italic, underline, bold and a size delta.
+using FontCode = uint16_t;
+
 // Low 16 bits of the text read as hex.
-uint16_t ParseFontCode(const std::string& text);
+FontCode ParseFontCode(const std::string& text);
 
 // Optional white space and sign, then digits up to the first other
 // character; no digits gives 0. Out-of-range values saturate.
@@ -34,7 +37,7 @@ struct FontCodeParts {
     int sizeDelta = 0;  // high byte as signed 8 bits
 };
 
-FontCodeParts DecodeFontCode(uint16_t code);
+FontCodeParts DecodeFontCode(FontCode code);
 
 // Font height of a code: base height minus the size delta.
-int FontHeightFor(int baseHeight, uint16_t code);
+int FontHeightFor(int baseHeight, FontCode code);

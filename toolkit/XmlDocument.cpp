@@ -19,8 +19,10 @@ bool ParseXmlText(const char* text, TiXmlDocument* doc)
         return false;
     std::string padded(text);
     padded.append(kTrailingZeros, '\0');
+    // Element text exactly as written: "安  装" keeps both blanks.
+    TiXmlBase::SetCondenseWhiteSpace(false);
     doc->Parse(padded.c_str(), nullptr, TIXML_ENCODING_UTF8);
-    if (doc->Error() || doc->RootElement() == nullptr) {
+    if (doc->Error()) {
         // A half-read tree is never used.
         doc->Clear();
         return false;

@@ -78,10 +78,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::wstring text = fuzz::ConsoleText(data, size);
 
     BadgingFields f = ParseBadgingFields(text);
-    // A label may hold a quote only when "' icon=" closes it.
+    // A label may hold a quote only when "' icon=" closes it, found after
+    // the pattern (whose own closing quote is no end mark).
     const wchar_t* labelEnd = L"'";
-    size_t labelAt = text.find(L"application: label='");
-    if (labelAt != npos && text.find(L"' icon=", labelAt) != npos)
+    const std::wstring labelStart = L"application: label='";
+    size_t labelAt = text.find(labelStart);
+    if (labelAt != npos && text.find(L"' icon=", labelAt + labelStart.size()) != npos)
         labelEnd = L"' icon=";
     CheckField(text, f.label, L"application: label='", labelEnd);
     CheckField(text, f.packageName, L"package: name='", L"'");

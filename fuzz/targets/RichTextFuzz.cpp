@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text = fuzz::ZeroTerminated(data, size);
     TiXmlDocument doc;
-    if (!ParseXmlText(fuzz::GuardedText(text).c_str(), &doc))
+    if (!ParseXmlText(fuzz::GuardedText(text).c_str(), &doc) || !doc.RootElement())
         return 0;
     const std::vector<RichRun> runs = ParseRichText(doc.RootElement());
     for (const RichRun& run : runs) {

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(pool.Count() >= 1);
     TiXmlDocument doc;
     FUZZ_CHECK(ParseXmlText(text.c_str(), &doc) == loaded);
-    if (!loaded || std::strcmp(doc.RootElement()->Value(), "style") != 0) {
+    if (!loaded || !doc.RootElement() || std::strcmp(doc.RootElement()->Value(), "style") != 0) {
         FUZZ_CHECK(pool.Count() == 1);
         return 0;
     }

@@ -62,19 +62,26 @@ TEST(CopyDataText, SecondStartWithoutArgumentsIsAnEmptyText)
     EXPECT_TRUE(text.empty());
 }
 
-TEST(CopyDataText, MalformedRecordsAreRefused)
+TEST(CopyDataText, RecordsOfAnyCountAreReadWithinIt)
 {
     std::wstring text;
+    // No terminator: the whole count is the text.
     std::vector<unsigned char> noZero = Utf16Bytes(L"abc", false);
-    EXPECT_FALSE(DecodeCopyDataText(noZero.data(), noZero.size(), &text));
-    std::vector<unsigned char> odd = Utf16Bytes(L"abc", true);
+    ASSERT_TRUE(DecodeCopyDataText(noZero.data(), noZero.size(), &text));
+    EXPECT_EQ(text, L"abc");
+    // An odd count drops its last byte.
+    std::vector<unsigned char> odd = Utf16Bytes(L"abc", false);
     odd.push_back('x');
-    EXPECT_FALSE(DecodeCopyDataText(odd.data(), odd.size(), &text));
+    ASSERT_TRUE(DecodeCopyDataText(odd.data(), odd.size(), &text));
+    EXPECT_EQ(text, L"abc");
+    ASSERT_TRUE(DecodeCopyDataText(odd.data(), 1, &text));
+    EXPECT_EQ(text, L"");
+    ASSERT_TRUE(DecodeCopyDataText(nullptr, 0, &text));
+    EXPECT_EQ(text, L"");
+    // Refused: no data behind a count, or more than any command line.
     EXPECT_FALSE(DecodeCopyDataText(nullptr, 8, &text));
-    EXPECT_FALSE(DecodeCopyDataText(odd.data(), 0, &text));
-    EXPECT_FALSE(DecodeCopyDataText(odd.data(), 1, &text));
     std::vector<unsigned char> huge(1 << 20, 'a');
-    huge[huge.size() - 1] = huge[huge.size() - 2] = 0;
+    text = L"stale";
     EXPECT_FALSE(DecodeCopyDataText(huge.data(), huge.size(), &text));
     EXPECT_TRUE(text.empty());
 }
@@ -108,6 +115,9 @@ TEST(PackageText, FileNamesAndLabels)
     EXPECT_EQ(LabelFromPath(L"C:\\dir\\My.Game.apk"), L"My.Game");
     EXPECT_EQ(LabelFromPath(L"C:\\dir.x\\noext"), L"noext");
     EXPECT_TRUE(SamePathIgnoringCase(L"C:\\A\\b.APK", L"c:\\a\\B.apk"));
+    // Every letter has its case, not only A to Z.
+    EXPECT_TRUE(SamePathIgnoringCase(L"D:\\ÄPFEL\\ПРИЛОЖЕНИЕ.apk", L"d:\\äpfel\\приложение.APK"));
+    EXPECT_FALSE(SamePathIgnoringCase(L"D:\\安装.apk", L"D:\\安裝.apk"));
     EXPECT_FALSE(SamePathIgnoringCase(L"C:\\a.apk", L"C:\\a.apk "));
 }
 

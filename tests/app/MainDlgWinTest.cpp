@@ -72,13 +72,7 @@ void Drain()
 
 LRESULT Click(CMainDlg& w, int id)
 {
-    ElementNotify notify = {};
-    notify.hdr.hwndFrom = w.View().Hwnd();
-    notify.hdr.idFrom = kViewControlId;
-    notify.hdr.code = NotifyClick;
-    notify.itemId = id;
-    notify.itemClass = "";
-    return SendMessageW(w.GetHwnd(), WM_NOTIFY, kViewControlId, reinterpret_cast<LPARAM>(&notify));
+    return SendElementNotify(w.GetHwnd(), ElementEvent(w.View().Hwnd(), kViewControlId, NotifyClick, id, ""));
 }
 
 LRESULT Forward(CMainDlg& w, const std::wstring& commandLine)

@@ -36,22 +36,29 @@ const SkinNeed kSkinNeeds[] = {
     {"ListDefaultIco", "png", 1015, 25, 25, 1},
 };
 
-// Element ids the window code addresses, each with the tag it expects.
+// Element ids the window code addresses, each with the tag it expects and
+// the position the layout tables fix.
 struct IdNeed {
     int id;
     const char* tag;
+    const char* pos;
 };
 const IdNeed kMainIds[] = {
-    {60004, "text"},   {60001, "imgbtn"},   {20028, "text"},   {20017, "text"},   {20009, "text"},
-    {20015, "text"},   {20014, "ownPaint"}, {20029, "text"},   {20018, "text"},   {20001, "link"},
-    {20002, "link"},   {20011, "img"},      {20030, "hr"},     {20031, "hr"},     {20004, "link"},
-    {20003, "imgbtn"}, {20010, "text"},     {20006, "text"},   {20007, "text"},   {20022, "hr"},
-    {20008, "realwnd"}, {20019, "img"},     {20020, "text"},   {20027, "text"},   {20024, "realwnd"},
-    {20026, "imgbtn"}, {20000, "dlg"},      {20025, "listSbar"},
+    {60004, "text", "30,10,150,25"},      {60001, "imgbtn", "-36,1,-1,36"},    {20028, "text", "15,114,70,129"},
+    {20017, "text", "75,114"},            {20009, "text", "75,83"},            {20015, "text", "75,58,-95,78"},
+    {20014, "ownPaint", "15,50,63,98"},   {20029, "text", "15,133,70,148"},    {20018, "text", "75,133"},
+    {20001, "link", "15,155,70,170"},     {20002, "link", "15,155,70,170"},    {20011, "img", "65,158,75,168"},
+    {20030, "hr", "1,35,379,75"},         {20031, "hr", "1,75,379,75"},        {20004, "link", "292,49,366,64"},
+    {20003, "imgbtn", "265,-38,365,-7"},  {20010, "text", "298,-35,335,-13"},  {20006, "text", "15,-31"},
+    {20007, "text", "15,-31,180,-16"},    {20022, "hr", "1,174,-1,174"},       {20008, "realwnd", "1,175,-1,-46"},
+    {20019, "img", "15,-33,36,-12"},      {20020, "text", "40,-31,250,-15"},   {20027, "text", "-155,151,-100,164"},
+    {20024, "realwnd", "-95,145,-15,156"}, {20026, "imgbtn", "380,35,393,-0"}, {20000, "dlg", "1,76,379,-46"},
+    {20025, "listSbar", "0,0,-0,-0"},
 };
 const IdNeed kRowIds[] = {
-    {22001, "dlg"},  {22002, "ownPaint"}, {22003, "link"},   {22009, "link"},
-    {22004, "text"}, {22007, "text"},     {22006, "imgbtn"},
+    {22001, "dlg", "0,0,-0,-0"},     {22002, "ownPaint", "15,5,40,30"}, {22003, "link", "60,9,210,30"},
+    {22009, "link", "60,9,210,30"},  {22004, "text", "210,11,260,24"},  {22007, "text", "210,11,300,24"},
+    {22006, "imgbtn", "325,5"},
 };
 
 const char* const kSkinTags[] = {"imglst", "imgframe", "button", "imghorzex", "gradation", "png", "pngvertex"};
@@ -351,7 +358,7 @@ private:
                 continue;
             }
             if (hasId)
-                (*ids)[id].push_back(tag);
+                (*ids)[id].push_back(tag + " at " + (e->Attribute("pos") ? e->Attribute("pos") : ""));
             else if (e->Attribute("id"))
                 Problem(where + ": id is not a number");
             CheckAttributes(e, where, tag);
@@ -445,8 +452,8 @@ private:
                 Problem(where + " missing");
             else if (it->second.size() != 1)
                 Problem(where + " given " + std::to_string(it->second.size()) + " times");
-            else if (it->second[0] != needs[i].tag)
-                Problem(where + " is a " + it->second[0] + ", needs " + needs[i].tag);
+            else if (it->second[0] != std::string(needs[i].tag) + " at " + needs[i].pos)
+                Problem(where + " is a " + it->second[0] + ", needs " + needs[i].tag + " at " + needs[i].pos);
         }
         for (const auto& entry : ids)
             if (!wanted.count(entry.first))

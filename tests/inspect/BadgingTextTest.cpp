@@ -31,6 +31,8 @@ TEST(BadgingText, LabelWithoutIconEndsAtTheNextQuote)
 {
     EXPECT_EQ(ParseBadgingFields(L"application: label='Bob's Tool'\n").label, L"Bob");
     EXPECT_EQ(ParseBadgingFields(L"application: label='安装助手'\n").label, L"安装助手");
+    // The pattern's own closing quote is no end mark.
+    EXPECT_EQ(ParseBadgingFields(L"application: label=' icon=x'").label, L" icon=x");
 }
 
 TEST(BadgingText, MissingPatternsAndMissingEndMarks)

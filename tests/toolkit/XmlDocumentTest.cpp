@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "toolkit/BkString.h"
+#include "toolkit/StylePool.h"
 #include "toolkit/XmlDocument.h"
 
 // The skins and row documents write attribute values without quotes; the
@@ -51,4 +53,25 @@ TEST(ParseXmlText, BrokenOrEmptyDocumentsAreRefused)
     ASSERT_TRUE(ParseXmlText("<a/>", &doc));
     EXPECT_FALSE(ParseXmlText("<a", &doc));
     EXPECT_EQ(nullptr, doc.RootElement());
+}
+
+TEST(ParseXmlText, ElementTextKeepsItsBlanks)
+{
+    TiXmlDocument doc;
+    ASSERT_TRUE(ParseXmlText("<layer><text id=\"20010\">\xE5\xAE\x89  \xE8\xA3\x85</text><t> a   b </t></layer>", &doc));
+    EXPECT_STREQ("\xE5\xAE\x89  \xE8\xA3\x85", doc.RootElement()->FirstChildElement("text")->GetText());
+    EXPECT_STREQ(" a   b ", doc.RootElement()->FirstChildElement("t")->GetText());
+}
+
+// Only a declaration or a comment: it parses, has no root, and each loader
+// treats it as a document with the wrong root (the string table refuses it,
+// the styles count as loaded).
+TEST(ParseXmlText, ADocumentWithoutARootParses)
+{
+    const char* rootless = "<?xml version=\"1.0\"?><!-- nothing -->";
+    TiXmlDocument doc;
+    ASSERT_TRUE(ParseXmlText(rootless, &doc));
+    EXPECT_EQ(nullptr, doc.RootElement());
+    EXPECT_FALSE(BkString::Instance().LoadDocument(rootless));
+    EXPECT_TRUE(StylePool::Instance().LoadDocument(rootless));
 }

@@ -101,8 +101,7 @@ void CBkCheckBox::OnRelease()
 
 void CBkCheckBox::Repaint() const
 {
-    if (host_)
-        InvalidateRect(host_, &rect_, FALSE);
+    RedrawThroughView();
 }
 
 BOOL CBkCheckBox::ProcessMessage(HWND host, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result)

@@ -24,13 +24,7 @@ void CBkRealWnd::OnWindowPosChanged(const WINDOWPOS* pos)
     SetWindowPos(child, HWND_TOP, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
                  SWP_NOREDRAW | SWP_NOACTIVATE);
 
-    ElementNotify notify = {};
-    notify.hdr.hwndFrom = host_;
-    notify.hdr.idFrom = kViewControlId;
-    notify.hdr.code = NotifyRealWndMoved;
-    notify.itemId = static_cast<uint32_t>(id_);
-    notify.rect = ElementNotifyRect{rect_.left, rect_.top, rect_.right, rect_.bottom};
-    SendMessageW(host_, WM_NOTIFY, kViewControlId, reinterpret_cast<LPARAM>(&notify));
+    SendElementNotify(host_, RectEvent(host_, kViewControlId, NotifyRealWndMoved, static_cast<uint32_t>(id_), rect_));
 
     if (IsWindowVisible(child)) {
         // Moved without redrawing above; now repaint it and its frame in place.

@@ -36,9 +36,9 @@ int32_t CBkRichText::SetAttribute(const std::string& name, const std::string& va
     return kAttrNotRecognised;
 }
 
-uint16_t CBkRichText::FontCodeFor(const RichFormat& format) const
+FontCode CBkRichText::FontCodeFor(const RichFormat& format) const
 {
-    uint16_t code = defaultFontSet_ ? defaultFont_ : (style_.font.set ? style_.font.code : 0);
+    FontCode code = defaultFontSet_ ? defaultFont_ : (style_.font.set ? style_.font.code : 0);
     if (format.link && !linkClass_.empty()) {
         BkStyle link = StylePool::Instance().GetStyle(linkClass_);
         if (link.font.set)
@@ -135,13 +135,8 @@ BOOL CBkRichText::ProcessMessage(HWND host, UINT message, WPARAM wparam, LPARAM 
         *result = 0;
     int32_t id = LinkAt(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
     if (id != 0 && host_) {
-        ElementNotify notify = {};
-        notify.hdr.hwndFrom = host_;
-        notify.hdr.idFrom = kViewControlId;
-        notify.hdr.code = NotifyClick;
-        notify.itemId = static_cast<uint32_t>(id);
-        notify.itemClass = GetClassName();
-        SendMessageW(host_, WM_NOTIFY, kViewControlId, reinterpret_cast<LPARAM>(&notify));
+        SendElementNotify(host_, ElementEvent(host_, kViewControlId, NotifyClick, static_cast<uint32_t>(id),
+                                              GetClassName()));
     }
     return TRUE;
 }

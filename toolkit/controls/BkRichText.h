@@ -25,12 +25,12 @@ public:
 protected:
     void OnPaint(HDC dc) override;
     void OnNcCalcSize(BOOL fromPlacement, SIZE* size) override;
-    uint16_t FontCodeFor(const RichFormat& format) const;
+    FontCode FontCodeFor(const RichFormat& format) const;
     std::vector<RichPiece> LayoutFor(HDC dc, int32_t width) const;
     RECT TextBox() const;
 
     std::vector<RichRun> runs_;
     bool defaultFontSet_ = false;
-    uint16_t defaultFont_ = 0;
+    FontCode defaultFont_ = 0;
     std::string linkClass_;
 };

@@ -133,8 +133,7 @@ bool CBkTabCtrl::SelectPage(int32_t index, bool notify)
     curSel_ = index;
     ApplySelectionVisibility(IsVisible(true));
     RepositionChild(children_[index].get());
-    if (host_)
-        InvalidateRect(host_, &rect_, FALSE);
+    RedrawThroughView();
     if (notify && old != index && host_) {
         TabChangeNotify change = {};
         change.notify.hdr.hwndFrom = host_;
@@ -264,8 +263,7 @@ BOOL CBkTabCtrl::ProcessMessage(HWND host, UINT message, WPARAM wparam, LPARAM l
         int32_t page = PageAtPoint(x, y);
         if (page != hoverPage_) {
             hoverPage_ = page;
-            if (host_)
-                InvalidateRect(host_, &rect_, FALSE);
+            RedrawThroughView();
         }
         if (CBkWindow* sel = ChildAt(static_cast<size_t>(curSel_))) {
             if (sel->IsVisible(false) && ToElementRect(sel->Rect()).Contains(x, y)) {

@@ -254,13 +254,7 @@ LRESULT CBkDialogImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     }
     case WM_COMMAND:
         if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
-            ElementNotify notify = {};
-            notify.hdr.hwndFrom = view_.Hwnd();
-            notify.hdr.idFrom = kViewControlId;
-            notify.hdr.code = NotifyClick;
-            notify.itemId = LOWORD(wparam);
-            notify.itemClass = "";
-            SendMessageW(hwnd_, WM_NOTIFY, kViewControlId, reinterpret_cast<LPARAM>(&notify));
+            SendElementNotify(hwnd_, ElementEvent(view_.Hwnd(), kViewControlId, NotifyClick, LOWORD(wparam), ""));
             return 0;
         }
         break;

@@ -29,10 +29,7 @@ LRESULT CBkDialogViewImpl::Deliver(CBkWindow* element, UINT message, WPARAM wpar
 
 void CBkDialogViewImpl::NotifyElement(uint32_t code, CBkWindow* element)
 {
-    ElementNotify notify = {};
-    notify.hdr.code = code;
-    notify.itemId = static_cast<uint32_t>(element->Id());
-    notify.itemClass = element->GetClassName();
+    ElementNotify notify = ElementEvent(nullptr, 0, code, static_cast<uint32_t>(element->Id()), element->GetClassName());
     SendNotify(&notify.hdr);
 }
 

@@ -134,7 +134,7 @@ bool CBkViewImpl::LoadLayer(const std::string& text)
     hover_ = pressed_ = 0;
 
     TiXmlDocument doc;
-    if (!ParseXmlText(text.c_str(), &doc) || std::string(doc.RootElement()->Value()) != "layer") {
+    if (!ParseXmlText(text.c_str(), &doc) || !doc.RootElement() || std::string(doc.RootElement()->Value()) != "layer") {
         RedrawAll();
         return false;
     }

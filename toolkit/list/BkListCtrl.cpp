@@ -33,11 +33,6 @@ CBkWindow* ElementOf(ElementHandle handle)
     return handle ? ElementRegistry::Instance().Find(handle) : nullptr;
 }
 
-void SendElement(CBkWindow* element, HWND host, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    LRESULT ignored = 0;
-    element->ProcessMessage(host, message, wparam, lparam, &ignored);
-}
 }  // namespace
 
 CBkListCtrl::CBkListCtrl()
@@ -96,7 +91,7 @@ bool CBkListCtrl::LoadTemplate(const char* text)
 {
     template_.reset();
     TiXmlDocument doc;
-    if (!text || !ParseXmlText(text, &doc))
+    if (!text || !ParseXmlText(text, &doc) || !doc.RootElement())
         return false;
     const TiXmlElement* root = doc.RootElement();
     const char* heightText = root->Attribute("height");
@@ -280,12 +275,7 @@ void CBkListCtrl::RedrawRect(const RECT& rect)
     // changes is being drawn already, and asking again would paint forever.
     if (painting_ || !host_ || !IsWindow(host_) || IsRectEmpty(&rect))
         return;
-    ElementNotify note = {};
-    note.hdr.hwndFrom = host_;
-    note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(host_));
-    note.hdr.code = NotifyInvalidate;
-    note.rect = ElementNotifyRect{rect.left, rect.top, rect.right, rect.bottom};
-    SendMessageW(host_, WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
+    SendElementNotify(host_, RectEvent(host_, static_cast<UINT_PTR>(GetDlgCtrlID(host_)), NotifyInvalidate, 0, rect));
 }
 
 void CBkListCtrl::Redraw()
@@ -483,13 +473,8 @@ void CBkListCtrl::OnLButtonUp(WPARAM keys, POINT pt)
                 ShellExecuteW(host_, L"open", pressed->Href().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
             } else if (pressed->Id() != 0 && host_ && IsWindow(host_)) {
                 pressed->ModifyState(0, StatePushDown);
-                ElementNotify note = {};
-                note.hdr.hwndFrom = host_;
-                note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(host_));
-                note.hdr.code = NotifyClick;
-                note.itemId = static_cast<uint32_t>(pressed->Id());
-                note.itemClass = pressed->GetClassName();
-                SendMessageW(host_, WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
+                SendElementNotify(host_, ElementEvent(host_, static_cast<UINT_PTR>(GetDlgCtrlID(host_)), NotifyClick,
+                                                      static_cast<uint32_t>(pressed->Id()), pressed->GetClassName()));
             }
         }
     }

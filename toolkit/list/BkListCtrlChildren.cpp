@@ -6,14 +6,6 @@
 
 #include "platform/Text.h"
 
-namespace {
-void SendElement(CBkWindow* element, HWND host, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    LRESULT ignored = 0;
-    element->ProcessMessage(host, message, wparam, lparam, &ignored);
-}
-}  // namespace
-
 CBkWindow* CBkListCtrl::TemplateChild(int32_t id)
 {
     return template_ && id != 0 ? template_->FindChildById(id) : nullptr;

@@ -18,6 +18,9 @@ void AnimElement::SetTrigger(AnimTrigger* trigger)
     if (trigger_ == trigger)
         return;
     if (trigger_) {
+        // Off the old trigger's running list too: it would step (and, once
+        // this element is gone, read) a pointer it no longer owns a say in.
+        trigger_->Remove(this);
         auto& attached = trigger_->attached_;
         attached.erase(std::remove(attached.begin(), attached.end(), this), attached.end());
     }

@@ -23,7 +23,7 @@ bool SkinPool::LoadDocument(const char* text)
     if (!ParseXmlText(text, &doc))
         return false;
     const TiXmlElement* root = doc.RootElement();
-    if (std::strcmp(root->Value(), "skins") != 0)
+    if (!root || std::strcmp(root->Value(), "skins") != 0)
         return true;
     for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
         const char* name = e->Attribute("name");

@@ -7,7 +7,7 @@ std::wstring ApkNameFor(const std::wstring& package, int attempt)
     const std::wstring ext = L".apk";
     bool named = package.size() > ext.size();
     for (size_t i = 0; named && i < ext.size(); ++i)
-        named = std::towlower(package[package.size() - ext.size() + i]) == ext[i];
+        named = static_cast<wchar_t>(std::towlower(package[package.size() - ext.size() + i])) == ext[i];
     if (named && attempt == 0)
         return package;
     return package + (attempt == 0 ? L"" : L"-" + std::to_wstring(attempt)) + ext;

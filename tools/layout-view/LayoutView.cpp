@@ -58,7 +58,7 @@ std::unique_ptr<CBkDialog> LoadPart(const TiXmlElement* xml, const std::string& 
 bool LoadLayer(const std::string& text, Layer* layer)
 {
     TiXmlDocument doc;
-    if (!ParseXmlText(text.c_str(), &doc))
+    if (!ParseXmlText(text.c_str(), &doc) || !doc.RootElement())
         return false;
     const TiXmlElement* root = doc.RootElement();
     if (std::string(root->Value()) != "layer") {

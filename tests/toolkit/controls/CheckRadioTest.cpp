@@ -21,6 +21,21 @@ TEST(CheckBox, ReleaseTogglesTheCheckedState)
     EXPECT_TRUE(check.NeedsRedrawOnStateChange());
 }
 
+TEST(CheckBox, ToggleAsksTheViewToRedrawTheBox)
+{
+    // Through the view's dirty region: a bare InvalidateRect on the host
+    // would repaint an area the view does not redraw.
+    HostWindow host;
+    auto dlg = LoadPlaced("<dlg><check id=\"2\" pos=\"10,10,80,30\">x</check></dlg>", host.Hwnd(), 200, 100);
+    CBkWindow* check = dlg->FindChildById(2);
+    Send(check, WM_LBUTTONUP, 0, Point(12, 12));
+    ASSERT_EQ(1u, host.notices.size());
+    EXPECT_EQ(static_cast<uint32_t>(NotifyInvalidate), host.notices[0].code);
+    const RECT& r = check->Rect();
+    EXPECT_EQ(r.left, host.notices[0].rect.left);
+    EXPECT_EQ(r.bottom, host.notices[0].rect.bottom);
+}
+
 TEST(CheckBox, MeasuresItsTextPlusTheBox)
 {
     auto dlg = LoadPlaced("<dlg><text id=\"1\" pos=\"0,0\">Label</text><check id=\"2\" pos=\"0,0\">Label</check>"

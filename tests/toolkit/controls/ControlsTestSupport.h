@@ -119,7 +119,7 @@ private:
             Notice notice;
             notice.code = n->hdr.code;
             notice.itemId = n->itemId;
-            if (n->hdr.code == NotifyRealWndMoved) {
+            if (n->hdr.code == NotifyRealWndMoved || n->hdr.code == NotifyInvalidate) {
                 notice.rect = n->rect;
             } else {
                 notice.itemClass = n->itemClass ? n->itemClass : "";

@@ -60,14 +60,13 @@ TEST(RichTextParse, UnknownTagsKeepTheirTextAndChineseSurvives)
     EXPECT_EQ(L"z", runs[1].text);
 }
 
-TEST(RichTextParse, BlanksBesideTagsNeedACharacterReference)
+TEST(RichTextParse, BlanksBesideTagsAreKeptAsWritten)
 {
-    // The XML reader trims blanks at the edges of each text piece.
-    auto trimmed = Parse("<richtext>see <b>x</b></richtext>");
+    auto plain = Parse("<richtext>see  <b>x</b></richtext>");
     auto kept = Parse("<richtext>see&#32;<b>x</b></richtext>");
-    ASSERT_EQ(2u, trimmed.size());
+    ASSERT_EQ(2u, plain.size());
     ASSERT_EQ(2u, kept.size());
-    EXPECT_EQ(L"see", trimmed[0].text);
+    EXPECT_EQ(L"see  ", plain[0].text);
     EXPECT_EQ(L"see ", kept[0].text);
     // A piece of blanks alone between two tags is dropped.
     auto between = Parse("<richtext><b>a</b>&#32;<i>b</i></richtext>");

@@ -40,6 +40,21 @@ private:
     std::vector<char>* log_;
 };
 
+TEST(AnimTrigger, ARunningElementMovedToAnotherTriggerLeavesTheOldOne)
+{
+    RecordingTrigger first, second;
+    auto a = std::make_unique<CountingAnim>('a', 5, nullptr);
+    a->SetTrigger(&first);
+    a->Start();
+    a->SetTrigger(&second);
+    EXPECT_FALSE(first.Contains(a.get()));
+    EXPECT_EQ(std::vector<bool>({true, false}), first.calls);
+    // Destroyed later: the old trigger steps nothing of it (ASan would see a
+    // read of freed memory here).
+    a.reset();
+    EXPECT_FALSE(first.StepAll());
+}
+
 TEST(AnimTrigger, RunningChangedOnlyWhenTheListFillsAndWhenRemoveEmptiesIt)
 {
     RecordingTrigger trigger;

@@ -1,4 +1,4 @@
-#include "app/AppItemObserver.h"
+#include "app/ShowAppItemObserver.h"
 
 #include "app/AppItem.h"
 #include "app/BkWndOwnPaintCtrl.h"
@@ -16,12 +16,12 @@ CBkWindow* Child(CBkWindow* rowTemplate, int id)
 
 }  // namespace
 
-AppItemObserver::AppItemObserver()
+showAppItemObserver::showAppItemObserver()
 {
     painter_.LoadFromSkin("ListDefaultIco", false);
 }
 
-int32_t AppItemObserver::OnListEvent(CBkListCtrl* list, int32_t code, int32_t, CBkWindow* rowTemplate)
+int32_t showAppItemObserver::OnListEvent(CBkListCtrl* list, int32_t code, int32_t, CBkWindow* rowTemplate)
 {
     if (auto* icon = dynamic_cast<BkWndOwnPaintCtrl*>(Child(rowTemplate, 22002)))
         icon->SetPainter(&painter_);

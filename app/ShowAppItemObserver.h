@@ -6,9 +6,9 @@
 #include "app/DyncLoadPng.h"
 #include "toolkit/list/IListCtrlEventObserver.h"
 
-class AppItemObserver : public IListCtrlEventObserver {
+class showAppItemObserver : public IListCtrlEventObserver {
 public:
-    AppItemObserver();
+    showAppItemObserver();
     int32_t OnListEvent(CBkListCtrl* list, int32_t code, int32_t param, CBkWindow* rowTemplate) override;
     DyncLoadPng& Painter() { return painter_; }
 
