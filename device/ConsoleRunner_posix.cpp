@@ -8,6 +8,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,6 +19,7 @@
 
 #include "device/RunnerLoop.h"
 #include "platform/CommandLine.h"
+#include "platform/Text.h"
 
 extern char** environ;
 
@@ -61,7 +63,12 @@ public:
 
     bool Start(const std::wstring& commandLine)
     {
-        std::vector<std::wstring> args = SplitCommandLine(commandLine);
+        // As CreateProcessW: an unquoted tool path may hold blanks.
+        std::vector<std::wstring> args = SplitProgramLine(commandLine, [](const std::wstring& path) {
+            struct stat st;
+            return stat(WideToUtf8(path).c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+                   access(WideToUtf8(path).c_str(), X_OK) == 0;
+        });
         if (args.empty())
             return false;
         int fds[2];

@@ -103,6 +103,26 @@ std::wstring JoinCommandLine(const std::vector<std::wstring>& args)
     return line;
 }
 
+std::vector<std::wstring> SplitProgramLine(const std::wstring& line,
+                                           const std::function<bool(const std::wstring&)>& isProgram)
+{
+    const size_t start = line.find_first_not_of(kBlanks);
+    if (start == std::wstring::npos || line[start] == L'"')
+        return SplitCommandLine(line);
+    for (size_t blank = line.find_first_of(kBlanks, start); blank != std::wstring::npos;
+         blank = line.find_first_of(kBlanks, blank + 1)) {
+        const std::wstring program = line.substr(start, blank - start);
+        if (program.find(L'"') != std::wstring::npos)
+            break;
+        if (isProgram(program)) {
+            std::vector<std::wstring> args = SplitCommandLine(line.substr(blank));
+            args.insert(args.begin(), program);
+            return args;
+        }
+    }
+    return SplitCommandLine(line);
+}
+
 std::vector<std::wstring> WideArguments(int argc, char** argv, int first)
 {
     std::vector<std::wstring> args;

@@ -2,6 +2,7 @@
 // layer starts the same program with the same arguments CreateProcessW would.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,14 @@ std::wstring QuoteArgument(const std::wstring& arg);
 
 // Arguments joined into one command line, each quoted.
 std::wstring JoinCommandLine(const std::vector<std::wstring>& args);
+
+// SplitCommandLine, except that an unquoted program path may hold blanks,
+// found the way CreateProcessW finds it: the prefixes of the line that end
+// at a blank are tried from the shortest, and the first one `isProgram`
+// accepts is the program ("/opt/my tools/aapt d badging x" runs
+// "/opt/my tools/aapt" when that exists). None accepted: the plain split.
+std::vector<std::wstring> SplitProgramLine(const std::wstring& line,
+                                           const std::function<bool(const std::wstring&)>& isProgram);
 
 // A POSIX main's arguments from index `first` on, decoded from UTF-8.
 std::vector<std::wstring> WideArguments(int argc, char** argv, int first = 1);

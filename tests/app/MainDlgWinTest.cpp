@@ -421,7 +421,21 @@ TEST_F(MainDlgTest, NoTimerRunsOnceTheWaitImageStops)
     PumpUntilInstallEnds(w);
 }
 
-TEST_F(MainDlgTest, ARowsTooltipGivesItsWholeOutcome)
+namespace {
+
+// Records the last TTM_ACTIVATE the view's tooltip was sent.
+WNDPROC g_tooltipProc = nullptr;
+int g_tooltipActive = -1;
+LRESULT CALLBACK TooltipSpy(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == TTM_ACTIVATE)
+        g_tooltipActive = wparam ? 1 : 0;
+    return CallWindowProcW(g_tooltipProc, hwnd, message, wparam, lparam);
+}
+
+}  // namespace
+
+TEST_F(MainDlgTest, ARowsTooltipShowsAfterThePointerCrossedTheBackground)
 {
     CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
     Forward(w, CorpusFile(L"plain.apk"));
@@ -430,13 +444,28 @@ TEST_F(MainDlgTest, ARowsTooltipGivesItsWholeOutcome)
     HWND view = w.View().Hwnd();
     // Rows take their tips when they are drawn.
     RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    // Over row 0's shortened status text.
-    POINT at = {250, 76 + 17};
-    POINT screen = at;
-    ClientToScreen(view, &screen);
-    SetCursorPos(screen.x, screen.y);
-    SendMessageW(view, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
-    SendMessageW(view, WM_TIMER, CBkListCtrl::kHoverTimer, 0);
-    ASSERT_NE(w.PackageList()->TooltipLink(), nullptr);
-    EXPECT_EQ(view_test::TooltipText(w.PackageList()->TooltipLink(), view), L"签名冲突，请卸载同名软件后重试！");
+    auto hover = [&](int x, int y) {
+        POINT screen = {x, y};
+        ClientToScreen(view, &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageW(view, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        SendMessageW(view, WM_TIMER, CBkListCtrl::kHoverTimer, 0);
+    };
+    // The list gets the view's tooltip when the pointer first reaches it.
+    hover(100, 76 + 17);
+    HWND tooltip = w.PackageList()->TooltipLink();
+    ASSERT_NE(tooltip, nullptr);
+    g_tooltipProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(tooltip, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TooltipSpy)));
+    // The background has no tip: the view turns its tooltip off there.
+    hover(200, 20);
+    EXPECT_EQ(g_tooltipActive, 0);
+    // Row 0's label, then its shortened status: each shows its whole text.
+    hover(100, 76 + 17);
+    EXPECT_EQ(g_tooltipActive, 1) << "the row's tip stays switched off";
+    EXPECT_EQ(view_test::TooltipText(tooltip, view), L"安装助手");
+    hover(250, 76 + 17);
+    EXPECT_EQ(g_tooltipActive, 1);
+    EXPECT_EQ(view_test::TooltipText(tooltip, view), L"签名冲突，请卸载同名软件后重试！");
+    SetWindowLongPtrW(tooltip, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_tooltipProc));
 }

@@ -8,6 +8,7 @@
 
 #include "TestSupport.h"
 #include "device/ConsoleRunner.h"
+#include "inspect/ScratchFile.h"
 #include "platform/Files.h"
 
 namespace {
@@ -66,6 +67,16 @@ TEST(ConsoleRunner, OutputKeepsLineEndsAndInterleavesStandardError)
     std::wstring script = L"out:A sleep:50 err:B sleep:50 out:C sleep:50 err:D";
     EXPECT_EQ(RunUntilExit(Tool(script), nullptr), L"ABCD");
     EXPECT_EQ(RunWaitThenDrain(Tool(script)), L"ABCD");
+}
+
+TEST(ConsoleRunner, UnquotedToolPathWithBlanksStarts)
+{
+    // As the program writes a tool's line: the path unquoted, blanks and all.
+    scratch::ScratchFolder folder;
+    const std::string name = std::string("my tool") + WideToUtf8(platform::kExeSuffix);
+    ASSERT_TRUE(folder.CopyIn(testing_support::Beside(L"scripttool"), name));
+    EXPECT_EQ(RunUntilExit(folder.PathOf(name) + L" outln:Success", nullptr), L"Success\r\n");
+    EXPECT_EQ(RunWaitThenDrain(folder.PathOf(name) + L" out:x"), L"x");
 }
 
 TEST(ConsoleRunner, ChineseUtf8OutputComesBackAsTheSameCharacters)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "platform/CommandLine.h"
 
 using Parts = std::vector<std::wstring>;
@@ -54,4 +56,21 @@ TEST(SpawnArguments, UtfEightStringsEndedByANullPointer)
     EXPECT_STREQ(argv[3], "\xE5\xAE\x89\xE8\xA3\x85 \xE5\x8A\xA9\xE6\x89\x8B.apk");
     EXPECT_STREQ(argv[4], "");
     EXPECT_EQ(argv[5], nullptr);
+}
+
+TEST(CommandLine, UnquotedProgramPathWithBlanksIsFoundAsCreateProcessFindsIt)
+{
+    const std::set<std::wstring> programs = {L"/opt/my tools/aapt", L"/opt/my"};
+    auto isProgram = [&](const std::wstring& path) { return programs.count(path) > 0; };
+    using Args = std::vector<std::wstring>;
+    // The shortest prefix that is a program wins, as on Windows.
+    EXPECT_EQ(SplitProgramLine(L"/opt/my tools/aapt d badging \"/a b.apk\"", isProgram),
+              (Args{L"/opt/my", L"tools/aapt", L"d", L"badging", L"/a b.apk"}));
+    EXPECT_EQ(SplitProgramLine(L"/opt/my tools/aapt d badging \"/a b.apk\"",
+                               [](const std::wstring& p) { return p == L"/opt/my tools/aapt"; }),
+              (Args{L"/opt/my tools/aapt", L"d", L"badging", L"/a b.apk"}));
+    // Quoted, or no prefix a program: the plain split.
+    EXPECT_EQ(SplitProgramLine(L"\"/opt/my tools/aapt\" d", isProgram), (Args{L"/opt/my tools/aapt", L"d"}));
+    EXPECT_EQ(SplitProgramLine(L"/usr/bin/x -nv y", isProgram), (Args{L"/usr/bin/x", L"-nv", L"y"}));
+    EXPECT_EQ(SplitProgramLine(L"", isProgram), Args{});
 }

@@ -19,14 +19,15 @@ void CBkRealWnd::OnWindowPosChanged(const WINDOWPOS* pos)
     if (EqualRect(&old, &rect_))
         return;
     HWND child = ChildWindow();
-    if (!child)
-        return;
-    SetWindowPos(child, HWND_TOP, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
-                 SWP_NOREDRAW | SWP_NOACTIVATE);
+    if (child)
+        SetWindowPos(child, HWND_TOP, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
+                     SWP_NOREDRAW | SWP_NOACTIVATE);
 
+    // The view (and its owner) learn of the place even before the
+    // application has made the child window.
     SendElementNotify(host_, RectEvent(host_, kViewControlId, NotifyRealWndMoved, static_cast<uint32_t>(id_), rect_));
 
-    if (IsWindowVisible(child)) {
+    if (child && IsWindowVisible(child)) {
         // Moved without redrawing above; now repaint it and its frame in place.
         InvalidateRect(child, nullptr, TRUE);
         SetWindowPos(child, nullptr, 0, 0, 0, 0,

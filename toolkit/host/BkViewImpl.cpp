@@ -412,6 +412,12 @@ bool CBkViewImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRES
         OnPaint(reinterpret_cast<HDC>(wparam));
         *result = 0;
         return true;
+    case kShowTipMessage: {
+        const auto* tip = reinterpret_cast<const TipRequest*>(lparam);
+        SetTipText(tip && tip->text ? tip->text : L"");
+        *result = 0;
+        return true;
+    }
     case WM_NOTIFY: {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lparam);
         if (header && header->code == NotifyInvalidate) {

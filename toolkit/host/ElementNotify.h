@@ -20,6 +20,16 @@ struct ElementNotify {
     };
 };
 
+// Asks the hosting window (the view) to show a tip for a part of it that
+// no element of its own stands for, such as a list row's child; lParam is
+// a TipRequest. The view sets its tooltip's text and turns it on.
+constexpr UINT kShowTipMessage = WM_USER + 57;
+
+struct TipRequest {
+    const wchar_t* text;
+    RECT rect;
+};
+
 // A record naming an element by id and class (clicks and the like).
 inline ElementNotify ElementEvent(HWND from, UINT_PTR idFrom, uint32_t code, uint32_t itemId, const char* itemClass)
 {

@@ -12,7 +12,6 @@
 #include "toolkit/XmlDocument.h"
 #include "toolkit/XmlResource.h"
 #include "toolkit/host/ElementNotify.h"
-#include "toolkit/host/HostTooltip.h"
 
 namespace {
 // The template sits at the top until a row borrows it.
@@ -383,22 +382,11 @@ void CBkListCtrl::UpdateHover()
     if (child) {
         child->ModifyState(StateHover, 0);
         if (host_ && IsWindow(host_)) {
-            ListTipRequest tip = {child->Tip().c_str(), child->Rect()};
-            SendMessageW(host_, kHostTipMessage, 0, reinterpret_cast<LPARAM>(&tip));
+            TipRequest tip = {child->Tip().c_str(), child->Rect()};
+            SendMessageW(host_, kShowTipMessage, 0, reinterpret_cast<LPARAM>(&tip));
         }
-        ShowChildTip(child->Tip());
     }
     RedrawRowAt(hoverRow_);
-}
-
-void CBkListCtrl::ShowChildTip(const std::wstring& text)
-{
-    // The host hands its tooltip to elements that take all mouse input; its
-    // one tool names the host window itself.
-    HWND tooltip = TooltipLink();
-    if (!tooltip || !host_ || !IsWindow(tooltip))
-        return;
-    SetHostToolText(tooltip, host_, text.c_str());
 }
 
 void CBkListCtrl::OnMouseLeave()

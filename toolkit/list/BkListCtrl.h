@@ -13,6 +13,7 @@
 #include "toolkit/BkDialog.h"
 #include "toolkit/list/IListCtrlEventObserver.h"
 #include "toolkit/list/ISUFListCtrlBase.h"
+#include "toolkit/host/ElementNotify.h"
 #include "toolkit/list/ISUFListCtrlItem.h"
 
 class CBkListCtrl : public ISUFListCtrlBase, public CBkDialog {
@@ -21,9 +22,6 @@ public:
     static constexpr UINT_PTR kHoverTimer = 20000;
     // Sent to the hosting window by NotifyHost.
     static constexpr UINT kHostListMessage = WM_USER + 24;
-    // Asks the hosting window to show a template child's tip text;
-    // lParam is a ListTipRequest.
-    static constexpr UINT kHostTipMessage = WM_USER + 57;
 
     CBkListCtrl();
     ~CBkListCtrl() override;
@@ -115,7 +113,6 @@ protected:
     // Hover tracking after a mouse move, at the cursor position.
     void UpdateHover();
     // Puts the hovered child's tip into the host's tooltip.
-    void ShowChildTip(const std::wstring& text);
     // Fills the notification record for row and lets the observer fill
     // the template.
     void FillRow(int32_t row, uint32_t state, int32_t param);
@@ -147,8 +144,3 @@ protected:
     HRGN paintRegion_ = nullptr;
 };
 
-// lParam of kHostTipMessage: the tip text and the child's rectangle.
-struct ListTipRequest {
-    const wchar_t* text;
-    RECT rect;
-};

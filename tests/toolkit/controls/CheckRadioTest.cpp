@@ -29,11 +29,10 @@ TEST(CheckBox, ToggleAsksTheViewToRedrawTheBox)
     auto dlg = LoadPlaced("<dlg><check id=\"2\" pos=\"10,10,80,30\">x</check></dlg>", host.Hwnd(), 200, 100);
     CBkWindow* check = dlg->FindChildById(2);
     Send(check, WM_LBUTTONUP, 0, Point(12, 12));
-    ASSERT_EQ(1u, host.notices.size());
-    EXPECT_EQ(static_cast<uint32_t>(NotifyInvalidate), host.notices[0].code);
+    ASSERT_EQ(1u, host.invalidated.size());
     const RECT& r = check->Rect();
-    EXPECT_EQ(r.left, host.notices[0].rect.left);
-    EXPECT_EQ(r.bottom, host.notices[0].rect.bottom);
+    EXPECT_EQ(r.left, host.invalidated[0].left);
+    EXPECT_EQ(r.bottom, host.invalidated[0].bottom);
 }
 
 TEST(CheckBox, MeasuresItsTextPlusTheBox)

@@ -109,6 +109,7 @@ public:
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     }
     std::vector<Notice> notices;
+    std::vector<ElementNotifyRect> invalidated;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
@@ -119,7 +120,12 @@ private:
             Notice notice;
             notice.code = n->hdr.code;
             notice.itemId = n->itemId;
-            if (n->hdr.code == NotifyRealWndMoved || n->hdr.code == NotifyInvalidate) {
+            if (n->hdr.code == NotifyInvalidate) {
+                // Redraw requests apart: they come with every visible change.
+                self->invalidated.push_back(n->rect);
+                return 0;
+            }
+            if (n->hdr.code == NotifyRealWndMoved) {
                 notice.rect = n->rect;
             } else {
                 notice.itemClass = n->itemClass ? n->itemClass : "";

@@ -101,11 +101,13 @@ TEST(RealWnd, DestroyHidesTheChildAndPaintingDrawsNothing)
     EXPECT_FALSE(Shown(child));
 }
 
-TEST(RealWnd, WithoutItsChildWindowNothingHappens)
+TEST(RealWnd, WithoutItsChildWindowThePlaceIsStillNotified)
 {
     HostWindow host;
     auto dlg = LoadPlaced(kLayout, host.Hwnd(), 200, 100);
-    EXPECT_TRUE(host.notices.empty());
+    ASSERT_EQ(1u, host.notices.size());
+    EXPECT_EQ(static_cast<UINT>(NotifyRealWndMoved), host.notices[0].code);
+    EXPECT_EQ(7u, host.notices[0].itemId);
     auto* real = static_cast<CBkRealWnd*>(dlg->FindChildById(7));
     EXPECT_EQ(nullptr, real->ChildWindow());
     Send(real, WM_SHOWWINDOW, TRUE);

@@ -57,8 +57,8 @@ inline LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
             }
             return 0;
         }
-        if (msg == CBkListCtrl::kHostTipMessage) {
-            const ListTipRequest* tip = reinterpret_cast<const ListTipRequest*>(lparam);
+        if (msg == kShowTipMessage) {
+            const TipRequest* tip = reinterpret_cast<const TipRequest*>(lparam);
             g_log->tips.push_back(tip->text ? tip->text : L"");
             return 0;
         }
