@@ -104,5 +104,11 @@ BOOL MyEditCtrl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESU
         *result = 0;
         return TRUE;
     }
+    if (message == WM_MOUSEWHEEL) {
+        // The focus it takes on hover brings it the wheel; the main window
+        // scrolls it one line a notch, not the edit by the system's setting.
+        *result = SendMessageW(GetAncestor(Hwnd(), GA_ROOT), message, wparam, lparam);
+        return TRUE;
+    }
     return CWHEdit::HandleMessage(message, wparam, lparam, result);
 }

@@ -222,6 +222,30 @@ TEST_F(MainDlgTest, ForwardedCommandLinesSwitchToTheList)
     EXPECT_EQ(after.cy, before.cy + 90);
 }
 
+TEST_F(MainDlgTest, OneWheelNotchOverThePermissionBoxIsOneLine)
+{
+    CMainDlg& w = Open(CorpusFile(L"demo.apk"));
+    Click(w, 20001);
+    HWND box = w.PermissionBox();
+    RECT r = {};
+    GetWindowRect(box, &r);
+    const POINT over = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    SetCursorPos(over.x, over.y);
+    // The pointer over the box gives it the focus, so the wheel goes there.
+    SendMessageW(box, WM_MOUSEMOVE, 0, 0);
+    auto notch = [&](int delta) {
+        SendMessageW(GetFocus(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(over.x, over.y));
+        Drain();
+        return SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0);
+    };
+    ASSERT_EQ(GetFocus(), box);
+    EXPECT_EQ(notch(-WHEEL_DELTA), 1);
+    EXPECT_EQ(notch(-WHEEL_DELTA), 2);
+    EXPECT_EQ(notch(WHEEL_DELTA), 1);
+    EXPECT_EQ(notch(WHEEL_DELTA), 0);
+    EXPECT_EQ(notch(WHEEL_DELTA), 0) << "at the first line a notch up does nothing";
+}
+
 TEST_F(MainDlgTest, PermissionToggleRestoresTheSize)
 {
     CMainDlg& w = Open(CorpusFile(L"chinese.apk"));

@@ -477,10 +477,9 @@ void CBkListCtrl::OnLButtonUp(WPARAM keys, POINT pt)
 
 void CBkListCtrl::OnLButtonDblClk(WPARAM, POINT pt)
 {
+    // Below the last row too: the observer learns of it with row -1.
     int32_t row = HitTest(pt);
     hoverRow_ = row;
-    if (row < 0)
-        return;
     notify_.row = row;
     notify_.state = RowStateOf(row);
     notify_.param = 0;

@@ -114,7 +114,8 @@ bool CBkScrollbar::OnLButtonDown(POINT pt)
 {
     ScrollbarAction action = model_.Press(ToPoint(pt));
     Apply(action);
-    return action.part != ScrollbarPart::None;
+    // The track pages but is no part: the owner's press goes on there.
+    return action.part != ScrollbarPart::None && action.part != ScrollbarPart::Track;
 }
 
 void CBkScrollbar::OnLButtonUp()

@@ -75,8 +75,9 @@ public:
     ScrollAnim& Animation() { return anim_; }
 
     // Entry points for the owner; points in host client coordinates.
-    // Button down answers whether the point was on the bar (arrow, thumb or
-    // paging area): the owner then only redraws.
+    // Button down answers whether the point was on an arrow or the thumb:
+    // the owner then only redraws. A press on the track pages and answers
+    // false, so the owner's own press goes on at that point.
     bool OnLButtonDown(POINT pt);
     void OnLButtonUp();
     void OnMouseMove(POINT pt);

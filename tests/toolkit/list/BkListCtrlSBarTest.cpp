@@ -186,7 +186,7 @@ TEST_F(SBarList, WheelEasesThePositionToItsTargetOnTheAnimationTicks)
     EXPECT_EQ(0, list->GetScrollPos());
 }
 
-TEST_F(SBarList, APressOnTheBarScrollsAndLeavesTheSelectionAlone)
+TEST_F(SBarList, APressOnTheTrackPagesThenSelectsTheRowAtThatHeight)
 {
     auto list = Make(40);  // range 1200 - 100 + 50
     list->SetSelectedIndex(0);
@@ -196,7 +196,18 @@ TEST_F(SBarList, APressOnTheBarScrollsAndLeavesTheSelectionAlone)
     Send(list.get(), host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, 92, below);
     EXPECT_EQ(544, list->GetScrollPos());
     Send(list.get(), host.Get(), WM_LBUTTONUP, 0, 92, below);
-    EXPECT_EQ(std::vector<int32_t>({0}), list->SelectedRows());
+    // Rows of 30 from y 20, scrolled by 544.
+    const int32_t row = (below - 20 + 544) / 30;
+    EXPECT_EQ(std::vector<int32_t>({row}), list->SelectedRows());
+    EXPECT_EQ(row, list->GetHoverIndex());
+
+    // A press on the thumb is the bar's alone: the selection stays.
+    thumb = list->ScrollBar().ThumbRect();
+    const int onThumb = (thumb.top + thumb.bottom) / 2;
+    Send(list.get(), host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, 92, onThumb);
+    Send(list.get(), host.Get(), WM_LBUTTONUP, 0, 92, onThumb);
+    EXPECT_EQ(544, list->GetScrollPos());
+    EXPECT_EQ(std::vector<int32_t>({row}), list->SelectedRows());
 
     // A press on the rows selects as in the plain list.
     Send(list.get(), host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, 40, 35);

@@ -349,9 +349,12 @@ TEST_F(ListCtrl, DoubleClickTellsTheObserverTheRow)
     EXPECT_EQ(ListEventDoubleClick, observer.calls[0].code);
     EXPECT_EQ(1, observer.calls[0].row);
     EXPECT_EQ(1, list->GetHoverIndex());
+    // Below the last row the observer hears of it too, with no row.
     observer.calls.clear();
     Send(list.get(), host.Get(), WM_LBUTTONDBLCLK, MK_LBUTTON, 50, 119);
-    EXPECT_TRUE(observer.calls.empty());
+    ASSERT_EQ(1u, observer.calls.size());
+    EXPECT_EQ(ListEventDoubleClick, observer.calls[0].code);
+    EXPECT_EQ(-1, observer.calls[0].row);
 }
 
 TEST_F(ListCtrl, HelpersOnTemplateChildrenAnswerZeroForUnknownIds)

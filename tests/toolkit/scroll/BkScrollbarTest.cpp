@@ -197,10 +197,11 @@ TEST_F(ScrollbarElement, TheOwnerHearsOfEveryPositionChange)
     EXPECT_EQ(2000, bar.GetScrollMax());
     bar.SetPos(1000);
     const RECT thumb = bar.ThumbRect();
-    // Below the thumb pages towards the end, above it towards the start.
-    EXPECT_TRUE(bar.OnLButtonDown(POINT{7, thumb.bottom + 2}));
+    // Below the thumb pages towards the end, above it towards the start;
+    // the track is no part, so the owner goes on with the press.
+    EXPECT_FALSE(bar.OnLButtonDown(POINT{7, thumb.bottom + 2}));
     bar.OnLButtonUp();
-    EXPECT_TRUE(bar.OnLButtonDown(POINT{7, 0}));
+    EXPECT_FALSE(bar.OnLButtonDown(POINT{7, 0}));
     bar.OnLButtonUp();
     EXPECT_EQ(std::vector<int32_t>({2000, 1000, 1544, 1000}), owner.positions);
     const int redraws = owner.redraws;
