@@ -2,13 +2,7 @@
 #include <cstdio>
 #include <string>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#endif
-
-#include "platform/CommandLine.h"
+#include "platform/ConsoleTool.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 #include "tools/badging/BadgingArguments.h"
@@ -40,18 +34,11 @@ int Run(const std::wstring& arguments)
 #ifdef _WIN32
 int wmain(int, wchar_t**)
 {
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-    // The line as Windows passes it: our own path may stand unquoted with
-    // its blanks ("C:\Program Files\..."), which the runtime's split breaks.
-    return Run(ArgumentsAfterProgram(GetCommandLineW(), GetModulePath()));
+    return Run(ConsoleToolArguments());
 }
 #else
 int main(int argc, char** argv)
 {
-    std::wstring arguments;
-    for (const std::wstring& a : WideArguments(argc, argv))
-        arguments += L" " + (a.find(L' ') != std::wstring::npos ? L"\"" + a + L"\"" : a);
-    return Run(arguments);
+    return Run(ConsoleToolArguments(argc, argv));
 }
 #endif

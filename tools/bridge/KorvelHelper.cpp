@@ -3,13 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#endif
-
-#include "platform/CommandLine.h"
+#include "platform/ConsoleTool.h"
 #include "platform/Environment.h"
 #include "platform/Files.h"
 #include "platform/RunToEnd.h"
@@ -103,21 +97,11 @@ int Run(const std::wstring& arguments)
 #ifdef _WIN32
 int wmain(int, wchar_t**)
 {
-    // adb's bytes as they came: no "\n" to "\r\n" translation.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-    // The line as written, not the runtime's split: Windows hands it over
-    // exactly as the caller wrote it, our own path unquoted with its blanks.
-    return Run(ArgumentsAfterProgram(GetCommandLineW(), GetModulePath()));
+    return Run(ConsoleToolArguments());
 }
 #else
 int main(int argc, char** argv)
 {
-    // The system's line was split on blanks before it reached us; one blank
-    // between the pieces puts an unquoted path back together.
-    std::wstring arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments += L" " + Utf8ToWide(argv[i]);
-    return Run(arguments);
+    return Run(ConsoleToolArguments(argc, argv));
 }
 #endif
