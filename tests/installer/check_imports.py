@@ -5,7 +5,7 @@ program that needs one runs under Wine and fails to start on a clean
 Windows: only the import table tells.
 
 check_imports.py OBJDUMP ZIP FILE...   (the portable zip's programs, and the
-installer and its payload given as FILEs)
+installer and its payload given as FILEs; ZIP "-" for none)
 """
 import os
 import subprocess
@@ -16,8 +16,8 @@ import zipfile
 # DLLs every Windows from 7 on has in system32.
 WINDOWS_DLLS = {
     "advapi32.dll", "bcrypt.dll", "comctl32.dll", "comdlg32.dll", "crypt32.dll", "dbghelp.dll", "dwmapi.dll",
-    "gdi32.dll", "gdiplus.dll", "imm32.dll", "kernel32.dll", "msimg32.dll", "msvcrt.dll", "ntdll.dll",
-    "ole32.dll", "oleaut32.dll", "psapi.dll", "rpcrt4.dll", "secur32.dll", "setupapi.dll", "shell32.dll",
+    "gdi32.dll", "gdiplus.dll", "imm32.dll", "kernel32.dll", "kernelbase.dll", "msimg32.dll", "msvcrt.dll", "ntdll.dll",
+    "ole32.dll", "oleaut32.dll", "psapi.dll", "rpcrt4.dll", "sechost.dll", "secur32.dll", "setupapi.dll", "shell32.dll",
     "shfolder.dll", "shlwapi.dll", "user32.dll", "userenv.dll", "usp10.dll", "uxtheme.dll", "version.dll",
     "winmm.dll", "winspool.drv", "ws2_32.dll", "mpr.dll",
 }
@@ -34,11 +34,14 @@ def main(argv):
         return 2
     objdump, archive, *files = argv[1:]
     problems = []
-    with tempfile.TemporaryDirectory() as unpacked, zipfile.ZipFile(archive) as z:
-        shipped = [n for n in z.namelist() if n.lower().endswith((".exe", ".dll"))]
-        if not shipped:
-            problems.append("no program in " + archive)
-        z.extractall(unpacked, shipped)
+    with tempfile.TemporaryDirectory() as unpacked:
+        shipped = []
+        if archive != "-":
+            with zipfile.ZipFile(archive) as z:
+                shipped = [n for n in z.namelist() if n.lower().endswith((".exe", ".dll"))]
+                if not shipped:
+                    problems.append("no program in " + archive)
+                z.extractall(unpacked, shipped)
         for path in [os.path.join(unpacked, n) for n in shipped] + files:
             dlls = imports(objdump, path)
             if not dlls:
