@@ -135,85 +135,6 @@ TEST(HorzStretch, CellFromState)
     EXPECT_EQ(3, HorzExtendCell(0x10));
 }
 
-TEST(PngCell, InstallButtonCells)
-{
-    PieceRect src;
-    ASSERT_TRUE(PngCellSource(400, 31, 100, 1, &src));
-    EXPECT_EQ((PieceRect{100, 0, 100, 31}), src);
-    ASSERT_TRUE(PngCellSource(400, 31, 100, 3, &src));
-    EXPECT_EQ((PieceRect{300, 0, 100, 31}), src);
-    ASSERT_TRUE(PngCellSource(400, 31, 0, 3, &src));
-    EXPECT_EQ((PieceRect{0, 0, 400, 31}), src);
-}
-
-TEST(PngCell, CellsBeyondTheStripDrawNothing)
-{
-    PieceRect src{7, 7, 7, 7};
-    EXPECT_FALSE(PngCellSource(400, 31, 100, 4, &src));
-    EXPECT_FALSE(PngCellSource(400, 31, 100, -1, &src));
-    EXPECT_FALSE(PngCellSource(400, 31, -100, 1, &src));
-    EXPECT_FALSE(PngCellSource(400, 31, 100, INT32_MAX, &src));
-    EXPECT_FALSE(PngCellSource(0, 0, 100, 0, &src));
-    EXPECT_EQ((PieceRect{7, 7, 7, 7}), src);
-}
-
-TEST(FitPiece, InsideTheImageIsUnchanged)
-{
-    SkinPiece p{{0, 1, 15, 37}, {15, 1, 15, 2}, true};
-    std::vector<SkinPiece> out;
-    FitPieceToImage(p, 45, 5, &out);
-    ASSERT_EQ(1u, out.size());
-    ExpectPiece(out[0], {0, 1, 15, 37}, {15, 1, 15, 2}, "same");
-}
-
-TEST(FitPiece, NegativeHeightIsMirroredAndEdgesRepeat)
-{
-    // The middle of "scroll" on 15 x 40: rows 3 up to -1 over 33 rows.
-    std::vector<SkinPiece> out;
-    FitPieceToImage(SkinPiece{{0, 3, 15, 33}, {0, 3, 15, -4}, true}, 15, 3, &out);
-    ASSERT_EQ(4u, out.size());
-    ExpectPiece(out[0], {0, 27, 15, 9}, {0, 0, 15, 1}, "row -1: the edge row");
-    ExpectPiece(out[1], {0, 19, 15, 8}, {0, 0, 15, 1}, "row 0");
-    ExpectPiece(out[2], {0, 11, 15, 8}, {0, 1, 15, 1}, "row 1");
-    ExpectPiece(out[3], {0, 3, 15, 8}, {0, 2, 15, 1}, "row 2 at the top");
-
-    // Its bottom: rows -1 to 2 over 4 rows.
-    out.clear();
-    FitPieceToImage(SkinPiece{{0, 36, 15, 4}, {0, -1, 15, 4}, true}, 15, 3, &out);
-    ASSERT_EQ(2u, out.size());
-    ExpectPiece(out[0], {0, 36, 15, 1}, {0, 0, 15, 1}, "row -1");
-    ExpectPiece(out[1], {0, 37, 15, 3}, {0, 0, 15, 3}, "rows 0 to 2");
-}
-
-TEST(FitPiece, ColumnsAndRowsBeyondTheImage)
-{
-    std::vector<SkinPiece> out;
-    FitPieceToImage(SkinPiece{{100, 0, 15, 5}, {10, 0, 15, 5}, true}, 20, 5, &out);
-    ASSERT_EQ(2u, out.size());
-    ExpectPiece(out[0], {100, 0, 10, 5}, {10, 0, 10, 5}, "inside");
-    ExpectPiece(out[1], {110, 0, 5, 5}, {19, 0, 1, 5}, "edge column");
-
-    out.clear();
-    FitPieceToImage(SkinPiece{{0, 0, 15, 8}, {0, 10, 15, 2}, true}, 15, 3, &out);
-    ASSERT_EQ(1u, out.size());
-    ExpectPiece(out[0], {0, 0, 15, 8}, {0, 2, 15, 1}, "wholly below: last row");
-}
-
-TEST(FitPiece, NothingToDraw)
-{
-    std::vector<SkinPiece> out;
-    FitPieceToImage(SkinPiece{{0, 0, 15, 8}, {0, 0, 15, 2}, true}, 0, 0, &out);
-    FitPieceToImage(SkinPiece{{0, 0, 0, 8}, {0, 0, 15, 2}, true}, 15, 3, &out);
-    FitPieceToImage(SkinPiece{{0, 0, 15, -8}, {0, 0, 15, 2}, true}, 15, 3, &out);
-    FitPieceToImage(SkinPiece{{0, 0, 15, 8}, {0, 0, 15, 0}, true}, 15, 3, &out);
-    EXPECT_TRUE(out.empty());
-    FitPieceToImage(SkinPiece{{0, 0, INT32_MAX, INT32_MAX}, {INT32_MIN, INT32_MIN, INT32_MAX, -5}, true}, 15, 3, &out);
-    for (const SkinPiece& p : out) {
-        EXPECT_FALSE(p.dest.Empty());
-        EXPECT_TRUE(SourceInside(p.src, 15, 3));
-    }
-}
-
 TEST(SkinGeometry, RandomInputsKeepEveryInvariant)
 {
     // Values near the edges of the integer range, zero and small numbers,
@@ -235,22 +156,8 @@ TEST(SkinGeometry, RandomInputsKeepEveryInvariant)
         for (const SkinPiece& p : LayoutHorzStretch(imageW, imageH, subwidth, left, target))
             ASSERT_TRUE(!p.dest.Empty() && !p.src.Empty());
 
-        VertStretchLayout v = LayoutVertStretch(imageW, imageH, subwidth, top, state, target);
-        std::vector<SkinPiece> fitted;
-        for (const SkinPiece& p : v.pieces) {
+        for (const SkinPiece& p : LayoutVertStretch(imageW, imageH, subwidth, top, state, target).pieces)
             ASSERT_FALSE(p.dest.Empty());
-            FitPieceToImage(p, imageW, imageH, &fitted);
-        }
-        for (const SkinPiece& p : fitted) {
-            ASSERT_FALSE(p.dest.Empty());
-            ASSERT_TRUE(SourceInside(p.src, imageW, imageH));
-        }
-
-        PieceRect src;
-        if (PngCellSource(imageW, imageH, subwidth, state, &src)) {
-            ASSERT_GE(src.x, 0);
-            ASSERT_LT(src.x, imageW);
-        }
         PieceRect dest{pick(), pick(), pick(), pick()};
         PieceRect from{pick(), pick(), pick(), pick()};
         if (ClipCopy(&dest, &from, imageW, imageH)) {

@@ -41,16 +41,11 @@ void CBkPngSkin::Draw(HDC dc, const RECT& rect, int32_t state)
         canvas.DrawWhole(*image, rect.left, rect.top);
         return;
     }
-    SkinPiece cell;
-    if (!PngCellSource(image->Width(), image->Height(), subwidth, state, &cell.src))
-        return;
-    cell.dest = PieceRect{rect.left, rect.top, subwidth, image->Height()};
-    // A last cell narrower than subwidth repeats the image's edge rather
-    // than reading past it.
-    std::vector<SkinPiece> fitted;
-    FitPieceToImage(cell, image->Width(), image->Height(), &fitted);
-    for (const SkinPiece& p : fitted)
-        canvas.DrawPart(*image, p.dest, p.src);
+    // The cell's source as computed, unchecked: a state past the strip
+    // reads outside the image, which GDI+ draws as nothing.
+    const int64_t x = int64_t{subwidth} * state;
+    const PieceRect src{static_cast<int32_t>(x), 0, subwidth, image->Height()};
+    canvas.DrawPart(*image, PieceRect{rect.left, rect.top, subwidth, image->Height()}, src);
 }
 
 SIZE CBkPngSkin::GetSkinSize() const

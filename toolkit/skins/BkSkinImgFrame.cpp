@@ -26,10 +26,6 @@ void CBkSkinImgFrame::Draw(HDC dc, const RECT& rect, int32_t)
         return;
     const FrameLayout layout = LayoutFrame(image.BitmapWidth(), image.BitmapHeight(), left, top, part,
                                            ElementRect{rect.left, rect.top, rect.right, rect.bottom});
-    // Corners keep their size, so a target smaller than the margins is
-    // clipped rather than drawn over its neighbours.
-    ScopedSaveDC saved(dc);
-    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
     for (const FramePiece& p : layout.pieces) {
         if (p.stretch)
             image.Stretch(dc, p.dest, p.src, -1);

@@ -31,19 +31,13 @@ void CBkSkinPngVertExtend::Draw(HDC dc, const RECT& rect, int32_t state)
 {
     if (!image || !image->Valid())
         return;
+    // The three parts as computed, with GDI+ as it comes: GDI+ itself keeps
+    // every source inside the image, and the width drawn is the cell's
+    // whatever the target's.
     const VertStretchLayout layout = LayoutVertStretch(image->Width(), image->Height(), subwidth, top, state,
                                                        ElementRect{rect.left, rect.top, rect.right, rect.bottom});
-    // A target lower than top and bottom together would have them overlap
-    // its neighbours: keep them inside its height. The width drawn is the
-    // cell's whatever the target's.
-    const int32_t w = subwidth != 0 ? subwidth : image->Width();
-    ScopedSaveDC saved(dc);
-    IntersectClipRect(dc, rect.left, rect.top, rect.left + std::max<LONG>(w, rect.right - rect.left), rect.bottom);
-    std::vector<SkinPiece> fitted;
-    for (const SkinPiece& p : layout.pieces)
-        FitPieceToImage(p, image->Width(), image->Height(), &fitted);
     PngCanvas canvas(dc);
-    for (const SkinPiece& p : fitted)
+    for (const SkinPiece& p : layout.pieces)
         canvas.DrawPart(*image, p.dest, p.src);
 }
 

@@ -20,7 +20,9 @@ public:
 
     // The whole image at its own size.
     void DrawWhole(const BkPngImage& image, int32_t x, int32_t y);
-    // src of the image, in pixels, onto dest; invalid images draw nothing.
+    // src of the image, in pixels, onto dest, with GDI+'s default settings
+    // (a source reaching outside the image is GDI+'s to bound); invalid
+    // images draw nothing.
     void DrawPart(const BkPngImage& image, const PieceRect& dest, const PieceRect& src);
 
 

@@ -20,21 +20,8 @@ struct VertStretchLayout {
 VertStretchLayout LayoutVertStretch(int32_t imageW, int32_t imageH, int32_t subwidth, int32_t top, int32_t state,
                                     const ElementRect& target);
 
-// Brings a stretched piece inside an image of imageW x imageH, for image
-// calls that read nothing sensible outside it. A negative source extent is
-// read as the image call reads it, mirrored: the piece becomes one piece
-// per source pixel, in reverse order. Source rows or columns beyond the
-// image repeat its edge. Appends nothing when the image or the destination
-// is empty.
-void FitPieceToImage(const SkinPiece& piece, int32_t imageW, int32_t imageH, std::vector<SkinPiece>* out);
-
 // Left and right parts are copied, the middle is the column at left
 // stretched; source x is before any cell offset. The height is always the
 // image's. The target is widened to the image's full width first.
 std::vector<SkinPiece> LayoutHorzStretch(int32_t imageW, int32_t imageH, int32_t subwidth, int32_t left,
                                          const ElementRect& target);
-
-// Source of one cell of a PNG strip: (subwidth * state, 0, subwidth, h), or
-// the whole image when subwidth is 0. False when nothing of the image lies
-// in it, so a cell beyond the strip draws nothing.
-bool PngCellSource(int32_t imageW, int32_t imageH, int32_t subwidth, int32_t state, PieceRect* src);

@@ -345,6 +345,12 @@ bool ProgramUnderTest::Screenshot(const std::wstring& name) const
     const std::wstring chosen = platform::EnvironmentValue(L"TARVO_E2E_SHOTS");
     const std::wstring shots = chosen.empty() ? e2e_ + L"shots\\" : chosen + L"\\";
     CreateDirectoryW(shots.c_str(), nullptr);
+    // What the diagnostics said is set may not be painted yet: wait until the
+    // program's thread is back in its loop, then have it paint now.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &ignored);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &ignored);
     RECT r = {};
     GetWindowRect(window_, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
