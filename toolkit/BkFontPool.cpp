@@ -4,8 +4,10 @@
 
 BkFontPool& BkFontPool::Instance()
 {
-    static BkFontPool pool;
-    return pool;
+    // Process-wide tables live as long as the process and are never
+    // destroyed: windows and elements torn down at exit still use them.
+    static BkFontPool* pool = new BkFontPool();
+    return *pool;
 }
 
 LOGFONTW BkFontPool::BaseDescription() const

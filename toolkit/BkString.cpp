@@ -8,8 +8,10 @@
 
 BkString& BkString::Instance()
 {
-    static BkString table;
-    return table;
+    // Process-wide tables live as long as the process and are never
+    // destroyed: windows and elements torn down at exit still use them.
+    static BkString* table = new BkString();
+    return *table;
 }
 
 bool BkString::LoadDocument(const char* text)

@@ -4,8 +4,10 @@
 
 ElementRegistry& ElementRegistry::Instance()
 {
-    static ElementRegistry registry;
-    return registry;
+    // Process-wide tables live as long as the process and are never
+    // destroyed: windows and elements torn down at exit still use them.
+    static ElementRegistry* registry = new ElementRegistry();
+    return *registry;
 }
 
 ElementHandle ElementRegistry::Register(CBkWindow* element)

@@ -6,8 +6,10 @@
 
 StylePool& StylePool::Instance()
 {
-    static StylePool pool;
-    return pool;
+    // Process-wide tables live as long as the process and are never
+    // destroyed: windows and elements torn down at exit still use them.
+    static StylePool* pool = new StylePool();
+    return *pool;
 }
 
 StylePool::StylePool()

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "toolkit/BkString.h"
+#include "toolkit/ElementRegistry.h"
 #include "toolkit/StylePool.h"
 
 TEST(BkStyle, Defaults)
@@ -107,4 +109,29 @@ TEST(StylePool, UnquotedValuesEndAtSpaceSlashOrBracket)
     EXPECT_EQ(35, pool.GetStyle("a").xMargin);
     EXPECT_EQ(4, pool.GetStyle("b").yMargin);
     EXPECT_EQ(0x850u, pool.GetStyle("b").textmode);
+}
+
+namespace {
+
+// Built before main, so destroyed after every function-local static: the
+// process-wide tables must still answer then, as they do for windows and
+// elements torn down at exit (the sanitizer build sees a destroyed table).
+struct UsesTheTablesAtExit {
+    ~UsesTheTablesAtExit()
+    {
+        std::wstring text;
+        BkString::Instance().Get(1, &text);
+        StylePool::Instance().GetStyle("x");
+        ElementRegistry::Instance().Find(1);
+    }
+} g_usesTheTablesAtExit;
+
+}  // namespace
+
+TEST(ProcessTables, AreInUseBeforeExit)
+{
+    // Made before the object above is destroyed.
+    StylePool::Instance().LoadDocument("<style><class name=\"x\" crtext=\"FF0000\"/></style>");
+    BkString::Instance().Set(1, L"Arial");
+    EXPECT_TRUE(StylePool::Instance().Has("x"));
 }

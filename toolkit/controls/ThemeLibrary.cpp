@@ -2,8 +2,10 @@
 
 ThemeLibrary& ThemeLibrary::Instance()
 {
-    static ThemeLibrary library;
-    return library;
+    // Process-wide tables live as long as the process and are never
+    // destroyed: windows and elements torn down at exit still use them.
+    static ThemeLibrary* library = new ThemeLibrary();
+    return *library;
 }
 
 ThemeLibrary::ThemeLibrary()
