@@ -93,6 +93,14 @@ TEST(EndToEnd, WheelOverThePermissionBoxScrollsIt)
     ASSERT_NE(box, nullptr);
     ASSERT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     p.Screenshot(L"permissions-many");
+    // The box takes the focus when the pointer reaches it; a notch before
+    // that would go to whatever had the focus (the location box, say).
+    p.MoveTo(kPermissionBox.x, kPermissionBox.y);
+    ASSERT_TRUE(p.WaitFor([&](const ShownState&) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info) && info.hwndFocus == box;
+    }));
     p.Wheel(kPermissionBox.x, kPermissionBox.y, -1);
     EXPECT_GT(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     p.Wheel(kPermissionBox.x, kPermissionBox.y, 1);
@@ -105,6 +113,8 @@ TEST(EndToEnd, WheelOverThePermissionBoxScrollsIt)
 TEST(EndToEnd, SuccessCountsDownAndClosesTheWindow)
 {
     ProgramUnderTest p(L"success");
+    // Phone memory, whatever an earlier test left chosen.
+    DeleteFileW(SettingsFile().c_str());
     // Slow enough to see the wait state.
     p.SetBridgeScript("sleep:2500 success\n");
     const std::wstring package = p.CopyPackage(L"chinese.apk", L"安装 助手.apk");
