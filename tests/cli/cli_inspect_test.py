@@ -6,6 +6,7 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 
 ap = argparse.ArgumentParser()
 ap.add_argument("--runner", default="")
@@ -29,8 +30,14 @@ def win_path(path):
 
 def run(*args):
     cmd = ([opts.runner] if opts.runner else []) + [opts.cli] + list(args)
-    p = subprocess.run(cmd, capture_output=True, timeout=120)
-    return p.returncode, p.stdout.decode("utf-8"), p.stderr.decode("utf-8", "replace")
+    # Output through files, not pipes: Wine's own background programs,
+    # started by whichever program runs first after wineserver went idle,
+    # inherit its standard handles and would hold a pipe open long after.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        code = subprocess.run(cmd, stdout=out, stderr=err, timeout=120).returncode
+        out.seek(0)
+        err.seek(0)
+        return code, out.read().decode("utf-8"), err.read().decode("utf-8", "replace")
 
 
 def inspect(package, aapt=None):

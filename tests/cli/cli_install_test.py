@@ -44,7 +44,14 @@ def run(*args, lines=None):
     with open(script, "w", encoding="utf-8") as f:
         f.write("\n".join(lines or ["success"]) + "\n")
     cmd = ([opts.runner] if opts.runner else []) + [opts.cli] + list(args)
-    p = subprocess.run(cmd, capture_output=True, timeout=120, env=env)
+    # Output through files, not pipes: Wine's own background programs,
+    # started by whichever program runs first after wineserver went idle,
+    # inherit its standard handles and would hold a pipe open long after.
+    with open(os.path.join(work, "out.txt"), "w+b") as out, open(os.path.join(work, "err.txt"), "w+b") as err:
+        code = subprocess.run(cmd, stdout=out, stderr=err, timeout=120, env=env).returncode
+        out.seek(0)
+        err.seek(0)
+        p = subprocess.CompletedProcess(cmd, code, out.read(), err.read())
     calls = []
     if os.path.exists(log):
         with open(log, encoding="utf-8") as f:
