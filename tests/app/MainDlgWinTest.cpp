@@ -447,13 +447,17 @@ TEST_F(MainDlgTest, NoTimerRunsOnceTheWaitImageStops)
 
 namespace {
 
-// Records the last TTM_ACTIVATE the view's tooltip was sent.
+// Records the last TTM_ACTIVATE the view's tooltip was sent, and whether it
+// was on when it last saw a move (it starts its delay only then).
 WNDPROC g_tooltipProc = nullptr;
 int g_tooltipActive = -1;
+int g_activeAtMove = -1;
 LRESULT CALLBACK TooltipSpy(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
 {
     if (message == TTM_ACTIVATE)
         g_tooltipActive = wparam ? 1 : 0;
+    if (message == TTM_RELAYEVENT && reinterpret_cast<const MSG*>(lparam)->message == WM_MOUSEMOVE)
+        g_activeAtMove = g_tooltipActive;
     return CallWindowProcW(g_tooltipProc, hwnd, message, wparam, lparam);
 }
 
@@ -487,6 +491,7 @@ TEST_F(MainDlgTest, ARowsTooltipShowsAfterThePointerCrossedTheBackground)
     // Row 0's label, then its shortened status: each shows its whole text.
     hover(100, 76 + 17);
     EXPECT_EQ(g_tooltipActive, 1) << "the row's tip stays switched off";
+    EXPECT_EQ(g_activeAtMove, 1) << "the move onto the row reached the tooltip while it was off";
     EXPECT_EQ(view_test::TooltipText(tooltip, view), L"安装助手");
     hover(250, 76 + 17);
     EXPECT_EQ(g_tooltipActive, 1);

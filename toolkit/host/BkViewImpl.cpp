@@ -323,7 +323,16 @@ void CBkViewImpl::SetTipText(const std::wstring& tip)
     tipText_ = tip;
     SetHostToolText(tooltip_, hwnd_, tipText_.c_str());
     // An empty tip shows nothing.
-    SendMessageW(tooltip_, TTM_ACTIVATE, tip.empty() ? FALSE : TRUE, 0);
+    const bool on = !tip.empty();
+    SendMessageW(tooltip_, TTM_ACTIVATE, on ? TRUE : FALSE, 0);
+    // The tooltip starts its delay only on a move it sees while on; a tip
+    // turned on under a pointer at rest would otherwise never show.
+    POINT at = {};
+    if (on && !tipOn_ && GetCursorPos(&at) && ScreenToClient(hwnd_, &at)) {
+        MSG move = {hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y), static_cast<DWORD>(GetMessageTime()), at};
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+    }
+    tipOn_ = on;
 }
 
 void CBkViewImpl::OnSize()

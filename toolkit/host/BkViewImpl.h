@@ -101,4 +101,5 @@ private:
     void AddDirtyRect(const RECT& rect);
     void OnPaint(HDC target);
     std::wstring tipText_;
+    bool tipOn_ = true;
 };

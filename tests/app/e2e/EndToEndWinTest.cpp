@@ -212,6 +212,14 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
     p.MoveAway();
     p.Screenshot(L"list");
 
+    // A row's label shows its whole text in a tooltip, also right after the
+    // pointer crossed the background, where there is none.
+    p.MoveTo(200, 20);
+    p.MoveTo(RowLabel(2).x, RowLabel(2).y);
+    EXPECT_TRUE(p.WaitFor([&](const ShownState&) { return p.ShownTooltip() == L"Bob's Tool"; }, 10000))
+        << testing::PrintToString(p.ShownTooltip());
+    p.Screenshot(L"list-tooltip");
+
     // A row click opens the side panel with that row's details.
     Click(p, RowLabel(1));
     ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Shown(20008) && s.Text(20015) == L"Demo App"; }))

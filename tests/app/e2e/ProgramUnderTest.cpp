@@ -1,5 +1,6 @@
 #include "app/e2e/ProgramUnderTest.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -252,6 +253,27 @@ POINT ProgramUnderTest::ScreenPoint(int x, int y) const
     POINT p = {x < 0 ? size.cx + x : x, y < 0 ? size.cy + y : y};
     ClientToScreen(View(), &p);
     return p;
+}
+
+std::wstring ProgramUnderTest::ShownTooltip() const
+{
+    struct Found {
+        std::wstring text;
+    } found;
+    EnumThreadWindows(
+        GetWindowThreadProcessId(window_, nullptr),
+        [](HWND hwnd, LPARAM lparam) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(hwnd, name, 64);
+            if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0 || !IsWindowVisible(hwnd))
+                return TRUE;
+            wchar_t text[256] = {};
+            SendMessageTimeoutW(hwnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, nullptr);
+            reinterpret_cast<Found*>(lparam)->text = text;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.text;
 }
 
 void ProgramUnderTest::MoveTo(int x, int y) const

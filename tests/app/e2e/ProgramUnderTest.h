@@ -54,6 +54,8 @@ public:
     HWND WaitForWindow();
     HWND Window() const { return window_; }
     HWND View() const;
+    // The text of the program's tooltip while one is on screen, else empty.
+    std::wstring ShownTooltip() const;
     SIZE ViewSize() const;
 
     ShownState Shown() const;
