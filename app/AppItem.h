@@ -1,26 +1,20 @@
 // One package as the detail view and a list row show it; a list row owns it.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "toolkit/BkObject.h"
 
-namespace Gdiplus {
-class GpImage;
-}
-
 class AppItem : public CBkObject {
 public:
-    AppItem() = default;
-    ~AppItem() override;
-    AppItem(const AppItem&) = delete;
-    AppItem& operator=(const AppItem&) = delete;
+    AppItem();
 
     const char* GetClassName() const override { return "appitem"; }
 
-    // Owned; disposed with the item.
-    void SetIcon(Gdiplus::GpImage* icon);
-    Gdiplus::GpImage* Icon() const { return icon_; }
+    // Names this item's icon in the icon cache; never reused by another item.
+    uint64_t IconKey() const { return iconKey_; }
 
     std::wstring label;
     std::wstring fileName;
@@ -30,10 +24,13 @@ public:
     std::wstring versionName;
     std::wstring sdkVersion;
     std::wstring permissionText;
+    // The icon as the package holds it (compressed): decoded only while a
+    // row or the details show it. Empty: the default icon.
+    std::vector<unsigned char> iconBytes;
     bool installed = false;
     bool showError = false;
     bool showStatus = true;
 
 private:
-    Gdiplus::GpImage* icon_ = nullptr;
+    uint64_t iconKey_;
 };

@@ -3,6 +3,7 @@
 #include <dbghelp.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "platform/ScopedWin.h"
 
@@ -44,8 +45,21 @@ LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception)
         info.ThreadId = GetCurrentThreadId();
         info.ExceptionPointers = exception;
         info.ClientPointers = TRUE;
-        MiniDumpWriteDump(GetCurrentProcess(), GetCurrentProcessId(), file.Get(), MiniDumpNormal,
-                          exception ? &info : nullptr, nullptr, nullptr);
+        // Loaded only now, from the system folder: a program that does not
+        // crash never pays for the library at its start.
+        using WriteDump = BOOL(WINAPI*)(HANDLE, DWORD, HANDLE, MINIDUMP_TYPE, PMINIDUMP_EXCEPTION_INFORMATION,
+                                        PMINIDUMP_USER_STREAM_INFORMATION, PMINIDUMP_CALLBACK_INFORMATION);
+        wchar_t system[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+        HMODULE dbghelp = length > 0 && length < MAX_PATH - 16
+                              ? LoadLibraryW((std::wstring(system) + L"\\dbghelp.dll").c_str())
+                              : nullptr;
+        auto write = dbghelp ? reinterpret_cast<WriteDump>(
+                                   reinterpret_cast<void*>(GetProcAddress(dbghelp, "MiniDumpWriteDump")))
+                             : nullptr;
+        if (write)
+            write(GetCurrentProcess(), GetCurrentProcessId(), file.Get(), MiniDumpNormal, exception ? &info : nullptr,
+                  nullptr, nullptr);
     }
     return EXCEPTION_CONTINUE_SEARCH;
 }

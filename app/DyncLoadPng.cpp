@@ -17,12 +17,12 @@ void DyncLoadPng::Paint(HDC dc, int left, int top, int right, int bottom)
         return;
     UINT w = 0;
     UINT h = 0;
-    DllExports::GdipGetImageWidth(image_, &w);
-    DllExports::GdipGetImageHeight(image_, &h);
+    DllExports::GdipGetImageWidth(image_.get(), &w);
+    DllExports::GdipGetImageHeight(image_.get(), &h);
     GpGraphics* graphics = nullptr;
     if (DllExports::GdipCreateFromHDC(dc, &graphics) != Ok)
         return;
-    DllExports::GdipDrawImageRectRectI(graphics, image_, left, top, right - left, bottom - top, 0, 0,
+    DllExports::GdipDrawImageRectRectI(graphics, image_.get(), left, top, right - left, bottom - top, 0, 0,
                                        static_cast<INT>(w), static_cast<INT>(h), UnitPixel, nullptr, nullptr,
                                        nullptr);
     DllExports::GdipDeleteGraphics(graphics);
@@ -35,6 +35,7 @@ void DyncLoadPng::LoadFromSkin(const std::string& skinName, bool force)
         return;
     if (CBkSkinBase* skin = SkinPool::Instance().GetSkin(skinName)) {
         const BkPngImage* png = skin->GetImage();
-        image_ = (png && png->Valid()) ? png->Get() : nullptr;
+        // The pool keeps its images for the life of the process.
+        image_ = (png && png->Valid()) ? std::shared_ptr<GpImage>(png->Get(), [](GpImage*) {}) : nullptr;
     }
 }

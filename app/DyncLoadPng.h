@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "app/IOwnPaint.h"
@@ -22,9 +23,9 @@ public:
     // Takes the named skin's image when there is none yet, or always with
     // force; an unknown skin changes nothing.
     void LoadFromSkin(const std::string& skinName, bool force);
-    // Borrowed: the image stays with its owner (a skin or an AppItem).
-    void SetImage(Gdiplus::GpImage* image) { image_ = image; }
-    Gdiplus::GpImage* Image() const { return image_; }
+    // Shared with the icon cache, which may let it go first.
+    void SetImage(std::shared_ptr<Gdiplus::GpImage> image) { image_ = std::move(image); }
+    Gdiplus::GpImage* Image() const { return image_.get(); }
 
 private:
     // Paint and load-from-skin exclude each other through this event.
@@ -43,6 +44,6 @@ private:
         HANDLE event_;
     };
 
-    Gdiplus::GpImage* image_ = nullptr;
+    std::shared_ptr<Gdiplus::GpImage> image_;
     ScopedHandle lock_;
 };

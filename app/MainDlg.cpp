@@ -1,4 +1,5 @@
 #include "app/MainDlg.h"
+#include "app/StartupTrace.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -8,7 +9,6 @@
 
 #include "app/AppItem.h"
 #include "app/CopyDataText.h"
-#include "app/IconImage.h"
 #include "app/MainProduct.h"
 #include "app/PackageText.h"
 #include "app/Settings.h"
@@ -204,7 +204,7 @@ void CMainDlg::OnInitDialog()
         icon->SetPainter(iconPainter_.get());
 
     packageList_ = dynamic_cast<CBkListCtrlSBar*>(FindItem(20025));
-    itemObserver_ = std::make_unique<showAppItemObserver>();
+    itemObserver_ = std::make_unique<showAppItemObserver>(&icons_);
     if (packageList_) {
         packageList_->SetObserver(itemObserver_.get());
         packageList_->SetReserved(0);
@@ -212,6 +212,7 @@ void CMainDlg::OnInitDialog()
     }
 
     SetTimer(GetHwnd(), kFirstLoadTimer, 2, nullptr);
+    MarkStartup(L"window");
     // The host centres the window once it has its size; here it has none.
     MarkInstanceWindow(GetHwnd());
 }
@@ -229,12 +230,14 @@ void CMainDlg::OnTimer(UINT_PTR id)
 void CMainDlg::FirstLoad()
 {
     KillTimer(GetHwnd(), kFirstLoadTimer);
+    MarkStartup(L"painted");
     if (!startPath_.empty()) {
         EnableInstallButton(true);
         std::lock_guard<std::mutex> hold(pendingLock_);
         pendingPaths_.push_back(startPath_);
     }
     LoadPackage(startPath_);
+    MarkStartup(L"loaded");
 }
 
 void CMainDlg::AnimationTick()
@@ -325,11 +328,13 @@ void CMainDlg::LoadPackage(const std::wstring& path)
     if (listMode_)
         SetItemAttribute(20015, "tip", currentPackage_.GetLabel());
 
-    Gdiplus::GpImage* icon = haveIcon ? DecodeIconImage(reader.GetIconData(), reader.GetIconSize()) : nullptr;
+    if (haveIcon)
+        item->iconBytes.assign(reader.GetIconData(), reader.GetIconData() + reader.GetIconSize());
+    SharedImage icon = icons_.Get(*item);
     if (icon) {
-        item->SetIcon(icon);
-        iconPainter_->SetImage(icon);
+        iconPainter_->SetImage(std::move(icon));
     } else {
+        item->iconBytes.clear();  // unreadable: the default icon from now on
         iconPainter_->LoadFromSkin("DefaultIco", true);
     }
     RedrawElement(20014);

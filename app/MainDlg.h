@@ -135,6 +135,7 @@ private:
     WaitRotateIco waitIcon_;
     PackageInfo currentPackage_;
     InstallEngine installer_;
+    IconCache icons_;
     std::unique_ptr<showAppItemObserver> itemObserver_;
     CBkListCtrlSBar* packageList_ = nullptr;
     std::unique_ptr<DyncLoadPng> iconPainter_;

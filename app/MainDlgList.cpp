@@ -65,8 +65,9 @@ void CMainDlg::SwitchToListLayout()
 
 void CMainDlg::ShowIconOf(AppItem* item)
 {
-    if (item && item->Icon())
-        iconPainter_->SetImage(item->Icon());
+    SharedImage icon = item ? icons_.Get(*item) : nullptr;
+    if (icon)
+        iconPainter_->SetImage(std::move(icon));
     else
         iconPainter_->LoadFromSkin("DefaultIco", true);
     RedrawElement(20014);
@@ -126,11 +127,6 @@ void CMainDlg::DeleteSelectedRow()
     }
     if (row < nextIndex_)
         --nextIndex_;
-    // The icon painter may show this row's icon: let it go before the row.
-    if (iconPainter_->Image() == item->Icon() && item->Icon())
-        iconPainter_->LoadFromSkin("DefaultIco", true);
-    if (itemObserver_ && itemObserver_->Painter().Image() == item->Icon() && item->Icon())
-        itemObserver_->Painter().LoadFromSkin("ListDefaultIco", true);
     packageList_->RemoveItem(row);
     RowsChanged();
     if (PendingPaths().empty())

@@ -16,7 +16,7 @@ CBkWindow* Child(CBkWindow* rowTemplate, int id)
 
 }  // namespace
 
-showAppItemObserver::showAppItemObserver()
+showAppItemObserver::showAppItemObserver(IconCache* icons) : icons_(icons)
 {
     painter_.LoadFromSkin("ListDefaultIco", false);
 }
@@ -45,8 +45,8 @@ int32_t showAppItemObserver::OnListEvent(CBkListCtrl* list, int32_t code, int32_
     list->SetChildTip(22007, item->statusTip);
     TraceRow(row.row, item->label, item->showStatus || item->showError ? item->statusText : std::wstring(),
              item->showError);
-    if (item->Icon())
-        painter_.SetImage(item->Icon());
+    if (SharedImage icon = icons_->Get(*item))
+        painter_.SetImage(std::move(icon));
     else
         painter_.LoadFromSkin("ListDefaultIco", true);
     return 1;

@@ -4,14 +4,16 @@
 #include <memory>
 
 #include "app/DyncLoadPng.h"
+#include "app/IconCache.h"
 #include "toolkit/list/IListCtrlEventObserver.h"
 
 class showAppItemObserver : public IListCtrlEventObserver {
 public:
-    showAppItemObserver();
+    explicit showAppItemObserver(IconCache* icons);
     int32_t OnListEvent(CBkListCtrl* list, int32_t code, int32_t param, CBkWindow* rowTemplate) override;
     DyncLoadPng& Painter() { return painter_; }
 
 private:
     DyncLoadPng painter_;
+    IconCache* icons_;
 };

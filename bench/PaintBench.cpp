@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/AppItem.h"
-#include "app/IconImage.h"
+#include "app/IconCache.h"
 #include "app/MainDlg.h"
 #include "app/StartUp.h"
 #include "bench/BenchStats.h"
@@ -138,8 +138,8 @@ std::wstring ElementText(CMainDlg& w, int id)
     return e ? e->Text() : std::wstring();
 }
 
-// A row like the one the window made for the package, with its own icon
-// decoded from the package's icon bytes.
+// A row like the one the window made for the package, with its own copy of
+// the package's icon bytes.
 std::unique_ptr<ListRowRecord> CopyRow(const AppItem& model, const std::vector<unsigned char>& icon, int n)
 {
     auto item = std::make_unique<AppItem>();
@@ -150,7 +150,7 @@ std::unique_ptr<ListRowRecord> CopyRow(const AppItem& model, const std::vector<u
     item->sdkVersion = model.sdkVersion;
     item->permissionText = model.permissionText;
     if (!icon.empty())
-        item->SetIcon(DecodeIconImage(icon.data(), icon.size()));
+        item->iconBytes = icon;
     auto record = std::make_unique<ListRowRecord>();
     record->element = std::move(item);
     record->height = 35;

@@ -10,22 +10,17 @@ std::wstring DefaultAaptPath()
     return GetModuleDirectory() + platform::kPathSeparator + L"aapt" + platform::kExeSuffix;
 }
 
-PackageInfo::PackageInfo() : aaptPath_(DefaultAaptPath())
-{
-    BuildPermissionCatalogue(catalogue_);
-}
+PackageInfo::PackageInfo() : aaptPath_(DefaultAaptPath()) {}
 
 PackageInfo::PackageInfo(const std::wstring& apkPath)
     : aaptPath_(DefaultAaptPath()), apkPath_(apkPath)
 {
-    BuildPermissionCatalogue(catalogue_);
     InspectWithRetry();
 }
 
 PackageInfo::PackageInfo(const std::wstring& aaptPath, const std::wstring& apkPath)
     : aaptPath_(aaptPath), apkPath_(apkPath)
 {
-    BuildPermissionCatalogue(catalogue_);
     InspectWithRetry();
 }
 
@@ -80,8 +75,8 @@ BadgingResult PackageInfo::RunBadging()
         sizeText_.clear();
 
     for (const std::wstring& name : RequestedPermissionNames(output)) {
-        auto it = catalogue_.find(name);
-        if (it != catalogue_.end())
+        auto it = catalogue_->find(name);
+        if (it != catalogue_->end())
             permissions_.push_back(it->second);
     }
     return BadgingOk;

@@ -40,7 +40,8 @@ private:
     void InspectWithRetry();
     void ClearTextFields();
 
-    PermissionCatalogue catalogue_;
+    // One table for every package: it never changes.
+    const PermissionCatalogue* catalogue_ = &SharedPermissionCatalogue();
     std::wstring aaptPath_;
     std::wstring apkPath_;
     std::wstring label_;

@@ -10,3 +10,13 @@ void BuildPermissionCatalogue(PermissionCatalogue& catalogue)
                           PermissionInfo{rows[i].level, rows[i].title, rows[i].description});
     }
 }
+
+const PermissionCatalogue& SharedPermissionCatalogue()
+{
+    static const PermissionCatalogue* shared = [] {
+        auto* catalogue = new PermissionCatalogue;
+        BuildPermissionCatalogue(*catalogue);
+        return catalogue;
+    }();
+    return *shared;
+}

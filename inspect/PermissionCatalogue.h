@@ -28,3 +28,7 @@ const PermissionRecord* PermissionTable(size_t* count);
 
 // Fills the catalogue with a copy of every row of the table.
 void BuildPermissionCatalogue(PermissionCatalogue& catalogue);
+
+// The catalogue built once for the process (never destroyed, so usable
+// from any thread until the end).
+const PermissionCatalogue& SharedPermissionCatalogue();

@@ -5,7 +5,8 @@ target_sources(toolkit_pure PRIVATE
     ${_skins}/SkinWords.cpp
     ${_skins}/FrameGeometry.cpp
     ${_skins}/StretchGeometry.cpp
-    ${_skins}/AlphaBlend.cpp)
+    ${_skins}/AlphaBlend.cpp
+    ${_skins}/PngDecoder.cpp)
 if(WIN32)
     target_sources(toolkit PRIVATE
         ${_skins}/GdiplusSession.cpp

@@ -102,18 +102,25 @@ HWND CBkViewImpl::Create(HWND parent, const RECT& rect)
     body_->SetContainer(hwnd);
     footer_->SetContainer(hwnd);
 
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
-    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (tooltip_) {
-        TOOLINFOW ti = HostTool(hwnd, L"");
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-        SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
-    }
     touch_ = std::make_unique<TouchInput>();
     touch_->Register(hwnd);
     return hwnd;
+}
+
+void CBkViewImpl::CreateTooltip()
+{
+    if (tooltip_ || !hwnd_)
+        return;
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (tooltip_) {
+        TOOLINFOW ti = HostTool(hwnd_, tipText_.c_str());
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+        SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+        tipOn_ = true;
+    }
 }
 
 bool CBkViewImpl::LoadLayer(unsigned resourceId)

@@ -62,6 +62,9 @@ public:
     ElementHandle HoverHandle() const { return hover_; }
     ElementHandle PressedHandle() const { return pressed_; }
     HWND Tooltip() const { return tooltip_; }
+    // The tooltip is made when the pointer first comes over the view: the
+    // first paint has no use for it, and making it costs the start time.
+    void CreateTooltip();
     HBITMAP OffscreenBitmap() const { return offscreen_.Get(); }
 
 protected:

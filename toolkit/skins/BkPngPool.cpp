@@ -7,26 +7,73 @@
 #include <gdiplus.h>
 
 #include "toolkit/XmlResource.h"
+#include "toolkit/skins/PngDecoder.h"
 
 using namespace Gdiplus;
 
 namespace {
 
-// Releases a COM stream at the end of the scope.
-class ScopedStream {
-public:
-    ScopedStream() = default;
-    ~ScopedStream() { if (stream_) stream_->Release(); }
-    ScopedStream(const ScopedStream&) = delete;
-    ScopedStream& operator=(const ScopedStream&) = delete;
-    IStream** Out() { return &stream_; }
-    IStream* Get() const { return stream_; }
+// A bitmap of GDI+'s own holding the pixels; nullptr when GDI+ refuses.
+GpImage* BitmapOfPixels(const PngPixels& pixels)
+{
+    GpBitmap* bitmap = nullptr;
+    if (DllExports::GdipCreateBitmapFromScan0(pixels.width, pixels.height, 0, PixelFormat32bppARGB, nullptr,
+                                              &bitmap) != Ok)
+        return nullptr;
+    const GpRect all(0, 0, pixels.width, pixels.height);
+    BitmapData locked = {};
+    if (DllExports::GdipBitmapLockBits(bitmap, &all, ImageLockModeWrite, PixelFormat32bppARGB, &locked) != Ok) {
+        DllExports::GdipDisposeImage(bitmap);
+        return nullptr;
+    }
+    const size_t rowBytes = static_cast<size_t>(pixels.width) * 4;
+    for (int32_t y = 0; y < pixels.height; ++y)
+        std::memcpy(static_cast<char*>(locked.Scan0) + static_cast<ptrdiff_t>(y) * locked.Stride,
+                    pixels.bgra.data() + y * rowBytes, rowBytes);
+    DllExports::GdipBitmapUnlockBits(bitmap, &locked);
+    return bitmap;
+}
 
-private:
-    IStream* stream_ = nullptr;
-};
+// The system's reader, for the rare image ours leaves to it. GDI+ may read
+// from the stream for as long as the image exists: the stream owns the
+// copy of the bytes and frees it when the image lets the stream go.
+GpImage* SystemDecode(const char* bytes, size_t size)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!block)
+        return nullptr;
+    if (void* data = GlobalLock(block)) {
+        std::memcpy(data, bytes, size);
+        GlobalUnlock(block);
+    }
+    IStream* stream = nullptr;
+    if (CreateStreamOnHGlobal(block, TRUE, &stream) != S_OK) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    GpImage* image = nullptr;
+    if (DllExports::GdipLoadImageFromStream(stream, &image) != Ok)
+        image = nullptr;
+    stream->Release();
+    return image;
+}
 
 }  // namespace
+
+GpImage* DecodeGdiplusImage(const char* bytes, size_t size)
+{
+    if (!bytes || size == 0)
+        return nullptr;
+    PngPixels pixels;
+    switch (DecodePng(reinterpret_cast<const uint8_t*>(bytes), size, &pixels)) {
+    case PngResult::Ok: return BitmapOfPixels(pixels);
+    // Ours reads no interlaced PNG and no other format: the system's codec
+    // (loaded only then) does. Damaged or oversized PNGs stay unread.
+    case PngResult::Interlaced:
+    case PngResult::NotPng: return SystemDecode(bytes, size);
+    default: return nullptr;
+    }
+}
 
 BkPngImage::BkPngImage(GpImage* image) : image_(image)
 {
@@ -49,22 +96,7 @@ BkPngImage::~BkPngImage()
 
 std::unique_ptr<BkPngImage> DecodeImageBytes(const char* bytes, size_t size)
 {
-    GpImage* image = nullptr;
-    // The block is never freed: GDI+ may read from the stream for as long as
-    // the image exists, and images live until the process ends.
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (block) {
-        void* data = GlobalLock(block);
-        if (data && size)
-            std::memcpy(data, bytes, size);
-        GlobalUnlock(block);
-        ScopedStream stream;
-        if (CreateStreamOnHGlobal(block, FALSE, stream.Out()) == S_OK) {
-            if (DllExports::GdipLoadImageFromStream(stream.Get(), &image) != Ok)
-                image = nullptr;
-        }
-    }
-    return std::make_unique<BkPngImage>(image);
+    return std::make_unique<BkPngImage>(DecodeGdiplusImage(bytes, size));
 }
 
 BkPngPool& BkPngPool::Instance()

@@ -49,7 +49,10 @@ private:
     std::map<unsigned, std::unique_ptr<BkPngImage>> images_;
 };
 
-// Decodes PNG bytes (GDI+ must be running: the pool starts it); the image
-// may be invalid. The bytes are copied into a global block that stays
-// behind the image.
+// Decodes image bytes (GDI+ must be running: the pool starts it) with our
+// own PNG reader, or the system's for what ours leaves to it; nullptr when
+// neither reads them. The caller owns the image (GdipDisposeImage).
+Gdiplus::GpImage* DecodeGdiplusImage(const char* bytes, size_t size);
+
+// The same, owned by a pool image (invalid when unread).
 std::unique_ptr<BkPngImage> DecodeImageBytes(const char* bytes, size_t size);
