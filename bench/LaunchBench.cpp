@@ -1,17 +1,20 @@
 // Whole-process figures of window programs, observed from outside:
 //
-//   tarvo-bench-launch startup --reps N --app CMD --minimal CMD
-//       start to first paint of each (alternating starts, medians, ratio)
+//   tarvo-bench-launch startup --reps N --app CMD --minimal CMD [--trace FILE]
+//       start to first paint of each (alternating starts, medians, ratio);
+//       with the program's diagnostics file, where its start went
+//       (the median time and working set at each stage)
 //   tarvo-bench-launch idle --settle S --measure S --app CMD
 //                           [--dir DIR --rows N] [--control CMD]
 //       CPU time the program uses while its window sits idle; with --dir
 //       again once N-1 packages of DIR made it a list, and after a wheel
 //       notch scrolled that list; first the same for the control CMD, a
 //       window that runs a timer
-//   tarvo-bench-launch memory --app EXE --dir DIR --count N
-//       peak working set after the program took N packages of DIR (the
-//       first on its command line, the others as second starts hand them
-//       over: WM_COPYDATA)
+//   tarvo-bench-launch memory --app EXE --dir DIR --count N [--minimal CMD]
+//       peak working set of the minimal window, then of the program after
+//       it took 1 and N packages of DIR (the first on its command line, the
+//       others as second starts hand them over: WM_COPYDATA), and the cost
+//       of each package beyond the first: memory and hand-over time
 //
 // The idle and memory modes first check the instrument on a child of known
 // cost (a busy loop, a touched allocation), because a reading of another
@@ -21,6 +24,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -120,6 +126,63 @@ bool StartPainted(const std::wstring& commandLine, Launched* program, FirstPaint
 
 // --- start-up -----------------------------------------------------------
 
+// Each stage the program marked: its times since the program's entry and
+// its working sets, one sample a start, in the order first seen.
+struct StageSamples {
+    std::vector<std::string> order;
+    std::map<std::string, std::vector<double>> ms, kb;
+};
+
+// Waits (at most 10 s) until the program has marked its first load, then
+// takes every "startup STAGE MS ms WS KB" line of its diagnostics file.
+void ReadStages(const std::wstring& path, StageSamples* stages)
+{
+    std::string text;
+    for (int i = 0; i < 200 && text.find("startup loaded") == std::string::npos; ++i) {
+        Sleep(50);
+        std::ifstream file(Narrow(path).c_str());
+        std::stringstream all;
+        all << file.rdbuf();
+        text = all.str();
+    }
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        char stage[64] = {};
+        double ms = 0, kb = 0;
+        if (std::sscanf(line.c_str(), "startup %63s %lf ms %lf KB", stage, &ms, &kb) != 3)
+            continue;
+        if (!stages->ms.count(stage))
+            stages->order.push_back(stage);
+        stages->ms[stage].push_back(ms);
+        stages->kb[stage].push_back(kb);
+    }
+}
+
+// Each stage as the median time it was reached and what it added; the time
+// before the program's entry is what the first paint seen from outside
+// leaves over once the program's own part up to the paint is taken off.
+void PrintStages(const StageSamples& stages, double paintedFromOutside)
+{
+    if (stages.order.empty())
+        return;
+    std::printf("startup breakdown (medians; ms since the program's entry, working set):\n");
+    double lastMs = 0, lastKb = 0, painted = 0;
+    for (const std::string& stage : stages.order) {
+        const double ms = Median(stages.ms.at(stage)), kb = Median(stages.kb.at(stage));
+        std::printf("  %-8s at %7s ms (+%6s ms)  %7s MB (+%5s MB)\n", stage.c_str(), Fixed(ms, 1).c_str(),
+                    Fixed(ms - lastMs, 1).c_str(), Fixed(kb / 1024, 1).c_str(),
+                    Fixed(lastKb ? (kb - lastKb) / 1024 : 0, 1).c_str());
+        if (stage == "painted")
+            painted = ms;
+        lastMs = ms;
+        lastKb = kb;
+    }
+    if (painted > 0)
+        std::printf("  before the program's entry (loading the process and its libraries): about %s ms\n",
+                    Fixed(paintedFromOutside - painted, 1).c_str());
+}
+
 int Startup(const std::vector<std::wstring>& args)
 {
     std::wstring app = Option(args, L"--app"), minimal = Option(args, L"--minimal");
@@ -128,17 +191,23 @@ int Startup(const std::vector<std::wstring>& args)
         std::fprintf(stderr, "startup needs --app CMD --minimal CMD\n");
         return 2;
     }
+    const std::wstring trace = Option(args, L"--trace");
     std::vector<double> appPaint, appVisible, minPaint, minVisible;
+    StageSamples stages;
     for (int r = 0; r < reps * 2; ++r) {
         // Alternate, so neither program always follows a cold one.
         bool isApp = (r % 2 == 0) == (r / 2 % 2 == 0);
         const std::wstring& command = isApp ? app : minimal;
         Launched program;
+        if (isApp && !trace.empty())
+            DeleteFileW(trace.c_str());
         if (!StartProgram(command, &program)) {
             std::fprintf(stderr, "cannot start %s\n", Narrow(command).c_str());
             return 1;
         }
         FirstPaint seen = WaitFirstPaint(program, kStartTimeoutMs);
+        if (isApp && !trace.empty() && seen.paintedMs >= 0)
+            ReadStages(trace, &stages);
         CloseProgram(&program, seen.window);
         if (seen.paintedMs < 0) {
             std::fprintf(stderr, "%s: no painted window within %.0f ms\n", Narrow(command).c_str(),
@@ -155,6 +224,7 @@ int Startup(const std::vector<std::wstring>& args)
                 Fixed(Median(minVisible), 1).c_str(), Fixed(m, 1).c_str());
     std::printf("startup ratio (first paint, program / minimal window): %s  (%d starts each, medians)\n",
                 Fixed(a / m).c_str(), reps);
+    PrintStages(stages, a);
     return 0;
 }
 
@@ -305,9 +375,56 @@ bool PeakWorkingSet(HANDLE process, PROCESS_MEMORY_COUNTERS* counters)
     return GetProcessMemoryInfo(process, counters, sizeof(*counters)) != 0;
 }
 
+struct MemoryReading {
+    double peakMb = -1, workingMb = -1, privateMb = -1;
+    double handOverMs = 0;  // all packages after the first
+};
+
+// Starts the program on the first package, hands it the next count-1 and
+// reads its memory counters; false (said) when that fails.
+bool ReadProgramMemory(const std::wstring& command, const std::vector<std::wstring>& more, int count,
+                       MemoryReading* reading)
+{
+    Launched program;
+    FirstPaint seen;
+    if (!StartPainted(command, &program, &seen))
+        return false;
+    // The start path loads on a short timer after the first paint.
+    Sleep(1000);
+    int accepted = 1;
+    Stopwatch clock;
+    for (int i = 1; i < count; ++i) {
+        if (HandOver(seen.window, more[i]))
+            ++accepted;
+    }
+    reading->handOverMs = clock.Ms();
+    Sleep(500);
+    PROCESS_MEMORY_COUNTERS c = {};
+    bool ok = PeakWorkingSet(program.process.Get(), &c);
+    CloseProgram(&program, seen.window);
+    if (!ok || accepted != count) {
+        std::fprintf(stderr, "memory: %d of %d packages accepted, counters %s\n", accepted, count,
+                     ok ? "read" : "unreadable");
+        return false;
+    }
+    reading->peakMb = c.PeakWorkingSetSize / 1048576.0;
+    reading->workingMb = c.WorkingSetSize / 1048576.0;
+    reading->privateMb = c.PagefileUsage / 1048576.0;
+    return true;
+}
+
+void PrintReading(const std::wstring& name, int count, const MemoryReading& r)
+{
+    const std::string packages =
+        count == 0 ? "" : " with " + std::to_string(count) + (count == 1 ? " package" : " packages");
+    std::printf("memory %s%s: peak working set %s MB, working set %s MB, private %s MB\n", Narrow(name).c_str(),
+                packages.c_str(), Fixed(r.peakMb, 1).c_str(), Fixed(r.workingMb, 1).c_str(),
+                Fixed(r.privateMb, 1).c_str());
+}
+
 int Memory(const std::vector<std::wstring>& args)
 {
-    std::wstring app = Option(args, L"--app"), dir = Option(args, L"--dir");
+    std::wstring app = Option(args, L"--app"), dir = Option(args, L"--dir"), minimal = Option(args, L"--minimal");
     int count = ParseCount(Option(args, L"--count"), 0);
     std::vector<std::wstring> packages = Packages(dir);
     if (app.empty() || count < 1 || count > 100000 || static_cast<int>(packages.size()) < count) {
@@ -330,32 +447,43 @@ int Memory(const std::vector<std::wstring>& args)
         }
     }
 
-    Stopwatch begun;
-    Launched program;
-    FirstPaint seen;
-    if (!StartPainted(Quoted(app) + L" " + Quoted(packages[0]), &program, &seen))
-        return 1;
-    // The start path loads on a short timer after the first paint.
-    Sleep(1000);
-    int accepted = 1;
-    for (int i = 1; i < count; ++i) {
-        if (HandOver(seen.window, packages[i]))
-            ++accepted;
+    // The bare window, read the same way as the program.
+    MemoryReading bare;
+    if (!minimal.empty()) {
+        Launched window;
+        FirstPaint seen;
+        if (!StartPainted(minimal, &window, &seen))
+            return 1;
+        Sleep(1500);
+        PROCESS_MEMORY_COUNTERS c = {};
+        const bool ok = PeakWorkingSet(window.process.Get(), &c);
+        CloseProgram(&window, seen.window);
+        if (!ok)
+            return 1;
+        bare.peakMb = c.PeakWorkingSetSize / 1048576.0;
+        bare.workingMb = c.WorkingSetSize / 1048576.0;
+        bare.privateMb = c.PagefileUsage / 1048576.0;
+        PrintReading(ProgramName(minimal), 0, bare);
     }
-    Sleep(500);
-    PROCESS_MEMORY_COUNTERS c = {};
-    bool ok = PeakWorkingSet(program.process.Get(), &c);
-    double seconds = begun.Ms() / 1000;
-    CloseProgram(&program, seen.window);
-    if (!ok || accepted != count) {
-        std::fprintf(stderr, "memory: %d of %d packages accepted, counters %s\n", accepted, count,
-                     ok ? "read" : "unreadable");
+
+    const std::wstring command = Quoted(app) + L" " + Quoted(packages[0]);
+    MemoryReading one, many;
+    if (!ReadProgramMemory(command, packages, 1, &one))
         return 1;
-    }
-    std::printf("memory %s with %d package%s: peak working set %s MB, working set %s MB, private %s MB (%s s)\n",
-                Narrow(ProgramName(app)).c_str(), count, count == 1 ? "" : "s",
-                Fixed(c.PeakWorkingSetSize / 1048576.0, 1).c_str(), Fixed(c.WorkingSetSize / 1048576.0, 1).c_str(),
-                Fixed(c.PagefileUsage / 1048576.0, 1).c_str(), Fixed(seconds, 1).c_str());
+    PrintReading(ProgramName(app), 1, one);
+    if (bare.peakMb > 0)
+        std::printf("memory ratio (peak, program with 1 package / minimal window): %s\n",
+                    Fixed(one.peakMb / bare.peakMb).c_str());
+    if (count == 1)
+        return 0;
+    if (!ReadProgramMemory(command, packages, count, &many))
+        return 1;
+    PrintReading(ProgramName(app), count, many);
+    std::printf("memory per package beyond the first: %s KB of peak working set, %s KB private; "
+                "hand-over %s ms a package (inspection included)\n",
+                Fixed((many.peakMb - one.peakMb) * 1024 / (count - 1), 1).c_str(),
+                Fixed((many.privateMb - one.privateMb) * 1024 / (count - 1), 1).c_str(),
+                Fixed(many.handOverMs / (count - 1), 1).c_str());
     return 0;
 }
 

@@ -36,13 +36,24 @@ std::wstring StoredLocation()
 }
 
 // Starts the program on one package and waits until its details show.
+// The inspection gives its tool one second (a rule of the program); on a
+// crowded machine that can run out, and the details show the file name
+// instead of the label. Then the program starts again, at most twice more.
 void StartOn(ProgramUnderTest& p, const std::wstring& package, const std::wstring& label)
 {
-    ASSERT_TRUE(p.Start(Quoted(package)));
-    ASSERT_NE(p.WaitForWindow(), nullptr) << "no window";
-    p.MoveAway();
-    ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Text(20015) == label; }))
-        << "label never shown: " << testing::PrintToString(p.Shown().Text(20015));
+    const std::wstring name = package.substr(package.find_last_of(L'\\') + 1);
+    const std::wstring fallback = name.substr(0, name.rfind(L'.'));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ASSERT_TRUE(p.Start(Quoted(package)));
+        ASSERT_NE(p.WaitForWindow(), nullptr) << "no window";
+        p.MoveAway();
+        ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Text(20015) == label || s.Text(20015) == fallback; }))
+            << "label never shown: " << testing::PrintToString(p.Shown().Text(20015));
+        if (p.Shown().Text(20015) == label)
+            return;
+        p.End();
+    }
+    FAIL() << "the package's label never came in time";
 }
 
 void Click(ProgramUnderTest& p, POINT at) { p.Click(at.x, at.y); }

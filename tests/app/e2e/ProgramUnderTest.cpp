@@ -112,6 +112,13 @@ ProgramUnderTest::ProgramUnderTest(const std::wstring& name)
 
 ProgramUnderTest::~ProgramUnderTest()
 {
+    End();
+    // A hanging bridge call of this run ends too.
+    platform::WriteFileBytes(BridgeReleaseFile(), "");
+}
+
+void ProgramUnderTest::End()
+{
     if (process_) {
         if (Running()) {
             TerminateProcess(process_, 99);
@@ -119,8 +126,10 @@ ProgramUnderTest::~ProgramUnderTest()
         }
         CloseHandle(process_);
     }
-    // A hanging bridge call of this run ends too.
-    platform::WriteFileBytes(BridgeReleaseFile(), "");
+    process_ = nullptr;
+    processId_ = 0;
+    window_ = nullptr;
+    DeleteFileW(diagnostics_.c_str());
 }
 
 std::wstring ProgramUnderTest::ExePath() const { return e2e_ + L"KorvelTarvo.exe"; }

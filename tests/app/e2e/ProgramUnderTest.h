@@ -45,6 +45,8 @@ public:
     // Starts the program with this exact command-line tail (quotes as
     // given). False when the process cannot be made.
     bool Start(const std::wstring& arguments, DWORD errorModeForChild = 0);
+    // Ends the program at once and forgets what it showed, for a new start.
+    void End();
     // Starts another instance with the same environment and waits for it;
     // its exit code, or -1 when it did not end within the bound.
     int RunSecondInstance(const std::wstring& arguments);
