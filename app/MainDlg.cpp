@@ -1,5 +1,4 @@
 #include "app/MainDlg.h"
-#include "app/StartupTrace.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -12,6 +11,7 @@
 #include "app/MainProduct.h"
 #include "app/PackageText.h"
 #include "app/Settings.h"
+#include "app/StartupTrace.h"
 #include "app/SingleInstance.h"
 #include "app/StripQuotes.h"
 #include "app/UiTrace.h"

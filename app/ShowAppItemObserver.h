@@ -11,7 +11,6 @@ class showAppItemObserver : public IListCtrlEventObserver {
 public:
     explicit showAppItemObserver(IconCache* icons);
     int32_t OnListEvent(CBkListCtrl* list, int32_t code, int32_t param, CBkWindow* rowTemplate) override;
-    DyncLoadPng& Painter() { return painter_; }
 
 private:
     DyncLoadPng painter_;

@@ -24,7 +24,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -32,6 +31,7 @@
 
 #include "bench/BenchStats.h"
 #include "bench/ProcessWatch.h"
+#include "platform/FileBytes.h"
 #include "platform/Text.h"
 
 using namespace bench;
@@ -140,10 +140,7 @@ void ReadStages(const std::wstring& path, StageSamples* stages)
     std::string text;
     for (int i = 0; i < 200 && text.find("startup loaded") == std::string::npos; ++i) {
         Sleep(50);
-        std::ifstream file(Narrow(path).c_str());
-        std::stringstream all;
-        all << file.rdbuf();
-        text = all.str();
+        platform::ReadFileBytes(path, &text, 1 << 20);
     }
     std::istringstream lines(text);
     std::string line;
@@ -380,7 +377,7 @@ struct MemoryReading {
     double handOverMs = 0;  // all packages after the first
 };
 
-// Starts the program on the first package, hands it the next count-1 and
+// Starts the program (on the first package), hands it the next count-1 and
 // reads its memory counters; false (said) when that fails.
 bool ReadProgramMemory(const std::wstring& command, const std::vector<std::wstring>& more, int count,
                        MemoryReading* reading)
@@ -450,19 +447,8 @@ int Memory(const std::vector<std::wstring>& args)
     // The bare window, read the same way as the program.
     MemoryReading bare;
     if (!minimal.empty()) {
-        Launched window;
-        FirstPaint seen;
-        if (!StartPainted(minimal, &window, &seen))
+        if (!ReadProgramMemory(minimal, packages, 1, &bare))
             return 1;
-        Sleep(1500);
-        PROCESS_MEMORY_COUNTERS c = {};
-        const bool ok = PeakWorkingSet(window.process.Get(), &c);
-        CloseProgram(&window, seen.window);
-        if (!ok)
-            return 1;
-        bare.peakMb = c.PeakWorkingSetSize / 1048576.0;
-        bare.workingMb = c.WorkingSetSize / 1048576.0;
-        bare.privateMb = c.PagefileUsage / 1048576.0;
         PrintReading(ProgramName(minimal), 0, bare);
     }
 

@@ -212,11 +212,12 @@ void CBkDialogViewImpl::OnTouch(WPARAM wparam, LPARAM lparam)
 
 bool CBkDialogViewImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result)
 {
-    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
         CreateTooltip();
-    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && tooltip_) {
-        MSG relay = {hwnd_, message, wparam, lparam, 0, {0, 0}};
-        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
+        if (tooltip_) {
+            MSG relay = {hwnd_, message, wparam, lparam, 0, {0, 0}};
+            SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
+        }
     }
     *result = 0;
     switch (message) {

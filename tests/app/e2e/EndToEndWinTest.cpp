@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PackageText.h"
 #include "app/e2e/ProgramUnderTest.h"
 #include "platform/FileBytes.h"
 
@@ -41,8 +42,7 @@ std::wstring StoredLocation()
 // instead of the label. Then the program starts again, at most twice more.
 void StartOn(ProgramUnderTest& p, const std::wstring& package, const std::wstring& label)
 {
-    const std::wstring name = package.substr(package.find_last_of(L'\\') + 1);
-    const std::wstring fallback = name.substr(0, name.rfind(L'.'));
+    const std::wstring fallback = LabelFromPath(package);
     for (int attempt = 0; attempt < 3; ++attempt) {
         ASSERT_TRUE(p.Start(Quoted(package)));
         ASSERT_NE(p.WaitForWindow(), nullptr) << "no window";
