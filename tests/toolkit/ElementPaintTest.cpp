@@ -17,6 +17,24 @@ using pixel_test::Near;
 using Canvas = pixel_test::MemoryCanvas;
 const uint32_t kBlank = Canvas::kBlank;
 
+// Records skin draws; "known" and "stateful" fill their rect, others are unknown.
+class FakeSkins : public IElementSkins {
+public:
+    bool Draw(HDC dc, const std::string& name, const RECT& rect, uint32_t state) override
+    {
+        lastRect = rect;
+        lastState = state;
+        if (name != "known" && name != "stateful")
+            return false;
+        ScopedGdiObj<HBRUSH> brush(CreateSolidBrush(RGB(1, 2, 3)));
+        FillRect(dc, &rect, brush);
+        return true;
+    }
+    bool DependsOnState(const std::string& name) override { return name == "stateful"; }
+    RECT lastRect = {};
+    uint32_t lastState = 0;
+};
+
 class ElementPaint : public WithLeafFactory {
 protected:
     void SetUp() override
@@ -25,99 +43,75 @@ protected:
         ASSERT_TRUE(StylePool::Instance().LoadDocument(
             "<style><class name=\"hov\" crbg=\"FF0000\" crbghover=\"0000FF\"/>"
             "<class name=\"txt\" crtext=\"0000FF\" font=\"0404\" crdisabled=\"00FF00\" crhover=\"FF0000\"/>"
-            "</style>"));
+            "<class name=\"k\" skin=\"known\" crbg=\"FF0000\"/><class name=\"s\" skin=\"stateful\"/>"
+            "<class name=\"u\" skin=\"nosuchskin\" crbg=\"FF0000\"/></style>"));
     }
+    void TearDown() override
+    {
+        SetElementSkins(nullptr);
+        WithLeafFactory::TearDown();
+    }
+    // The colour farthest from the blank inside the box; 0 changed pixels fail.
+    static uint32_t Ink(const Canvas& canvas, int l, int t, int r, int b)
+    {
+        uint32_t strongest = 0;
+        EXPECT_GT(canvas.Changed(l, t, r, b, &strongest), 20);
+        return strongest;
+    }
+    FakeSkins skins;
 };
 
 }  // namespace
 
-TEST_F(ElementPaint, BackgroundColourFillsTheRectangleOnly)
+TEST_F(ElementPaint, BackgroundFillsTheRectangleOnlyInTheHoverColourUnderTheMouse)
 {
-    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" crbg=\"FF0000\" pos=\"10,10,30,20\"/></dlg>");
+    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" class=\"hov\" pos=\"10,10,30,20\"/></dlg>");
     Place(root.get(), 0, 0, 60, 40);
-    Canvas canvas(60, 40);
     CBkWindow* e = root->FindChildById(1);
+    Canvas canvas(60, 40);
+    ScopedGdiObj<HRGN> elsewhere(CreateRectRgn(40, 0, 60, 40));
+    EXPECT_FALSE(e->RedrawRegion(canvas.Dc(), elsewhere));
+    EXPECT_EQ(0, canvas.Changed(0, 0, 60, 40));
     EXPECT_TRUE(e->RedrawRegion(canvas.Dc(), nullptr));
     EXPECT_EQ(Dib(0x0000FF), canvas.At(10, 10));
     EXPECT_EQ(Dib(0x0000FF), canvas.At(29, 19));
-    EXPECT_EQ(kBlank, canvas.At(30, 19));
-    EXPECT_EQ(kBlank, canvas.At(9, 10));
-    EXPECT_EQ(kBlank, canvas.At(10, 20));
-}
-
-TEST_F(ElementPaint, HoverBackgroundUnderTheMouse)
-{
-    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" class=\"hov\" pos=\"0,0,10,10\"/></dlg>");
-    Place(root.get(), 0, 0, 20, 20);
-    CBkWindow* e = root->FindChildById(1);
+    EXPECT_EQ(200, canvas.Changed(0, 0, 60, 40));
     EXPECT_TRUE(e->NeedsRedrawOnStateChange());
-    Canvas canvas(20, 20);
-    e->RedrawRegion(canvas.Dc(), nullptr);
-    EXPECT_EQ(Dib(0x0000FF), canvas.At(5, 5));
     e->ModifyState(StateHover, 0);
     e->RedrawRegion(canvas.Dc(), nullptr);
-    EXPECT_EQ(Dib(0xFF0000), canvas.At(5, 5));
+    EXPECT_EQ(Dib(0xFF0000), canvas.At(15, 15));
+    Leaf plain("leaf");
+    EXPECT_FALSE(plain.NeedsRedrawOnStateChange());
 }
 
-TEST_F(ElementPaint, PlainStyleNeedsNoRedrawOnStateChange)
-{
-    Leaf e("leaf");
-    EXPECT_FALSE(e.NeedsRedrawOnStateChange());
-    e.SetAttribute("class", "txt", true);
-    EXPECT_TRUE(e.NeedsRedrawOnStateChange());  // hover text colour
-}
-
-TEST_F(ElementPaint, RegionThatMissesTheElementPaintsNothing)
-{
-    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" crbg=\"FF0000\" pos=\"10,10,30,20\"/></dlg>");
-    Place(root.get(), 0, 0, 60, 40);
-    Canvas canvas(60, 40);
-    ScopedGdiObj<HRGN> region(CreateRectRgn(40, 0, 60, 40));
-    EXPECT_FALSE(root->FindChildById(1)->RedrawRegion(canvas.Dc(), region));
-    uint32_t strongest = 0;
-    EXPECT_EQ(0, canvas.Changed(0, 0, 60, 40, &strongest));
-}
-
-TEST_F(ElementPaint, TextInTheStyleColourInsideTheMargins)
+TEST_F(ElementPaint, TextColourByStateInsideTheMarginsAndInheritedFromTheContainer)
 {
     auto root = LoadDialog(
-        "<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" class=\"txt\" pos=\"4,4,-4,-4\">WWWW</leaf></dlg>");
-    Place(root.get(), 0, 0, 120, 40);
-    Canvas canvas(120, 40);
+        "<dlg crtext=\"00FF00\" pos=\"0,0,-0,-0\"><dlg id=\"2\" pos=\"0,0,-0,40\">"
+        "<leaf id=\"1\" class=\"txt\" pos=\"4,4,-4,-4\">WWWW</leaf></dlg>"
+        "<leaf id=\"3\" pos=\"4,44,-4,-4\">WWWW</leaf></dlg>");
+    Place(root.get(), 0, 0, 120, 80);
     CBkWindow* e = root->FindChildById(1);
-    e->RedrawRegion(canvas.Dc(), nullptr);
-    uint32_t strongest = 0;
-    EXPECT_GT(canvas.Changed(4, 4, 116, 36, &strongest), 20);
-    EXPECT_TRUE(Near(Dib(0xFF0000), strongest, 80)) << std::hex << strongest;
-    EXPECT_EQ(0, canvas.Changed(0, 0, 120, 4, &strongest));
-    EXPECT_EQ(0, canvas.Changed(0, 36, 120, 40, &strongest));
-}
+    Canvas canvas(120, 80);
+    ASSERT_TRUE(root->RedrawRegion(canvas.Dc(), nullptr));
+    EXPECT_TRUE(Near(Dib(0xFF0000), Ink(canvas, 4, 4, 116, 36), 80));
+    EXPECT_EQ(0, canvas.Changed(0, 0, 120, 4) + canvas.Changed(0, 36, 120, 44));
+    EXPECT_TRUE(Near(Dib(0x00FF00), Ink(canvas, 0, 44, 120, 80), 80)) << "the container's colour";
+    EXPECT_NE(RGB(0, 255, 0), GetTextColor(canvas.Dc())) << "and it does not outlive the painting";
 
-TEST_F(ElementPaint, DisabledColourBeatsHover)
-{
-    auto root = LoadDialog(
-        "<dlg pos=\"0,0,-0,-0\"><dlg id=\"2\" pos=\"0,0,-0,-0\"><leaf id=\"1\" class=\"txt\" pos=\"4,4,-4,-4\">WWWW</leaf>"
-        "</dlg></dlg>");
-    Place(root.get(), 0, 0, 120, 40);
-    CBkWindow* e = root->FindChildById(1);
-    uint32_t strongest = 0;
-    {
-        Canvas canvas(120, 40);
-        e->ModifyState(StateHover, 0);
+    const struct {
+        uint32_t own, ancestor, colour;
+    } states[] = {{StateHover, 0, 0x0000FF}, {StateHover, StateDisabled, 0x00FF00}};
+    for (const auto& s : states) {
+        e->ModifyState(s.own, ~s.own);
+        root->FindChildById(2)->ModifyState(s.ancestor, ~s.ancestor);
+        canvas.Clear();
         e->RedrawRegion(canvas.Dc(), nullptr);
-        canvas.Changed(0, 0, 120, 40, &strongest);
-        EXPECT_TRUE(Near(Dib(0x0000FF), strongest, 80)) << std::hex << strongest;
-    }
-    {
-        Canvas canvas(120, 40);
-        root->FindChildById(2)->ModifyState(StateDisabled, 0);  // an ancestor is enough
-        e->RedrawRegion(canvas.Dc(), nullptr);
-        canvas.Changed(0, 0, 120, 40, &strongest);
-        EXPECT_TRUE(Near(Dib(0x00FF00), strongest, 80)) << std::hex << strongest;
+        EXPECT_TRUE(Near(Dib(s.colour), Ink(canvas, 0, 0, 120, 40), 80)) << "disabled beats hover";
     }
 }
 
-TEST_F(ElementPaint, ContainerClipsChildrenAndSkipsHiddenOnes)
+TEST_F(ElementPaint, ContainerClipsChildrenPaintsThemInOrderAndSkipsHiddenOnes)
 {
     auto root = LoadDialog(
         "<dlg crbg=\"00FF00\" pos=\"0,0,50,50\">"
@@ -128,113 +122,37 @@ TEST_F(ElementPaint, ContainerClipsChildrenAndSkipsHiddenOnes)
         "</dlg>");
     Place(root.get(), 0, 0, 100, 100);
     Canvas canvas(100, 100);
+    ScopedGdiObj<HRGN> elsewhere(CreateRectRgn(50, 50, 60, 60));
+    EXPECT_FALSE(root->RedrawRegion(canvas.Dc(), elsewhere));
+    EXPECT_EQ(0, canvas.Changed(0, 0, 100, 100));
     EXPECT_TRUE(root->RedrawRegion(canvas.Dc(), nullptr));
-    EXPECT_EQ(Dib(0x00FF00), canvas.At(5, 5));       // hidden child left out
-    EXPECT_EQ(Dib(0x0000FF), canvas.At(45, 45));     // child inside the container
-    EXPECT_EQ(kBlank, canvas.At(60, 60));            // clipped at the container's edge
+    EXPECT_EQ(Dib(0x00FF00), canvas.At(5, 5));    // hidden child left out
+    EXPECT_EQ(Dib(0x0000FF), canvas.At(45, 45));  // child inside the container
+    EXPECT_EQ(kBlank, canvas.At(60, 60));         // clipped at the container's edge
     EXPECT_EQ(Dib(0xFFFFFF), canvas.At(22, 22));
-    EXPECT_EQ(0u, canvas.At(27, 27));                // later children over earlier ones
+    EXPECT_EQ(0u, canvas.At(27, 27));  // later children over earlier ones
 }
 
-TEST_F(ElementPaint, ContainerOutsideTheRegionPaintsNoChildren)
+TEST_F(ElementPaint, SkinReplacesTheBackgroundGetsTheStateAndAnUnknownOneDrawsNothing)
 {
-    auto root = LoadDialog("<dlg crbg=\"00FF00\" pos=\"0,0,20,20\"><leaf crbg=\"FF0000\" pos=\"0,0,10,10\"/></dlg>");
-    Place(root.get(), 0, 0, 100, 100);
-    Canvas canvas(100, 100);
-    ScopedGdiObj<HRGN> region(CreateRectRgn(50, 50, 60, 60));
-    EXPECT_FALSE(root->RedrawRegion(canvas.Dc(), region));
-    EXPECT_EQ(kBlank, canvas.At(5, 5));
-}
-
-namespace {
-
-// Records skin draws; "known" paints its rect in one colour, others are unknown.
-class FakeSkins : public IElementSkins {
-public:
-    bool Draw(HDC dc, const std::string& name, const RECT& rect, uint32_t state) override
-    {
-        lastName = name;
-        lastRect = rect;
-        lastState = state;
-        if (name != "known" && name != "stateful")
-            return false;
-        ScopedGdiObj<HBRUSH> brush(CreateSolidBrush(RGB(1, 2, 3)));
-        FillRect(dc, &rect, brush);
-        return true;
-    }
-    bool DependsOnState(const std::string& name) override { return name == "stateful"; }
-    std::string lastName;
-    RECT lastRect = {};
-    uint32_t lastState = 0;
-};
-
-class SkinnedPaint : public ElementPaint {
-protected:
-    void SetUp() override
-    {
-        ElementPaint::SetUp();
-        SetElementSkins(&skins);
-        ASSERT_TRUE(StylePool::Instance().LoadDocument(
-            "<style><class name=\"k\" skin=\"known\" crbg=\"FF0000\"/><class name=\"s\" skin=\"stateful\"/>"
-            "<class name=\"u\" skin=\"nosuchskin\" crbg=\"FF0000\"/></style>"));
-    }
-    void TearDown() override
-    {
-        SetElementSkins(nullptr);
-        ElementPaint::TearDown();
-    }
-    FakeSkins skins;
-};
-
-}  // namespace
-
-TEST_F(SkinnedPaint, SkinReplacesTheBackgroundColourAndGetsTheState)
-{
-    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" class=\"k\" pos=\"2,3,12,13\"/></dlg>");
+    SetElementSkins(&skins);
+    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" class=\"k\" pos=\"2,3,12,13\"/>"
+                           "<leaf id=\"2\" class=\"u\" pos=\"2,13,12,20\"/></dlg>");
     Place(root.get(), 0, 0, 20, 20);
-    CBkWindow* e = root->FindChildById(1);
-    e->ModifyState(StateHover | StatePushDown, 0);
+    CBkWindow* known = root->FindChildById(1);
+    known->ModifyState(StateHover | StatePushDown, 0);
     Canvas canvas(20, 20);
-    e->RedrawRegion(canvas.Dc(), nullptr);
-    EXPECT_EQ("known", skins.lastName);
+    known->RedrawRegion(canvas.Dc(), nullptr);
     ExpectRect(skins.lastRect, 2, 3, 12, 13, "skin rect");
     EXPECT_EQ(static_cast<uint32_t>(StateHover | StatePushDown), skins.lastState);
     EXPECT_EQ(Dib(RGB(1, 2, 3)), canvas.At(5, 5));
-    EXPECT_FALSE(e->NeedsRedrawOnStateChange());
-}
+    EXPECT_FALSE(known->NeedsRedrawOnStateChange());
+    EXPECT_TRUE(root->FindChildById(2)->RedrawRegion(canvas.Dc(), nullptr));
+    EXPECT_EQ(0, canvas.Changed(0, 13, 20, 20));
 
-TEST_F(SkinnedPaint, UnknownSkinDrawsNothingAtAll)
-{
-    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" class=\"u\" pos=\"2,3,12,13\"/></dlg>");
-    Place(root.get(), 0, 0, 20, 20);
-    Canvas canvas(20, 20);
-    EXPECT_TRUE(root->FindChildById(1)->RedrawRegion(canvas.Dc(), nullptr));
-    uint32_t strongest = 0;
-    EXPECT_EQ(0, canvas.Changed(0, 0, 20, 20, &strongest));
-}
-
-TEST_F(SkinnedPaint, StatefulSkinAsksForRedraws)
-{
-    Leaf e("leaf");
-    e.SetAttribute("class", "s", true);
-    EXPECT_TRUE(e.NeedsRedrawOnStateChange());
+    Leaf stateful("leaf");
+    stateful.SetAttribute("class", "s", true);
+    EXPECT_TRUE(stateful.NeedsRedrawOnStateChange());
     SetElementSkins(nullptr);
-    EXPECT_FALSE(e.NeedsRedrawOnStateChange());
-}
-
-TEST_F(ElementPaint, ChildWithoutColoursPaintsInTheContainersColour)
-{
-    auto root = LoadDialog(
-        "<dlg crtext=\"00FF00\" pos=\"0,0,-0,-0\"><leaf id=\"1\" pos=\"4,4,-4,-4\">WWWW</leaf>"
-        "<leaf id=\"2\" crtext=\"FF0000\" pos=\"4,44,-4,-4\">WWWW</leaf></dlg>");
-    Place(root.get(), 0, 0, 120, 80);
-    Canvas canvas(120, 80);
-    ASSERT_TRUE(root->RedrawRegion(canvas.Dc(), nullptr));
-    uint32_t strongest = 0;
-    ASSERT_GT(canvas.Changed(0, 0, 120, 40, &strongest), 20);
-    EXPECT_TRUE(Near(Dib(0x00FF00), strongest, 80)) << std::hex << strongest;
-    ASSERT_GT(canvas.Changed(0, 44, 120, 80, &strongest), 20);
-    EXPECT_TRUE(Near(Dib(0x0000FF), strongest, 80)) << std::hex << strongest;
-    // The container's colour does not outlive its painting.
-    EXPECT_NE(RGB(0, 255, 0), GetTextColor(canvas.Dc()));
+    EXPECT_FALSE(stateful.NeedsRedrawOnStateChange());
 }

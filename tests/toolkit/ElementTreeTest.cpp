@@ -1,3 +1,5 @@
+// The element tree: loading, placement by pos, hit testing, visibility and
+// state passing down, attributes, measuring text, and "dlgfile".
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,8 +16,9 @@ using namespace element_test;
 namespace {
 
 const char kStyles[] =
-    "<style><class name=\"m\" x-margin=\"5\" y-margin=\"4\"/>"
-    "<class name=\"red\" crtext=\"FF0000\" font=\"0104\"/></style>";
+    "<style><class name=\"m\" x-margin=\"5\" y-margin=\"4\"/><class name=\"red\" crtext=\"FF0000\" font=\"0104\"/>"
+    "<class name=\"t\" font=\"0104\" x-margin=\"3\" y-margin=\"2\"/><class name=\"h\" hoverfont=\"0A00\"/>"
+    "<class name=\"one\" textmode=\"20\"/><class name=\"wrap\" textmode=\"10\"/></style>";
 
 class ElementTree : public WithLeafFactory {
 protected:
@@ -36,74 +39,71 @@ const char kLayout[] =
     "<text id=\"4\" width=\"full\" height=\"full\"/>"
     "</dlg>";
 
+int Moves(CBkWindow* w)
+{
+    auto& m = static_cast<Leaf*>(w)->messages;
+    return static_cast<int>(std::count(m.begin(), m.end(), static_cast<UINT>(WM_MOUSEMOVE)));
+}
+
 }  // namespace
 
-TEST_F(ElementTree, PlacesChildrenByPosInsideTheMargins)
+TEST_F(ElementTree, PlacesChildrenByPosInsideTheMarginsAndHitTestsTheTopmost)
 {
     auto root = LoadDialog(kLayout);
     ASSERT_EQ(5u, root->ChildCount());  // "div" and "br" are skipped
     Place(root.get(), 0, 0, 380, 225);
-    ExpectRect(root->Rect(), 0, 0, 380, 225, "root");
     ExpectRect(root->FindChildById(1)->Rect(), 339, 5, 374, 40, "far-edge box");
     ExpectRect(root->FindChildById(2)->Rect(), 5, 4, 5, 4, "three items: origin");
     ExpectRect(root->FindChildById(3)->Rect(), 140, 112, 240, 221, "centred");
     ExpectRect(root->FindChildById(10)->Rect(), 15, 104, 115, 204, "nested dlg");
     ExpectRect(root->FindChildById(11)->Rect(), 20, 109, 30, 119, "nested child");
     ExpectRect(root->FindChildById(4)->Rect(), 5, 4, 375, 221, "full size fills the span");
-}
-
-TEST_F(ElementTree, HitTestFindsTheTopmostUsableChild)
-{
-    auto root = LoadDialog(kLayout);
-    Place(root.get(), 0, 0, 380, 225);
-    EXPECT_EQ(root->FindChildById(1)->Handle(), root->HitTest(350, 20, 0));
-    EXPECT_EQ(root->FindChildById(3)->Handle(), root->HitTest(200, 150, 0));
-    EXPECT_EQ(root->FindChildById(11)->Handle(), root->HitTest(25, 112, 0));
-    EXPECT_EQ(root->FindChildById(10)->Handle(), root->HitTest(60, 150, 0));
-    EXPECT_EQ(root->FindChildById(4)->Handle(), root->HitTest(50, 50, 0));
-    EXPECT_EQ(root->Handle(), root->HitTest(2, 2, 0));
-    // Right and bottom edges lie outside.
-    EXPECT_EQ(0u, root->HitTest(380, 10, 0));
+    const struct {
+        int x, y, id;
+    } hits[] = {{350, 20, 1}, {200, 150, 3}, {25, 112, 11}, {60, 150, 10}, {50, 50, 4}, {2, 2, 0}};
+    for (const auto& h : hits) {
+        CBkWindow* expected = h.id ? root->FindChildById(h.id) : root.get();
+        EXPECT_EQ(expected->Handle(), root->HitTest(h.x, h.y, 0)) << h.x << "," << h.y;
+    }
+    EXPECT_EQ(0u, root->HitTest(380, 10, 0));  // right and bottom edges lie outside
     EXPECT_EQ(0u, root->HitTest(-1, 10, 0));
+
+    CBkWindow* e = root->FindChildById(11);
+    e->SetAttribute("pos", "|0,|0,|10,|10", false);  // placed again at once
+    ExpectRect(e->Rect(), 65, 154, 75, 164, "re-placed");
 }
 
-TEST_F(ElementTree, FloatingFirstHiddenAndTransparentSkipped)
+TEST_F(ElementTree, HitTestingTakesFloatingFirstAndSkipsHiddenAndTransparent)
 {
     auto root = LoadDialog(
         "<dlg pos=\"0,0,-0,-0\">"
+        "<dlg id=\"30\" show=\"0\" pos=\"0,60,50,100\"><leaf id=\"31\" pos=\"0,0,-0,-0\"/></dlg>"
         "<leaf id=\"22\" show=\"0\" width=\"full\" height=\"full\"/>"
         "<leaf id=\"23\" transparent=\"1\" width=\"full\" height=\"full\"/>"
         "<leaf id=\"20\" width=\"full\" height=\"full\"/>"
-        "<leaf id=\"21\" float=\"1\" width=\"10\" height=\"10\"/>"
-        "</dlg>");
+        "<leaf id=\"21\" float=\"1\" width=\"10\" height=\"10\"/></dlg>");
     Place(root.get(), 0, 0, 100, 100);
-    CBkWindow* hidden = root->FindChildById(22);
-    EXPECT_FALSE(hidden->IsVisible(false));
-    EXPECT_TRUE(root->FindChildById(21)->IsFloating());
     ExpectRect(root->FindChildById(21)->Rect(), 0, 0, 10, 10, "fixed size");
     EXPECT_EQ(root->FindChildById(21)->Handle(), root->HitTest(5, 5, 0));
     EXPECT_EQ(root->FindChildById(20)->Handle(), root->HitTest(50, 50, 0));
-    hidden->SetVisible(true);
-    EXPECT_EQ(hidden->Handle(), root->HitTest(50, 50, 0));
+    EXPECT_EQ(root->FindChildById(20)->Handle(), root->HitTest(10, 70, 0)) << "a hidden container's children";
+    CBkWindow* inner = root->FindChildById(31);
+    EXPECT_TRUE(inner->IsVisible(false));
+    EXPECT_FALSE(inner->IsVisible(true));
+    root->FindChildById(30)->SetVisible(true);
+    EXPECT_EQ(inner->Handle(), root->HitTest(10, 70, 0));
+    root->FindChildById(22)->SetVisible(true);
+    EXPECT_EQ(root->FindChildById(22)->Handle(), root->HitTest(50, 50, 0));
 }
 
-TEST_F(ElementTree, FindChildByIdPrefersDirectChildren)
+TEST_F(ElementTree, FindByIdParentsRegistryAndLoadingAgain)
 {
-    auto root = LoadDialog(
-        "<dlg><dlg id=\"10\"><text id=\"30\"/></dlg><leaf id=\"30\"/></dlg>");
-    CBkWindow* found = root->FindChildById(30);
-    ASSERT_NE(nullptr, found);
-    EXPECT_STREQ("leaf", found->GetClassName());
+    auto root = LoadDialog("<dlg><dlg id=\"10\"><text id=\"30\"/></dlg><leaf id=\"30\"/></dlg>");
+    EXPECT_STREQ("leaf", root->FindChildById(30)->GetClassName());  // direct children first
     EXPECT_EQ(nullptr, root->FindChildById(999));
     auto* inner = static_cast<CBkContainerWnd*>(root->FindChildById(10));
-    EXPECT_STREQ("text", inner->FindChildById(30)->GetClassName());
-}
-
-TEST_F(ElementTree, ChildrenKnowTheirParentByHandleAndLeaveTheRegistry)
-{
-    auto root = LoadDialog(kLayout);
-    CBkWindow* nested = root->FindChildById(11);
-    EXPECT_EQ(root->FindChildById(10), nested->GetParent());
+    CBkWindow* nested = inner->FindChildById(30);
+    EXPECT_STREQ("text", nested->GetClassName());
     EXPECT_EQ(root.get(), nested->GetParent()->GetParent());
     ElementHandle h = nested->Handle();
     ASSERT_EQ(nested, ElementRegistry::Instance().Find(h));
@@ -111,19 +111,16 @@ TEST_F(ElementTree, ChildrenKnowTheirParentByHandleAndLeaveTheRegistry)
     root->ProcessMessage(nullptr, WM_DESTROY, 0, 0, &r);
     EXPECT_EQ(0u, root->ChildCount());
     EXPECT_EQ(nullptr, ElementRegistry::Instance().Find(h));
-}
 
-TEST_F(ElementTree, LoadingAgainReplacesTheChildren)
-{
     TiXmlDocument doc;
     ASSERT_TRUE(ParseXmlText("<dlg><leaf id=\"1\"/><leaf id=\"2\"/></dlg>", &doc));
     CBkDialog dlg;
     dlg.Load(doc.RootElement());
     dlg.Load(doc.RootElement());
-    EXPECT_EQ(2u, dlg.ChildCount());
+    EXPECT_EQ(2u, dlg.ChildCount()) << "loading again replaces the children";
 }
 
-TEST_F(ElementTree, VisibilityPassesDownTheTree)
+TEST_F(ElementTree, VisibilityAndDisabledStatePassDownTheTree)
 {
     auto root = LoadDialog(
         "<dlg><dlg id=\"40\"><leaf id=\"41\"/><leaf id=\"42\" show=\"0\"/></dlg><leaf id=\"43\"/></dlg>");
@@ -131,137 +128,153 @@ TEST_F(ElementTree, VisibilityPassesDownTheTree)
     auto* b = static_cast<Leaf*>(root->FindChildById(41));
     auto* c = static_cast<Leaf*>(root->FindChildById(42));
     auto* d = static_cast<Leaf*>(root->FindChildById(43));
+    EXPECT_EQ(0u, a->ModifyState(StateDisabled | StateHover, 0));
+    EXPECT_EQ(StateDisabled | StateHover, a->ModifyState(StateHover, StateHover));
+    EXPECT_EQ(static_cast<uint32_t>(StateDisabled), a->State());
+    EXPECT_FALSE(b->IsDisabled(false));
+    EXPECT_TRUE(b->IsDisabled(true));
+
     LRESULT r = 0;
     root->ProcessMessage(nullptr, WM_SHOWWINDOW, FALSE, 0, &r);
     root->ProcessMessage(nullptr, WM_SHOWWINDOW, TRUE, 0, &r);
     EXPECT_EQ((std::vector<bool>{false, true}), b->shownCalls);
     EXPECT_EQ((std::vector<bool>{false, false}), c->shownCalls);
     EXPECT_EQ((std::vector<bool>{false, true}), d->shownCalls);
-
     a->ProcessMessage(nullptr, WM_SHOWWINDOW, FALSE, 0, &r);
     root->ProcessMessage(nullptr, WM_SHOWWINDOW, TRUE, 0, &r);
     EXPECT_EQ((std::vector<bool>{false, true, false, false}), b->shownCalls);
-    EXPECT_TRUE(b->IsVisible(false));
     EXPECT_FALSE(b->IsVisible(true));
 }
 
-TEST_F(ElementTree, DisabledStateReachesDescendants)
+TEST(CreateElement, BuiltInKindsComeBeforeTheLatestFactory)
 {
-    auto root = LoadDialog("<dlg><dlg id=\"40\"><leaf id=\"41\"/></dlg></dlg>");
-    CBkWindow* a = root->FindChildById(40);
-    CBkWindow* b = root->FindChildById(41);
-    EXPECT_EQ(0u, a->ModifyState(StateDisabled | StateHover, 0));
-    EXPECT_EQ(StateDisabled | StateHover, a->ModifyState(StateHover, StateHover));
-    EXPECT_EQ(static_cast<uint32_t>(StateDisabled), a->State());
-    EXPECT_FALSE(b->IsDisabled(false));
-    EXPECT_TRUE(b->IsDisabled(true));
-}
-
-TEST(CreateElement, BuiltInContainersComeBeforeTheFactory)
-{
-    LeafFactory first;
+    LeafFactory first, second;
     ControlsFactory::Register(&first);
-    auto dlg = CreateElement("dlg");
-    ASSERT_NE(nullptr, dlg);
-    EXPECT_TRUE(dlg->IsContainer());
+    for (const char* tag : {"dlg", "dlgfile"}) {
+        auto made = CreateElement(tag);
+        ASSERT_NE(nullptr, made);
+        EXPECT_TRUE(made->IsContainer() && made->IsClass(tag));
+    }
+    EXPECT_FALSE(CreateElement("dlgfile")->IsClass("dlg"));
     EXPECT_EQ(0, first.calls);
-    EXPECT_STREQ("text", CreateElement("text")->GetClassName());
     EXPECT_EQ(nullptr, CreateElement("Dlg"));  // tags are case-sensitive
     EXPECT_EQ(nullptr, CreateElement("div"));
     EXPECT_EQ(nullptr, CreateElement(nullptr));
-
-    LeafFactory second;
     ControlsFactory::Register(&second);
     int before = first.calls;
-    CreateElement("leaf");
+    EXPECT_NE(nullptr, dynamic_cast<Leaf*>(CreateElement("text").get()));
     EXPECT_EQ(before, first.calls);
     EXPECT_EQ(1, second.calls);
-
-    // Without a factory the built-in kind makes the tag.
-    ControlsFactory::Register(nullptr);
+    ControlsFactory::Register(nullptr);  // without a factory the built-in kind makes the tag
     std::unique_ptr<CBkWindow> builtIn = CreateElement("text");
     ASSERT_NE(nullptr, builtIn);
-    EXPECT_STREQ("text", builtIn->GetClassName());
     EXPECT_EQ(nullptr, dynamic_cast<Leaf*>(builtIn.get()));
 }
 
-TEST_F(ElementTree, CommonAttributeResultCodes)
+TEST_F(ElementTree, AttributesAnswerTheirResultAndApplyInDocumentOrder)
 {
     Leaf e("leaf");
-    EXPECT_EQ(kAttrApplied, e.SetAttribute("class", "red", true));
-    EXPECT_EQ(kAttrRepaint, e.SetAttribute("id", "20003", true));
-    EXPECT_EQ(kAttrRepaint, e.SetAttribute("crbg", "FFFFFF", true));
-    EXPECT_EQ(kAttrRepaint, e.SetAttribute("font", "0004", true));
-    EXPECT_EQ(kAttrRepaint, e.SetAttribute("href", "http://x/", true));
-    EXPECT_EQ(kAttrRepaint, e.SetAttribute("tip", "提示", true));
-    EXPECT_EQ(kAttrApplied, e.SetAttribute("valign", "middle", true));
-    EXPECT_EQ(kAttrNotRecognised, e.SetAttribute("valign", "centre", true));
-    EXPECT_EQ(kAttrApplied, e.SetAttribute("align", "right", true));
-    EXPECT_EQ(kAttrNotRecognised, e.SetAttribute("align", "middle", true));
-    EXPECT_EQ(kAttrRepaint, e.SetAttribute("pos", "1,2", true));
-    EXPECT_EQ(kAttrRepaint, e.SetAttribute("transparent", "1", true));
-    EXPECT_EQ(kAttrNotRecognised, e.SetAttribute("textmode", "25", true));
+    const struct {
+        const char *name, *value;
+        int result;
+    } cases[] = {{"class", "red", kAttrApplied},      {"id", "20003", kAttrRepaint},
+                 {"crbg", "FFFFFF", kAttrRepaint},    {"font", "0004", kAttrRepaint},
+                 {"href", "http://x/", kAttrRepaint}, {"tip", "提示", kAttrRepaint},
+                 {"valign", "centre", kAttrNotRecognised}, {"valign", "middle", kAttrApplied},
+                 {"align", "middle", kAttrNotRecognised},  {"align", "right", kAttrApplied},
+                 {"pos", "1,2", kAttrRepaint},         {"transparent", "1", kAttrRepaint},
+                 {"textmode", "25", kAttrNotRecognised}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.result, e.SetAttribute(c.name, c.value, true)) << c.name << "=" << c.value;
     EXPECT_EQ(20003, e.Id());
     EXPECT_EQ(L"提示", e.Tip());
     EXPECT_EQ(kValignMiddle, e.Valign());
     EXPECT_EQ(kAlignRight, e.Align());
-    EXPECT_EQ(1, e.Transparent());
     EXPECT_EQ(SizeContent, WidthMode(e.LayoutFlags()));
-}
 
-TEST_F(ElementTree, AttributesApplyInDocumentOrder)
-{
+    BkString::Instance().Set(1, L"Arial");
     auto root = LoadDialog(
         "<dlg><leaf id=\"1\" crtext=\"00FF00\" class=\"red\"/><leaf id=\"2\" class=\"red\" crtext=\"00FF00\"/>"
-        "<leaf id=\"3\" class=\"nosuchstyle\"/></dlg>");
+        "<leaf id=\"3\" class=\"nosuchstyle\">%str1% \xE5\xAE\x89%str</leaf></dlg>");
     EXPECT_EQ(0x0000FFu, root->FindChildById(1)->Style().crtext);
     EXPECT_EQ(0x00FF00u, root->FindChildById(2)->Style().crtext);
-    const BkStyle& fallback = root->FindChildById(3)->Style();
-    EXPECT_FALSE(ColourIsSet(fallback.crtext));
-    EXPECT_FALSE(fallback.font.set);
+    EXPECT_FALSE(ColourIsSet(root->FindChildById(3)->Style().crtext));
+    EXPECT_EQ(L"Arial 安%str", root->FindChildById(3)->Text()) << "tokens replaced on load";
 }
 
-TEST_F(ElementTree, TextTokensAreReplacedOnLoad)
+TEST_F(ElementTree, ContentSizedElementsMeasureTheirTextPlusMargins)
 {
-    BkString::Instance().Set(1, L"Arial");
-    auto root = LoadDialog("<dlg><leaf id=\"1\">%str1% \xE5\xAE\x89%str</leaf></dlg>");
-    EXPECT_EQ(L"Arial 安%str", root->FindChildById(1)->Text());
-}
-
-TEST_F(ElementTree, TwoItemPosMeasuresTheTextPlusMargins)
-{
-    ASSERT_TRUE(StylePool::Instance().LoadDocument(
-        "<style><class name=\"t\" font=\"0104\" x-margin=\"3\" y-margin=\"2\"/></style>"));
-    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" class=\"t\" pos=\"10,20\">Hello</leaf></dlg>");
+    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" class=\"t\" pos=\"10,20\">Hello</leaf>"
+                           "<leaf id=\"2\" class=\"t\"/><dlg class=\"h\"><leaf id=\"3\">Hello</leaf></dlg></dlg>");
     Place(root.get(), 0, 0, 300, 200);
-    CBkWindow* e = root->FindChildById(1);
-
-    HDC dc = CreateCompatibleDC(nullptr);
+    ScopedMemDC dc(nullptr);
     HGDIOBJ old = SelectObject(dc, BkFontPool::Instance().GetFont(0x0104));
     SIZE extent = {};
     GetTextExtentPoint32W(dc, L"Hello", 5, &extent);
     SelectObject(dc, old);
-    DeleteDC(dc);
+    ExpectRect(root->FindChildById(1)->Rect(), 10, 20, 10 + extent.cx + 6, 20 + extent.cy + 4, "text box");
+    ExpectRect(root->FindChildById(2)->Rect(), 0, 0, 6, 4, "empty text: the margins");
 
-    ExpectRect(e->Rect(), 10, 20, 10 + extent.cx + 6, 20 + extent.cy + 4, "text box");
+    auto* hovered = static_cast<Leaf*>(root->FindChildById(3));  // an ancestor's hover font
+    SIZE plain = hovered->Measure(0, 0, FALSE);
+    hovered->ModifyState(StateHover, 0);
+    SIZE big = hovered->Measure(0, 0, FALSE);
+    EXPECT_GT(big.cy, plain.cy);
+    EXPECT_GT(big.cx, plain.cx);
+
+    Leaf one("leaf"), wrap("leaf");
+    one.SetAttribute("class", "one", true);
+    wrap.SetAttribute("class", "wrap", true);
+    one.SetText(L"alpha beta gamma delta epsilon");
+    wrap.SetText(L"alpha beta gamma delta epsilon");
+    SIZE line = one.Measure(60, 10, TRUE), lines = wrap.Measure(60, 10, TRUE);
+    EXPECT_GT(line.cx, 60);  // single line ignores the width
+    EXPECT_LE(lines.cx, 60);
+    EXPECT_GE(lines.cy, 3 * line.cy);
 }
 
-TEST_F(ElementTree, SettingPosAfterLoadingPlacesTheChildAgain)
+TEST_F(ElementTree, NewTextRefitsAContentSizedElementFromItsCorner)
 {
-    auto root = LoadDialog("<dlg class=\"m\" pos=\"0,0,-0,-0\"><leaf id=\"1\" pos=\"0,0,10,10\"/></dlg>");
+    auto root = LoadDialog(
+        "<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" pos=\"10,20\">ab</leaf><leaf id=\"2\" pos=\"0,0,30,30\">ab</leaf>"
+        "<leaf id=\"3\" width=\"40\">ab</leaf></dlg>");
+    Place(root.get(), 0, 0, 300, 200);
+    auto refit = [&](int id, const wchar_t* text) {
+        CBkWindow* e = root->FindChildById(id);
+        e->SetText(text);
+        e->FitToContent();
+        return e->Rect();
+    };
+    RECT before = root->FindChildById(1)->Rect();
+    RECT grown = refit(1, L"a much longer text");
+    EXPECT_EQ(10, grown.left);
+    EXPECT_EQ(20, grown.top);
+    EXPECT_GT(grown.right, before.right);
+    ExpectRect(refit(1, L""), 10, 20, 10, 20, "empty text, no margins");
+    ExpectRect(refit(2, L"a much longer text"), 0, 0, 30, 30, "four-item pos keeps its box");
+    RECT fixed = refit(3, L"a much longer text");
+    EXPECT_EQ(40, fixed.right - fixed.left);  // only the content-sized height follows
+    EXPECT_GT(fixed.bottom, fixed.top);
+}
+
+TEST_F(ElementTree, MouseMovesReachVisibleChildrenUnderThePointAndRandomLayoutsNeverCrash)
+{
+    auto root = LoadDialog(
+        "<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" pos=\"0,0,50,50\"/><leaf id=\"2\" pos=\"25,25,75,75\"/>"
+        "<leaf id=\"3\" pos=\"0,0,-0,-0\" show=\"0\"/></dlg>");
     Place(root.get(), 0, 0, 100, 100);
-    CBkWindow* e = root->FindChildById(1);
-    e->SetAttribute("pos", "|0,|0,|10,|10", false);
-    ExpectRect(e->Rect(), 50, 50, 60, 60, "re-placed");
-}
+    LRESULT r = 0;
+    root->ProcessMessage(nullptr, WM_MOUSEMOVE, 0, MAKELPARAM(30, 30), &r);
+    root->ProcessMessage(nullptr, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60), &r);
+    EXPECT_EQ(1, Moves(root->FindChildById(1)));
+    EXPECT_EQ(2, Moves(root->FindChildById(2)));
+    EXPECT_EQ(0, Moves(root->FindChildById(3)));
+    EXPECT_TRUE(root->Handled());
 
-TEST_F(ElementTree, RandomLayoutsNeverCrash)
-{
     std::mt19937 rng(4242);
-    const std::string seed = kLayout;
     const std::string alphabet = "<>/=\" dlgleaftextidposwhfull0123456789,-|_";
     for (int i = 0; i < 400; ++i) {
-        std::string doc = seed;
+        std::string doc = kLayout;
         for (int e = 0; e < 1 + static_cast<int>(rng() % 5); ++e) {
             size_t at = rng() % (doc.size() + 1);
             switch (rng() % 3) {
@@ -270,74 +283,17 @@ TEST_F(ElementTree, RandomLayoutsNeverCrash)
             default: doc.resize(at); break;
             }
         }
-        auto root = LoadDialog(doc);
-        Place(root.get(), 0, 0, 380, 225);
-        root->HitTest(static_cast<int>(rng() % 400), static_cast<int>(rng() % 250), 0);
-        root->FindChildById(static_cast<int>(rng() % 12));
+        auto random = LoadDialog(doc);
+        Place(random.get(), 0, 0, 380, 225);
+        random->HitTest(static_cast<int>(rng() % 400), static_cast<int>(rng() % 250), 0);
     }
 }
 
-TEST_F(ElementTree, MouseMovesReachVisibleChildrenUnderThePoint)
-{
-    auto root = LoadDialog(
-        "<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" pos=\"0,0,50,50\"/><leaf id=\"2\" pos=\"25,25,75,75\"/>"
-        "<leaf id=\"3\" pos=\"0,0,-0,-0\" show=\"0\"/></dlg>");
-    Place(root.get(), 0, 0, 100, 100);
-    auto count = [](CBkWindow* w) {
-        auto& m = static_cast<Leaf*>(w)->messages;
-        return std::count(m.begin(), m.end(), static_cast<UINT>(WM_MOUSEMOVE));
-    };
-    LRESULT r = 0;
-    root->ProcessMessage(nullptr, WM_MOUSEMOVE, 0, MAKELPARAM(30, 30), &r);
-    root->ProcessMessage(nullptr, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60), &r);
-    EXPECT_EQ(1, count(root->FindChildById(1)));
-    EXPECT_EQ(2, count(root->FindChildById(2)));
-    EXPECT_EQ(0, count(root->FindChildById(3)));
-    EXPECT_TRUE(root->Handled());
-}
-
-TEST_F(ElementTree, WordBreakTextMeasuresSeveralLines)
-{
-    ASSERT_TRUE(StylePool::Instance().LoadDocument(
-        "<style><class name=\"one\" textmode=\"20\"/><class name=\"wrap\" textmode=\"10\"/></style>"));
-    Leaf one("leaf"), wrap("leaf");
-    one.SetAttribute("class", "one", true);
-    wrap.SetAttribute("class", "wrap", true);
-    one.SetText(L"alpha beta gamma delta epsilon");
-    wrap.SetText(L"alpha beta gamma delta epsilon");
-    SIZE line = one.Measure(60, 10, TRUE);
-    SIZE lines = wrap.Measure(60, 10, TRUE);
-    EXPECT_GT(line.cx, 60);  // single line ignores the width
-    EXPECT_LE(lines.cx, 60);
-    EXPECT_GE(lines.cy, 3 * line.cy);
-}
-
-TEST_F(ElementTree, HoverFontOfAnAncestorMeasuresHoveredText)
-{
-    ASSERT_TRUE(StylePool::Instance().LoadDocument("<style><class name=\"h\" hoverfont=\"0A00\"/></style>"));
-    auto root = LoadDialog("<dlg class=\"h\"><leaf id=\"1\">Hello</leaf></dlg>");
-    auto* e = static_cast<Leaf*>(root->FindChildById(1));
-    SIZE plain = e->Measure(0, 0, FALSE);
-    e->ModifyState(StateHover, 0);
-    SIZE hovered = e->Measure(0, 0, FALSE);
-    EXPECT_GT(hovered.cy, plain.cy);
-    EXPECT_GT(hovered.cx, plain.cx);
-}
-
-TEST_F(ElementTree, EmptyTextMeasuresAsTheMargins)
-{
-    ASSERT_TRUE(StylePool::Instance().LoadDocument("<style><class name=\"mm\" x-margin=\"3\" y-margin=\"2\"/></style>"));
-    auto root = LoadDialog("<dlg><leaf id=\"1\" class=\"mm\"/></dlg>");
-    ExpectRect(root->FindChildById(1)->Rect(), 0, 0, 6, 4, "margins only");
-}
-
-TEST_F(ElementTree, DialogFileTakesTheRootOfAnotherLayout)
+TEST_F(ElementTree, DialogFileTakesTheRootOfAnotherLayoutAndPassesVisibility)
 {
     auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><dlgfile id=\"50\" src=\"206\" pos=\"10,10,-10,-10\">"
-                           "<leaf id=\"51\"/></dlgfile></dlg>");
+                           "<leaf id=\"51\"/></dlgfile><dlgfile id=\"80\" src=\"208\"/></dlg>");
     auto* file = static_cast<CBkContainerWnd*>(root->FindChildById(50));
-    ASSERT_NE(nullptr, file);
-    EXPECT_STREQ("dlgfile", file->GetClassName());
     ASSERT_EQ(1u, file->ChildCount());  // its own XML children are not read
     EXPECT_EQ(nullptr, root->FindChildById(51));
     CBkWindow* inner = file->ChildAt(0);
@@ -346,30 +302,29 @@ TEST_F(ElementTree, DialogFileTakesTheRootOfAnotherLayout)
     Place(root.get(), 0, 0, 100, 100);
     ExpectRect(inner->Rect(), 10, 10, 30, 30, "resource root inside the dlgfile");
     ExpectRect(root->FindChildById(61)->Rect(), 12, 12, 14, 14, "its child");
+    ASSERT_NE(nullptr, root->FindChildById(81));  // a row root holds its children
+    EXPECT_TRUE(root->FindChildById(81)->GetParent()->IsContainer());
+
+    auto* leaf = static_cast<Leaf*>(root->FindChildById(61));
+    LRESULT r = 0;
+    root->ProcessMessage(nullptr, WM_SHOWWINDOW, FALSE, 0, &r);
+    root->ProcessMessage(nullptr, WM_SHOWWINDOW, TRUE, 0, &r);
+    EXPECT_EQ((std::vector<bool>{false, true}), leaf->shownCalls);
 }
 
-TEST_F(ElementTree, DialogFileWithoutSourceFailsAndMissingResourceLeavesItEmpty)
+TEST_F(ElementTree, DialogFileFailsWithoutSourceStaysEmptyWithoutResourceAndEndsSelfReference)
 {
     TiXmlDocument doc;
     ASSERT_TRUE(ParseXmlText("<dlgfile id=\"1\"><leaf/></dlgfile>", &doc));
     auto noSrc = CreateElement("dlgfile");
     EXPECT_FALSE(noSrc->Load(doc.RootElement()));
     EXPECT_EQ(1, noSrc->Id());
-
     for (const char* xml : {"<dlgfile src=\"999\"/>", "<dlgfile src=\"204\"/>", "<dlgfile src=\"x\"/>"}) {
         ASSERT_TRUE(ParseXmlText(xml, &doc));
         auto file = CreateElement("dlgfile");
         EXPECT_TRUE(file->Load(doc.RootElement())) << xml;
         EXPECT_EQ(0u, static_cast<CBkContainerWnd*>(file.get())->ChildCount()) << xml;
     }
-}
-
-TEST_F(ElementTree, DialogFileRowRootHoldsChildrenAndSelfReferenceEnds)
-{
-    auto row = LoadDialog("<dlg><dlgfile id=\"80\" src=\"208\"/></dlg>");
-    ASSERT_NE(nullptr, row->FindChildById(81));
-    EXPECT_TRUE(row->FindChildById(81)->GetParent()->IsContainer());
-
     // 207 names itself: loading stops at a bounded depth instead of recursing.
     auto self = LoadDialog("<dlg><dlgfile id=\"70\" src=\"207\"/></dlg>");
     int depth = 0;
@@ -379,73 +334,4 @@ TEST_F(ElementTree, DialogFileRowRootHoldsChildrenAndSelfReferenceEnds)
     }
     EXPECT_GT(depth, 2);
     EXPECT_LT(depth, 100);
-}
-
-TEST_F(ElementTree, DialogFilePassesVisibilityToItsChild)
-{
-    auto root = LoadDialog("<dlg><dlgfile id=\"50\" src=\"206\"/></dlg>");
-    auto* leaf = static_cast<Leaf*>(root->FindChildById(61));
-    ASSERT_NE(nullptr, leaf);
-    LRESULT r = 0;
-    root->ProcessMessage(nullptr, WM_SHOWWINDOW, FALSE, 0, &r);
-    root->ProcessMessage(nullptr, WM_SHOWWINDOW, TRUE, 0, &r);
-    EXPECT_EQ((std::vector<bool>{false, true}), leaf->shownCalls);
-}
-
-TEST(CreateElement, DialogFileIsBuiltIn)
-{
-    LeafFactory factory;
-    ControlsFactory::Register(&factory);
-    auto made = CreateElement("dlgfile");
-    ControlsFactory::Register(nullptr);
-    ASSERT_NE(nullptr, made);
-    EXPECT_TRUE(made->IsContainer());
-    EXPECT_TRUE(made->IsClass("dlgfile"));
-    EXPECT_FALSE(made->IsClass("dlg"));
-    EXPECT_EQ(0, factory.calls);
-}
-
-TEST_F(ElementTree, HiddenContainerTakesItsChildrenOutOfHitTesting)
-{
-    auto root = LoadDialog(
-        "<dlg pos=\"0,0,-0,-0\"><dlg id=\"2\" show=\"0\" pos=\"0,0,50,50\"><leaf id=\"3\" pos=\"0,0,-0,-0\"/></dlg>"
-        "<leaf id=\"1\" pos=\"0,0,-0,-0\"/></dlg>");
-    Place(root.get(), 0, 0, 100, 100);
-    CBkWindow* inner = root->FindChildById(3);
-    EXPECT_TRUE(inner->IsVisible(false));
-    EXPECT_FALSE(inner->IsVisible(true));
-    // Children answer in list order; the hidden one is passed over.
-    EXPECT_EQ(root->FindChildById(1)->Handle(), root->HitTest(10, 10, 0));
-    root->FindChildById(2)->SetVisible(true);
-    EXPECT_EQ(inner->Handle(), root->HitTest(10, 10, 0));
-}
-
-TEST_F(ElementTree, NewTextRefitsAContentSizedElementFromItsCorner)
-{
-    auto root = LoadDialog(
-        "<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" pos=\"10,20\">ab</leaf><leaf id=\"2\" pos=\"0,0,30,30\">ab</leaf>"
-        "<leaf id=\"3\" width=\"40\">ab</leaf></dlg>");
-    Place(root.get(), 0, 0, 300, 200);
-    CBkWindow* grows = root->FindChildById(1);
-    RECT before = grows->Rect();
-    grows->SetText(L"a much longer text");
-    grows->FitToContent();
-    EXPECT_EQ(10, grows->Rect().left);
-    EXPECT_EQ(20, grows->Rect().top);
-    EXPECT_GT(grows->Rect().right, before.right);
-    grows->SetText(L"");
-    grows->FitToContent();
-    ExpectRect(grows->Rect(), 10, 20, 10, 20, "empty text, no margins");
-
-    CBkWindow* boxed = root->FindChildById(2);
-    boxed->SetText(L"a much longer text");
-    boxed->FitToContent();
-    ExpectRect(boxed->Rect(), 0, 0, 30, 30, "four-item pos keeps its box");
-
-    // Fixed width stays; only the content-sized height follows the text.
-    CBkWindow* fixed = root->FindChildById(3);
-    fixed->SetText(L"a much longer text");
-    fixed->FitToContent();
-    EXPECT_EQ(40, fixed->Rect().right - fixed->Rect().left);
-    EXPECT_GT(fixed->Rect().bottom, fixed->Rect().top);
 }

@@ -1,3 +1,4 @@
+// Layout resources, the style and string documents, and the font pool.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,78 +11,42 @@
 #include "toolkit/XmlDocument.h"
 #include "toolkit/XmlResource.h"
 
-TEST(LoadXmlResource, CopiesTheBytesAndAddsAZero)
+TEST(LoadXmlResource, CopiesTheBytesAddsAZeroAndFindsTypesWithoutCase)
 {
     std::vector<char> buffer;
     ASSERT_TRUE(LoadXmlResource(202, &buffer));
-    ASSERT_FALSE(buffer.empty());
     EXPECT_EQ('\0', buffer.back());
     EXPECT_EQ(0, std::strncmp(buffer.data(), "<string>", 8));
     EXPECT_EQ(buffer.size() - 1, std::strlen(buffer.data()));
-}
-
-TEST(LoadXmlResource, TypeNamesCompareWithoutCase)
-{
-    std::vector<char> buffer;
-    EXPECT_TRUE(LoadXmlResource(201, &buffer));
-    EXPECT_TRUE(LoadXmlResource(203, &buffer));
     EXPECT_TRUE(LoadResourceBytes(GetModuleHandleW(nullptr), L"XmL", 202, &buffer));
-}
-
-TEST(LoadXmlResource, MissingResourceLeavesTheBufferEmpty)
-{
-    std::vector<char> buffer(5, 'x');
-    EXPECT_FALSE(LoadXmlResource(999, &buffer));
-    EXPECT_TRUE(buffer.empty());
-    EXPECT_FALSE(LoadResourceBytes(GetModuleHandleW(nullptr), L"png", 201, &buffer));
-    EXPECT_TRUE(buffer.empty());
-    // 209 exists but holds no bytes.
-    buffer.assign(3, 'x');
-    EXPECT_FALSE(LoadXmlResource(209, &buffer));
-    EXPECT_TRUE(buffer.empty());
-    EXPECT_FALSE(LoadStyles(209));
-    EXPECT_FALSE(LoadStrings(209));
-}
-
-TEST(LoadXmlResource, ByteOrderMarkDocumentParses)
-{
-    std::vector<char> buffer;
-    ASSERT_TRUE(LoadXmlResource(203, &buffer));
-    EXPECT_EQ('\xEF', buffer[0]);
+    ASSERT_TRUE(LoadXmlResource(203, &buffer));  // with a byte order mark
     TiXmlDocument doc;
     ASSERT_TRUE(ParseXmlText(buffer.data(), &doc));
     EXPECT_STREQ("dlg", doc.RootElement()->Value());
+
+    EXPECT_FALSE(LoadXmlResource(999, &buffer));
+    EXPECT_TRUE(buffer.empty());
+    EXPECT_FALSE(LoadResourceBytes(GetModuleHandleW(nullptr), L"png", 201, &buffer));
+    buffer.assign(3, 'x');
+    EXPECT_FALSE(LoadXmlResource(209, &buffer));  // exists but holds no bytes
+    EXPECT_TRUE(buffer.empty());
 }
 
-TEST(LoadStyles, FillsThePoolFromTheResource)
+TEST(LoadStylesAndStrings, FillFromTheResourceAndFailSafely)
 {
     ASSERT_TRUE(LoadStyles(201));
-    StylePool& pool = StylePool::Instance();
-    EXPECT_EQ(4u, pool.Count());
-    EXPECT_EQ(0x0000FFu, pool.GetStyle("labeltext").crtext);
-    EXPECT_EQ(kCursorHand, pool.GetStyle("linktext").cursor);
-}
-
-TEST(LoadStyles, MissingOrBrokenDocumentLeavesOnlyTheDefault)
-{
-    ASSERT_TRUE(LoadStyles(201));
-    EXPECT_FALSE(LoadStyles(999));
-    EXPECT_EQ(1u, StylePool::Instance().Count());
-    ASSERT_TRUE(LoadStyles(201));
-    EXPECT_FALSE(LoadStyles(204));
-    EXPECT_EQ(1u, StylePool::Instance().Count());
-    EXPECT_TRUE(LoadStyles(205));  // parses; wrong root adds nothing
-    EXPECT_EQ(1u, StylePool::Instance().Count());
-}
-
-TEST(LoadStrings, ReadsUtf8Texts)
-{
+    EXPECT_EQ(4u, StylePool::Instance().Count());
+    EXPECT_EQ(0x0000FFu, StylePool::Instance().GetStyle("labeltext").crtext);
+    EXPECT_EQ(kCursorHand, StylePool::Instance().GetStyle("linktext").cursor);
+    for (unsigned id : {999u, 204u, 209u}) {  // missing, broken, empty
+        ASSERT_TRUE(LoadStyles(201));
+        EXPECT_FALSE(LoadStyles(id)) << id;
+        EXPECT_EQ(1u, StylePool::Instance().Count()) << "only the default is left";
+    }
     ASSERT_TRUE(LoadStrings(202));
-    EXPECT_EQ(L"Arial", GetString(1));
     EXPECT_EQ(L"安装", GetString(7));
-    EXPECT_FALSE(LoadStrings(205));
-    EXPECT_FALSE(LoadStrings(204));
-    EXPECT_FALSE(LoadStrings(999));
+    for (unsigned id : {205u, 204u, 999u, 209u})  // wrong root, broken, missing, empty
+        EXPECT_FALSE(LoadStrings(id)) << id;
     EXPECT_EQ(L"Arial", GetString(1));
 }
 
@@ -94,49 +59,23 @@ LOGFONTW FontOf(HFONT font)
 }
 }  // namespace
 
-TEST(BkFontPool, CodesBecomeFontsOfTheBaseDescription)
+TEST(BkFontPool, CodesBecomeCachedFontsOfTheBaseDescription)
 {
     BkFontPool pool;
     pool.SetDefaultFont(L"Tahoma", -12);
-    LOGFONTW base = FontOf(pool.GetFont(0));
-    EXPECT_EQ(-12, base.lfHeight);
-    EXPECT_STREQ(L"Tahoma", base.lfFaceName);
-    EXPECT_EQ(CLEARTYPE_NATURAL_QUALITY, base.lfQuality);
-
     LOGFONTW big = FontOf(pool.GetFont(0x0104));
     EXPECT_EQ(-13, big.lfHeight);
     EXPECT_EQ(FW_BOLD, big.lfWeight);
-    EXPECT_FALSE(big.lfItalic);
     EXPECT_STREQ(L"Tahoma", big.lfFaceName);
-
+    EXPECT_EQ(CLEARTYPE_NATURAL_QUALITY, big.lfQuality);
     LOGFONTW styled = FontOf(pool.GetFont(0x0503));
     EXPECT_EQ(-17, styled.lfHeight);
-    EXPECT_EQ(FW_NORMAL, styled.lfWeight);
-    EXPECT_TRUE(styled.lfItalic);
-    EXPECT_TRUE(styled.lfUnderline);
-    EXPECT_EQ(CLEARTYPE_NATURAL_QUALITY, styled.lfQuality);
-}
+    EXPECT_TRUE(styled.lfItalic && styled.lfUnderline && styled.lfWeight == FW_NORMAL);
 
-TEST(BkFontPool, FontsAreCachedPerCode)
-{
-    BkFontPool pool;
-    HFONT a = pool.GetFont(0x0400);
-    ASSERT_NE(nullptr, a);
-    EXPECT_EQ(a, pool.GetFont(0x0400));
-    EXPECT_NE(a, pool.GetFont(0x0004));
-}
-
-TEST(BkFontPool, SetDefaultFontRebuildsOnlyCodeZero)
-{
-    BkFontPool pool;
-    pool.SetDefaultFont(L"Tahoma", -12);
     HFONT other = pool.GetFont(0x0004);
-    pool.SetDefaultFont(L"Arial", -20);
-    LOGFONTW base = FontOf(pool.GetFont(0));
-    EXPECT_EQ(-20, base.lfHeight);
-    EXPECT_STREQ(L"Arial", base.lfFaceName);
     EXPECT_EQ(other, pool.GetFont(0x0004));
-    EXPECT_EQ(-12, FontOf(other).lfHeight);
-    // New codes follow the new base.
-    EXPECT_EQ(-21, FontOf(pool.GetFont(0x0100)).lfHeight);
+    pool.SetDefaultFont(L"Arial", -20);  // rebuilds only code zero
+    EXPECT_STREQ(L"Arial", FontOf(pool.GetFont(0)).lfFaceName);
+    EXPECT_EQ(other, pool.GetFont(0x0004));
+    EXPECT_EQ(-21, FontOf(pool.GetFont(0x0100)).lfHeight);  // new codes follow the new base
 }

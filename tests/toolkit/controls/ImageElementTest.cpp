@@ -12,102 +12,54 @@ namespace {
 class ImageElement : public WithSkins {};
 }  // namespace
 
-TEST_F(ImageElement, TwoItemPosTakesTheSkinSize)
+TEST_F(ImageElement, MeasuresFromTheSkinAndDrawsTheSubFrameWhateverTheState)
 {
     AddSkin("arrow", SIZE{24, 12});
-    auto dlg = LoadPlaced("<dlg><img id=\"1\" pos=\"5,6\" skin=\"arrow\"/></dlg>", nullptr, 200, 100);
-    ExpectRect(dlg->FindChildById(1)->Rect(), 5, 6, 29, 18, "img");
-}
-
-TEST_F(ImageElement, SkinReportingOneSideKeepsTheMeasuredOther)
-{
     AddSkin("band", SIZE{0, 9});
-    auto dlg = LoadPlaced("<dlg><img id=\"1\" pos=\"0,0,50,40\" skin=\"band\"/></dlg>", nullptr, 200, 100);
-    ExpectRect(dlg->FindChildById(1)->Rect(), 0, 0, 50, 9, "img");
+    RecordingSkin* strip = AddSkin("strip", SIZE{10, 10});
+    auto dlg = LoadPlaced("<dlg><img id=\"1\" pos=\"5,6\" skin=\"arrow\"/><img id=\"2\" pos=\"0,0,50,40\" skin=\"band\"/>"
+                          "<img id=\"3\" pos=\"5,6\" skin=\"nosuch\"/><img id=\"4\" pos=\"60,60\" skin=\"strip\"/>"
+                          "<img id=\"5\" pos=\"150,0,190,40\" skin=\"nosuch\"/></dlg>",
+                          nullptr, 200, 100);
+    ExpectRect(dlg->FindChildById(1)->Rect(), 5, 6, 29, 18, "skin size");
+    ExpectRect(dlg->FindChildById(2)->Rect(), 0, 0, 50, 9, "one side from the skin");
+    ExpectRect(dlg->FindChildById(3)->Rect(), 5, 6, 5, 6, "unknown skin: as its empty text");
+
+    CBkWindow* img = dlg->FindChildById(4);
+    EXPECT_EQ(1, img->SetAttribute("sub", "2", false));  // only a repaint
+    img->ModifyState(StateHover | StatePushDown, 0);
+    Canvas canvas(200, 100);
+    ScopedGdiObj<HRGN> elsewhere(CreateRectRgn(0, 0, 10, 10));
+    EXPECT_FALSE(img->RedrawRegion(canvas.Dc(), elsewhere));
+    EXPECT_TRUE(strip->states.empty());
+    dlg->RedrawRegion(canvas.Dc(), nullptr);
+    EXPECT_EQ(std::vector<int32_t>{2}, strip->states);
+    EXPECT_EQ(Dib(RecordingSkin::kFrameColours[2]), canvas.At(65, 65));
+    EXPECT_EQ(0, canvas.Changed(150, 0, 190, 40)) << "the unknown skin draws nothing";
 }
 
-TEST_F(ImageElement, UnknownSkinPaintsNothingAndMeasuresAsItsText)
-{
-    AddSkin("arrow", SIZE{24, 12});
-    auto dlg = LoadPlaced("<dlg><img id=\"1\" pos=\"5,6\" skin=\"nosuch\"/></dlg>", nullptr, 200, 100);
-    CBkWindow* img = dlg->FindChildById(1);
-    ExpectRect(img->Rect(), 5, 6, 5, 6, "img");
-    EXPECT_EQ(0, img->SetAttribute("skin", "other", false));
-
-    Canvas canvas(40, 40);
-    CBkImageWnd sized;
-    sized.SetAttribute("skin", "nosuch", true);
-    sized.SetRect(RECT{0, 0, 40, 40});
-    EXPECT_TRUE(sized.RedrawRegion(canvas.Dc(), nullptr));
-    EXPECT_EQ(0, canvas.Changed(0, 0, 40, 40));
-}
-
-TEST_F(ImageElement, SubSelectsTheFrameAndAsksOnlyForARepaint)
-{
-    RecordingSkin* skin = AddSkin("strip", SIZE{10, 10});
-    CBkImageWnd img;
-    img.SetAttribute("skin", "strip", true);
-    EXPECT_EQ(1, img.SetAttribute("sub", "2", false));
-    img.SetRect(RECT{0, 0, 10, 10});
-    img.ModifyState(StateHover | StatePushDown, 0);  // the state plays no part
-    Canvas canvas(10, 10);
-    img.RedrawRegion(canvas.Dc(), nullptr);
-    ASSERT_EQ(1u, skin->states.size());
-    EXPECT_EQ(2, skin->states[0]);
-    EXPECT_EQ(Dib(RecordingSkin::kFrameColours[2]), canvas.At(5, 5));
-}
-
-TEST_F(ImageElement, RegionOutsideTheElementPaintsNothing)
-{
-    RecordingSkin* skin = AddSkin("strip");
-    CBkImageWnd img;
-    img.SetAttribute("skin", "strip", true);
-    img.SetRect(RECT{0, 0, 10, 10});
-    Canvas canvas(40, 40);
-    ScopedGdiObj<HRGN> region(CreateRectRgn(20, 20, 30, 30));
-    EXPECT_FALSE(img.RedrawRegion(canvas.Dc(), region));
-    EXPECT_TRUE(skin->states.empty());
-}
-
-TEST_F(ImageElement, ButtonFrameFollowsTheState)
+TEST_F(ImageElement, ButtonFrameFollowsTheStateAndADisabledContainer)
 {
     RecordingSkin* skin = AddSkin("close", SIZE{10, 10});
-    CBkImageBtnWnd button;
-    button.SetAttribute("skin", "close", true);
-    button.SetAttribute("sub", "2", true);  // not used by a button
-    button.SetRect(RECT{0, 0, 10, 10});
-    EXPECT_TRUE(button.NeedsRedrawOnStateChange());
+    auto dlg = LoadPlaced("<dlg><imgbtn id=\"1\" pos=\"0,0\" skin=\"close\" sub=\"2\"/></dlg>", nullptr, 10, 10);
+    CBkWindow* button = dlg->FindChildById(1);
+    EXPECT_TRUE(button->NeedsRedrawOnStateChange());
+    const uint32_t H = StateHover, P = StatePushDown, D = StateDisabled;
     const struct {
         uint32_t state;
         int32_t frame;
-    } cases[] = {
-        {0, 0},
-        {StateHover, 1},
-        {StateHover | StatePushDown, 2},
-        {StatePushDown, 0},  // pressed, then moved off
-        {StateDisabled | StateHover, 3},
-        {StateDisabled | StateHover | StatePushDown, 3},
-    };
+    } cases[] = {{0, 0}, {H, 1}, {H | P, 2}, {P, 0} /* pressed, moved off */, {D | H, 3}, {D | H | P, 3}};
     Canvas canvas(10, 10);
     for (const auto& c : cases) {
-        button.ModifyState(c.state, ~c.state);
+        button->ModifyState(c.state, ~c.state);
         skin->states.clear();
-        button.RedrawRegion(canvas.Dc(), nullptr);
-        ASSERT_EQ(1u, skin->states.size());
-        EXPECT_EQ(c.frame, skin->states[0]) << "state " << c.state;
+        button->RedrawRegion(canvas.Dc(), nullptr);
+        EXPECT_EQ(std::vector<int32_t>{c.frame}, skin->states) << "state " << c.state;
         EXPECT_EQ(Dib(RecordingSkin::kFrameColours[c.frame]), canvas.At(3, 3));
     }
-}
-
-TEST_F(ImageElement, ButtonInsideADisabledContainerShowsTheDisabledFrame)
-{
-    RecordingSkin* skin = AddSkin("close", SIZE{10, 10});
-    auto dlg = LoadPlaced("<dlg><imgbtn id=\"1\" pos=\"0,0\" skin=\"close\"/></dlg>", nullptr, 100, 100);
-    dlg->ModifyState(StateDisabled, 0);
-    CBkWindow* button = dlg->FindChildById(1);
-    button->ModifyState(StateHover, 0);
-    Canvas canvas(100, 100);
+    button->ModifyState(H, ~H);
+    dlg->ModifyState(D, 0);
+    skin->states.clear();
     button->RedrawRegion(canvas.Dc(), nullptr);
-    ASSERT_EQ(1u, skin->states.size());
-    EXPECT_EQ(3, skin->states[0]);
+    EXPECT_EQ(std::vector<int32_t>{3}, skin->states);
 }

@@ -13,98 +13,69 @@
 using namespace controls_test;
 
 namespace {
-// Rows of the box that hold any pixel of the colour.
-std::pair<int, int> InkRows(const Canvas& canvas, int w, int h, uint32_t dib)
+// First and last row of the box holding any pixel of the colour, -1 for none.
+std::pair<int, int> InkRows(const Canvas& canvas, uint32_t dib)
 {
     int first = -1, last = -1;
-    for (int y = 0; y < h; ++y) {
-        if (canvas.Count(0, y, w, y + 1, dib) > 0) {
-            if (first < 0)
-                first = y;
-            last = y;
-        }
+    for (int y = 0; y < canvas.Height(); ++y) {
+        if (canvas.Count(0, y, canvas.Width(), y + 1, dib) > 0)
+            last = y, first = first < 0 ? y : first;
     }
     return {first, last};
 }
 }  // namespace
 
-TEST(TextKinds, OnlyTheButtonAlwaysRepaintsOnStateChanges)
-{
-    CBkStatic text;
-    CBkLink link;
-    CBkButton button;
-    EXPECT_FALSE(text.NeedsRedrawOnStateChange());
-    EXPECT_FALSE(link.NeedsRedrawOnStateChange());
-    EXPECT_TRUE(button.NeedsRedrawOnStateChange());
-    // A hover colour makes any of them repaint, as for the base.
-    link.SetAttribute("class", "nosuchstyle", true);
-    link.Style().crhover = 0xFF0000;
-    EXPECT_TRUE(link.NeedsRedrawOnStateChange());
-}
-
-TEST(TextKinds, TextLinkAndButtonPaintAlike)
+TEST(TextKinds, TextLinkAndButtonPaintAlikeAndOnlyTheButtonAlwaysRepaints)
 {
     CBkStatic text;
     CBkLink link;
     CBkButton button;
     std::vector<std::vector<uint32_t>> rows;
     for (CBkWindow* e : std::initializer_list<CBkWindow*>{&text, &link, &button}) {
+        EXPECT_EQ(e == &button, e->NeedsRedrawOnStateChange()) << e->GetClassName();
         e->SetAttribute("crtext", "FFFFFF", true);
-        e->SetAttribute("crbg", "000080", true);
         e->SetText(L"Same");
         e->SetRect(RECT{0, 0, 60, 20});
         Canvas canvas(60, 20);
         e->RedrawRegion(canvas.Dc(), nullptr);
-        EXPECT_GT(canvas.Count(0, 0, 60, 20, DibOf("FFFFFF")), 0);
         rows.push_back(canvas.Row(10));
     }
+    EXPECT_NE(std::count(rows[0].begin(), rows[0].end(), DibOf("FFFFFF")), 0);
     EXPECT_EQ(rows[0], rows[1]);
     EXPECT_EQ(rows[0], rows[2]);
+    link.Style().crhover = 0xFF0000;  // a hover colour makes any kind repaint
+    EXPECT_TRUE(link.NeedsRedrawOnStateChange());
 }
 
-TEST(VStatic, WrapsToTheWidthAndCentresVertically)
+TEST(VStatic, WrapsCentresAndTakesTheStatesColourAndFont)
 {
-    CBkVStatic vtext;
-    vtext.SetAttribute("crtext", "FFFFFF", true);
-    vtext.SetText(L"one two three four five six");
-    vtext.SetRect(RECT{0, 0, 60, 120});
-    Canvas canvas(60, 120);
-    vtext.RedrawRegion(canvas.Dc(), nullptr);
-    auto rows = InkRows(canvas, 60, 120, DibOf("FFFFFF"));
-    ASSERT_GE(rows.first, 0);
-    EXPECT_GT(rows.second - rows.first, 20) << "several lines";
-    int above = rows.first, below = 119 - rows.second;
-    EXPECT_LE(std::abs(above - below), 8);
-}
-
-TEST(VStatic, StateChoosesTheTextColourAndTheHoverFont)
-{
-    // Ink rows of one word in the colour the state should give it.
-    auto inkHeight = [](uint32_t state, const char* colour) {
+    // Ink height of the text in the colour the state should give it.
+    auto ink = [](uint32_t state, const char* colour, const wchar_t* text, int* above = nullptr) {
         CBkVStatic vtext;
         vtext.SetAttribute("crtext", "FFFFFF", true);
         vtext.Style().SetAttribute("crhover", "FF0000", true);
         vtext.Style().SetAttribute("crdisabled", "00FF00", true);
         vtext.Style().SetAttribute("hoverfont", "0C00", true);  // 12 pixels taller
-        vtext.SetText(L"Hg");
-        vtext.SetRect(RECT{0, 0, 80, 80});
+        vtext.SetText(text);
+        vtext.SetRect(RECT{0, 0, 60, 120});
         vtext.ModifyState(state, 0);
-        Canvas canvas(80, 80);
+        Canvas canvas(60, 120);
         vtext.RedrawRegion(canvas.Dc(), nullptr);
-        auto rows = InkRows(canvas, 80, 80, DibOf(colour));
+        auto rows = InkRows(canvas, DibOf(colour));
+        if (above)
+            *above = rows.first - (119 - rows.second);
         return rows.first < 0 ? 0 : rows.second - rows.first + 1;
     };
-    int normal = inkHeight(0, "FFFFFF");
-    ASSERT_GT(normal, 0);
-    EXPECT_EQ(0, inkHeight(0, "FF0000"));
-    EXPECT_GT(inkHeight(StateHover, "FF0000"), normal + 6) << "hover colour in the hover font";
-    EXPECT_EQ(0, inkHeight(StateHover, "FFFFFF"));
-    // Disabled wins over the mouse: its colour, the normal font.
-    EXPECT_EQ(normal, inkHeight(StateHover | StateDisabled, "00FF00"));
-    EXPECT_EQ(0, inkHeight(StateHover | StateDisabled, "FF0000"));
+    int offCentre = 0;
+    EXPECT_GT(ink(0, "FFFFFF", L"one two three four five six", &offCentre), 20) << "several lines";
+    EXPECT_LE(std::abs(offCentre), 8);
+    int normal = ink(0, "FFFFFF", L"Hg");
+    EXPECT_EQ(0, ink(0, "FF0000", L"Hg"));
+    EXPECT_GT(ink(StateHover, "FF0000", L"Hg"), normal + 6) << "hover colour in the hover font";
+    EXPECT_EQ(normal, ink(StateHover | StateDisabled, "00FF00", L"Hg")) << "disabled wins, normal font";
 }
 
-TEST(IconElement, SystemIconIsDrawnAtItsSize)
+TEST(IconElement, DrawnAtItsSizeReloadedWhenChangedAndMissingDrawsNothing)
 {
     auto dlg = LoadPlaced("<dlg><icon id=\"1\" pos=\"4,4\" oem=\"1\" src=\"32512\" size=\"32\"/></dlg>", nullptr,
                           64, 64);
@@ -114,62 +85,37 @@ TEST(IconElement, SystemIconIsDrawnAtItsSize)
     dlg->RedrawRegion(canvas.Dc(), nullptr);
     EXPECT_GT(canvas.Changed(4, 4, 36, 36), 50);
     EXPECT_EQ(0, canvas.Changed(36, 0, 64, 64));
-}
 
-TEST(IconElement, ChangedSourceIsLoadedAgainAtTheNextPaint)
-{
-    CBkIconWnd icon;
-    icon.SetAttribute("oem", "1", true);
-    icon.SetAttribute("size", "16", true);
-    icon.SetAttribute("src", "32512", true);
-    HICON first = icon.CurrentIcon();
-    ASSERT_NE(nullptr, first);
-    EXPECT_EQ(first, icon.CurrentIcon());  // kept while nothing changes
-    EXPECT_EQ(1, icon.SetAttribute("src", "1", false));
-    EXPECT_EQ(nullptr, icon.CurrentIcon());  // no such system icon
-    icon.SetAttribute("src", "32516", false);
-    EXPECT_NE(nullptr, icon.CurrentIcon());
-}
-
-TEST(IconElement, MissingIconsDrawNothing)
-{
-    for (const char* src : {"0", "-4", "70000", "4321"}) {
-        CBkIconWnd icon;
-        icon.SetAttribute("src", src, true);  // a resource of the test program
-        icon.SetAttribute("size", "16", true);
-        icon.SetRect(RECT{0, 0, 16, 16});
-        Canvas canvas(16, 16);
-        EXPECT_TRUE(icon.RedrawRegion(canvas.Dc(), nullptr));
-        EXPECT_EQ(0, canvas.Changed(0, 0, 16, 16)) << src;
+    HICON first = icon->CurrentIcon();
+    EXPECT_EQ(first, icon->CurrentIcon());  // kept while nothing changes
+    icon->SetAttribute("src", "32516", false);
+    EXPECT_NE(nullptr, icon->CurrentIcon());
+    EXPECT_NE(first, icon->CurrentIcon());
+    for (const char* src : {"1", "-4", "70000", "4321"}) {  // no such system or program icon
+        CBkIconWnd missing;
+        missing.SetAttribute("src", src, true);
+        missing.SetRect(RECT{0, 0, 16, 16});
+        canvas.Clear();
+        EXPECT_TRUE(missing.RedrawRegion(canvas.Dc(), nullptr));
+        EXPECT_EQ(0, canvas.Changed(0, 0, 64, 64)) << src;
     }
 }
 
-TEST(RichText, ColouredRunsAndLinkStylesPaint)
-{
-    auto dlg = LoadPlaced("<dlg><richtext id=\"1\" pos=\"0,0,200,60\" crtext=\"FFFFFF\">plain&#32;"
-                          "<c color=\"FF0000\">red</c><br/><b>bold</b></richtext></dlg>",
-                          nullptr, 200, 60);
-    Canvas canvas(200, 60);
-    dlg->RedrawRegion(canvas.Dc(), nullptr);
-    uint32_t white = DibOf("FFFFFF"), red = DibOf("FF0000");
-    EXPECT_GT(canvas.Count(0, 0, 200, 60, red), 0);
-    auto whiteRows = InkRows(canvas, 200, 60, white);
-    auto redRows = InkRows(canvas, 200, 60, red);
-    EXPECT_GT(whiteRows.second, redRows.second) << "the bold word sits on the second line";
-}
-
-TEST(RichText, ReleaseOnALinkNotifiesItsId)
+TEST(RichText, PaintsItsRunsAndAReleaseOnALinkNotifiesItsId)
 {
     HostWindow host;
-    auto dlg = LoadPlaced("<dlg><richtext id=\"5\" pos=\"10,10,300,60\">go&#32;<a id=\"77\">WWWWWWWW</a></richtext></dlg>",
+    auto dlg = LoadPlaced("<dlg><richtext id=\"5\" pos=\"10,10,300,60\" crtext=\"FFFFFF\">go&#32;"
+                          "<a id=\"77\">WWWWWWWW</a><br/><c color=\"FF0000\">red</c></richtext></dlg>",
                           host.Hwnd(), 400, 100);
+    Canvas canvas(400, 100);
+    dlg->RedrawRegion(canvas.Dc(), nullptr);
+    EXPECT_LT(InkRows(canvas, DibOf("FFFFFF")).second, InkRows(canvas, DibOf("FF0000")).first)
+        << "the red word on the second line";
+
     auto* rich = static_cast<CBkRichText*>(dlg->FindChildById(5));
     std::vector<RichPiece> pieces = rich->Layout();
-    ASSERT_EQ(2u, pieces.size());
-    int linkX = 10 + (pieces[1].rect.left + pieces[1].rect.right) / 2;
-    int linkY = 10 + pieces[1].rect.bottom / 2;
-    EXPECT_EQ(77, rich->LinkAt(linkX, linkY));
-
+    ASSERT_EQ(3u, pieces.size());
+    int linkX = 10 + (pieces[1].rect.left + pieces[1].rect.right) / 2, linkY = 10 + pieces[1].rect.bottom / 2;
     Send(rich, WM_LBUTTONUP, 0, Point(12, linkY));  // on the plain word
     EXPECT_TRUE(host.notices.empty());
     Send(rich, WM_LBUTTONUP, 0, Point(linkX, linkY));
@@ -179,35 +125,27 @@ TEST(RichText, ReleaseOnALinkNotifiesItsId)
     EXPECT_EQ("richtext", host.notices[0].itemClass);
 }
 
-TEST(MemoryImage, ImageAtTheAddressIsDrawnAndMeasured)
+TEST(MemoryImage, ImageAtTheAddressIsDrawnAndMeasuredAndUnusableOnesShowNothing)
 {
     uint32_t pixels[6] = {0x0000FF, 0x0000FF, 0x0000FF, 0x00FF00, 0x00FF00, 0x00FF00};
     BkMemoryBitmap image;
-    image.width = 3;
-    image.height = 2;
-    image.pixels = pixels;
-    char address[40];
-    snprintf(address, sizeof(address), "%llu", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(&image)));
-    auto dlg = LoadPlaced(std::string("<dlg><memimage id=\"1\" pos=\"1,1\" mempointer=\"") + address + "\"/></dlg>",
-                          nullptr, 10, 10);
-    CBkWindow* mem = dlg->FindChildById(1);
+    image.width = 3, image.height = 2, image.pixels = pixels;
+    std::string address = std::to_string(reinterpret_cast<uintptr_t>(&image));
+    auto dlg = LoadPlaced("<dlg><memimage id=\"1\" pos=\"1,1\" mempointer=\"" + address + "\"/></dlg>", nullptr, 10,
+                          10);
+    auto* mem = static_cast<CBkMemoryImage*>(dlg->FindChildById(1));
     element_test::ExpectRect(mem->Rect(), 1, 1, 4, 3, "memimage");
     Canvas canvas(10, 10);
     dlg->RedrawRegion(canvas.Dc(), nullptr);
     EXPECT_EQ(0x0000FFu, canvas.At(1, 1));  // stored blue first, like the canvas
     EXPECT_EQ(0x00FF00u, canvas.At(3, 2));
     EXPECT_EQ(kBlank, canvas.At(4, 1));
-}
 
-TEST(MemoryImage, UnusableImagesShowNothing)
-{
-    BkMemoryBitmap empty;  // no pixels
-    CBkMemoryImage mem;
-    mem.SetMemoryImage(&empty);
-    mem.SetRect(RECT{0, 0, 8, 8});
-    Canvas canvas(8, 8);
-    EXPECT_TRUE(mem.RedrawRegion(canvas.Dc(), nullptr));
-    EXPECT_EQ(0, canvas.Changed(0, 0, 8, 8));
-    EXPECT_EQ(1, mem.SetAttribute("mempointer", "garbage", false));
-    EXPECT_EQ(nullptr, mem.MemoryImage());
+    BkMemoryBitmap empty;
+    mem->SetMemoryImage(&empty);
+    canvas.Clear();
+    EXPECT_TRUE(mem->RedrawRegion(canvas.Dc(), nullptr));
+    EXPECT_EQ(0, canvas.Changed(0, 0, 10, 10));
+    EXPECT_EQ(1, mem->SetAttribute("mempointer", "garbage", false));
+    EXPECT_EQ(nullptr, mem->MemoryImage());
 }
