@@ -264,26 +264,6 @@ TEST_F(MainDlgTest, PermissionToggleRestoresTheSize)
     EXPECT_EQ(ClientSize(w.GetHwnd()).cy, before.cy);
 }
 
-TEST_F(MainDlgTest, SuccessCountsDownAndCloses)
-{
-    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
-    SendMessageW(w.GetHwnd(), WM_INSTALL_START, 0, 0);
-    EXPECT_EQ(w.CurrentFileName(), L"chinese.apk");
-    Report(w, InstallSuccess);
-    EXPECT_TRUE(Visible(w, 20007));
-    EXPECT_EQ(ElementText(w, 20007), L"安装成功，5秒后自动关闭窗口！");
-    EXPECT_TRUE(w.PendingPaths().empty());
-    EXPECT_TRUE(w.FreshView());
-    SendMessageW(w.GetHwnd(), WM_INSTALL_DONE, 0, 0);
-    for (int n = 5; n >= 0; --n) {
-        SendMessageW(w.GetHwnd(), WM_TIMER, kCountdownTimer, 0);
-        EXPECT_EQ(ElementText(w, 20007), L"安装成功，" + std::to_wstring(n) + L"秒后自动关闭窗口!");
-    }
-    SendMessageW(w.GetHwnd(), WM_TIMER, kCountdownTimer, 0);
-    MSG quit;
-    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
 TEST_F(MainDlgTest, AnAddedPackageCancelsTheCountdown)
 {
     CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
@@ -296,18 +276,6 @@ TEST_F(MainDlgTest, AnAddedPackageCancelsTheCountdown)
     EXPECT_TRUE(Enabled(w, 20003));
     MSG quit;
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST_F(MainDlgTest, FailuresInTheDetailView)
-{
-    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
-    Report(w, InstallNoDevice);
-    EXPECT_EQ(ElementText(w, 20006), L"没有连接设备，安装失败！");
-    EXPECT_EQ(w.PendingPaths().size(), 1u);  // a retry installs it again
-    EXPECT_TRUE(Enabled(w, 20003));
-    Report(w, 9);
-    EXPECT_EQ(ElementText(w, 20006), L"安装时出现未知错误!");
-    EXPECT_TRUE(w.PendingPaths().empty());
 }
 
 TEST_F(MainDlgTest, ListRowsTakeTheirOutcomes)
@@ -329,20 +297,6 @@ TEST_F(MainDlgTest, ListRowsTakeTheirOutcomes)
     SendMessageW(w.GetHwnd(), WM_INSTALL_DONE, 0, 0);
     EXPECT_FALSE(w.InstallRunning());
     EXPECT_EQ(w.PackageList()->GetItemCount(), 3);
-}
-
-TEST_F(MainDlgTest, SettingsFollowTheCombo)
-{
-    WritePrivateProfileStringW(L"Choose", L"Position", L"2", ini_.c_str());
-    CMainDlg& w = Open(L"");
-    EXPECT_EQ(SendMessageW(w.LocationCombo(), CB_GETCURSEL, 0, 0), 1);
-    EXPECT_EQ(w.InstallLocation(), L"2");
-    SendMessageW(w.LocationCombo(), CB_SETCURSEL, 0, 0);
-    SendMessageW(w.GetHwnd(), WM_COMMAND, MAKEWPARAM(20024, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(w.LocationCombo()));
-    wchar_t stored[8] = {};
-    GetPrivateProfileStringW(L"Choose", L"Position", L"", stored, 8, ini_.c_str());
-    EXPECT_STREQ(stored, L"1");
 }
 
 TEST_F(MainDlgTest, MissingMainProductIsSaid)
@@ -397,19 +351,6 @@ void PumpUntilInstallEnds(CMainDlg& w)
 }
 
 }  // namespace
-
-TEST_F(MainDlgTest, InstallClickRunsTheWorkerThroughTheBridge)
-{
-    FakeBridgeBeside bridge("success\n");
-    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
-    Click(w, 20003);
-    EXPECT_TRUE(w.InstallRunning());
-    PumpUntilInstallEnds(w);
-    EXPECT_FALSE(w.InstallRunning());
-    EXPECT_EQ(ElementText(w, 20007), L"安装成功，5秒后自动关闭窗口！");
-    EXPECT_TRUE(w.PendingPaths().empty());
-    EXPECT_NE(GetFileAttributesW(bridge.log.c_str()), INVALID_FILE_ATTRIBUTES);
-}
 
 TEST_F(MainDlgTest, ListBatchInstallsEveryRow)
 {

@@ -92,17 +92,6 @@ TEST_F(ProgramSkins, WindowFrameOn400By300)
     EXPECT_PIXEL(c, 400, 300, kBorder);
 }
 
-TEST_F(ProgramSkins, WindowFrameSmallerThanItsMarginsKeepsItsCorners)
-{
-    // Corners keep their size and nothing clips them to the target.
-    Canvas c(40, 120);
-    const RECT r = {10, 10, 12, 40};
-    Draw(c, "BackGround", r, 0);
-    EXPECT_GT(c.ChangedOutside(r), 0);
-    EXPECT_PIXEL(c, 10, 10, kBorder);
-    EXPECT_PIXEL(c, 11, 10, kBorder);
-}
-
 TEST_F(ProgramSkins, InstallButtonCellsByState)
 {
     const struct {
@@ -146,35 +135,6 @@ TEST_F(ProgramSkins, ThumbStretchOn15By40)
     // Columns outside the bar are transparent.
     EXPECT_EQ(0, c.Changed(0, 0, 4, 44));
     EXPECT_EQ(0, c.Changed(11, 0, 20, 44));
-}
-
-TEST_F(ProgramSkins, ThumbCellsByState)
-{
-    for (int32_t state : {1, 2}) {
-        Canvas c(20, 40);
-        Draw(c, "AppPackageSBarThumb", RECT{0, 0, 15, 40}, state);
-        EXPECT_PIXEL_NEAR(c, 7, 20, kThumb[state], kPngTolerance);
-    }
-    // 3 x 15 is past the strip: the first cell.
-    Canvas c(20, 40);
-    Draw(c, "AppPackageSBarThumb", RECT{0, 0, 15, 40}, 3);
-    EXPECT_PIXEL_NEAR(c, 7, 20, kThumb[0], kPngTolerance);
-}
-
-TEST_F(ProgramSkins, ScrollTrackDrawsItsThreePartsAsComputed)
-{
-    // 15 x 3 with top 3: the top part is the whole image; the middle and
-    // bottom sources reach outside it and are GDI+'s to bound. Never wider
-    // than the cell, whatever the state.
-    for (int32_t state : {0, 1, 2}) {
-        Canvas c(20, 40);
-        Draw(c, "scroll", RECT{0, 0, 15, 40}, state);
-        for (int y = 0; y < 3; ++y) {
-            EXPECT_PIXEL_NEAR(c, 7, y, kBand, kPngTolerance) << state;
-            EXPECT_PIXEL_NEAR(c, 0, y, kLineSoft, kPngTolerance) << state;
-        }
-        EXPECT_EQ(0, c.Changed(15, 0, 20, 40));
-    }
 }
 
 TEST_F(ProgramSkins, PlainPngAtNaturalSize)
@@ -270,20 +230,6 @@ TEST_F(OwnSkins, HorizontalStretch)
     EXPECT_EQ(82, size.cy);
 }
 
-TEST_F(OwnSkins, HorizontalStretchCellsByState)
-{
-    // One-pixel cells of the 3-pixel bitmap: the disabled cell (3) is past
-    // the strip and draws nothing; hover (1) is the panel column.
-    Load("<skins><imghorzex name=bar src=73 subwidth=1 left=0/></skins>");
-    Canvas c(20, 90);
-    Draw(c, "bar", RECT{0, 0, 10, 10}, 0x10);
-    EXPECT_EQ(0, c.Changed(0, 0, 20, 90));
-    Draw(c, "bar", RECT{0, 0, 10, 10}, 0x01);
-    EXPECT_PIXEL(c, 5, 10, kPanel);
-    Draw(c, "bar", RECT{0, 0, 10, 10}, 0x03);
-    EXPECT_PIXEL(c, 5, 10, kBorder);
-}
-
 TEST_F(OwnSkins, Gradients)
 {
     Load("<skins><gradation name=h from=000000 to=FFFFFF/>"
@@ -341,16 +287,6 @@ TEST_F(OwnSkins, ButtonByState)
     EXPECT_FALSE(pool.GetSkin("b")->IgnoreState());
 }
 
-TEST_F(OwnSkins, ButtonDefaultsAreGreys)
-{
-    Load("<skins><button name=b/></skins>");
-    Canvas c(40, 24);
-    Draw(c, "b", RECT{0, 0, 40, 24}, 0);
-    EXPECT_PIXEL(c, 0, 0, 0x707070);
-    EXPECT_PIXEL(c, 1, 1, 0xEEEEEE);
-    EXPECT_PIXEL_NEAR(c, 20, 21, 0xD6D6D6, 4);
-}
-
 TEST_F(OwnSkins, MissingImagesDrawNothing)
 {
     Load("<skins><png name=p src=4242/><png name=cells src=4242 subwidth=10/>"
@@ -370,45 +306,6 @@ TEST_F(OwnSkins, MissingImagesDrawNothing)
     // A strip whose image failed keeps its cell width and has no height.
     EXPECT_EQ(10, pool.GetSkin("cells")->GetSkinSize().cx);
     EXPECT_EQ(0, pool.GetSkin("p")->GetSkinSize().cx);
-}
-
-TEST_F(OwnSkins, BadAttributeValuesDrawSafely)
-{
-    Load("<skins><png name=negsub src=1001 subwidth=-100/>"
-         "<png name=wordsub src=1002 subwidth=wide/>"
-         "<imgframe name=wide src=73 left=99 top=-3 part=everything crbg=00FF00/>"
-         "<imgframe name=zero src=73 left=0 top=0/>"
-         "<imgframe name=unknownpart src=73 left=1 top=35 part=sides/>"
-         "<pngvertex name=tall src=1011 subwidth=15 top=500/>"
-         "<pngvertex name=negtop src=1011 subwidth=15 top=-7/>"
-         "<imglst name=badmode src=73 mode=blend/></skins>");
-    Canvas c(120, 120);
-    const RECT r = {10, 10, 110, 110};
-    // Drawn as computed, unclipped: safely, whatever reaches outside.
-    for (const char* name : {"negsub", "wordsub", "wide", "zero", "unknownpart", "tall", "negtop", "badmode"})
-        for (int32_t state : {0, 1, 3, -1})
-            Draw(c, name, r, state);
-
-    // A word for subwidth reads as 0: the whole image.
-    Canvas w(40, 40);
-    Draw(w, "wordsub", RECT{0, 0, 40, 40}, 0);
-    EXPECT_GT(w.Changed(0, 0, 15, 15), 0);
-    // Cuts at 0: no top row and no left column; the bottom band is image
-    // column 0 (border) from row 1 down.
-    Canvas z(60, 100);
-    Draw(z, "zero", RECT{0, 0, 60, 100}, 0);
-    EXPECT_PIXEL(z, 30, 10, kBlank);
-    EXPECT_PIXEL(z, 30, 50, kBorder);
-    // An unknown part keeps every edge; an unknown mode stays opaque.
-    Canvas f(60, 100);
-    Draw(f, "unknownpart", RECT{0, 0, 60, 100}, 0);
-    EXPECT_PIXEL(f, 30, 0, kBorder);
-    EXPECT_PIXEL(f, 30, 99, kBorder);
-    EXPECT_PIXEL(f, 0, 50, kBorder);
-    EXPECT_PIXEL(f, 59, 50, kBorder);
-    Canvas m(10, 90);
-    Draw(m, "badmode", RECT{0, 0, 10, 90}, -1);
-    EXPECT_PIXEL(m, 1, 10, kPanel);
 }
 
 TEST(AlphaImage, BlendsByEachPixelsAlpha)

@@ -34,51 +34,6 @@ T* SkinAs(const SkinPool& pool, const char* name, const char* tag)
 
 }  // namespace
 
-TEST(ProgramSkinsDocument, LoadsEverySkinWithItsSettings)
-{
-    ASSERT_TRUE(LoadSkins(100));
-    SkinPool& pool = SkinPool::Instance();
-    EXPECT_EQ(17u, pool.Count());
-
-    auto* frame = SkinAs<CBkSkinImgFrame>(pool, "BackGround", "imgframe");
-    ASSERT_NE(nullptr, frame);
-    EXPECT_EQ(1, frame->left);
-    EXPECT_EQ(35, frame->top);
-    EXPECT_EQ(0xFFFFFFu, frame->crbg);
-    EXPECT_EQ(0x2Fu, frame->part);
-    EXPECT_EQ(3, frame->image.BitmapWidth());
-    EXPECT_EQ(82, frame->image.BitmapHeight());
-
-    // Natural sizes: one cell of each strip, or the whole image.
-    const struct {
-        const char* name;
-        int w, h;
-        bool ignoreState;
-    } sizes[] = {
-        {"closeonlybtn", 35, 35, false}, {"Installationbtn", 100, 31, false}, {"ConnectDevice", 15, 15, true},
-        {"korvelico", 19, 19, true},     {"Arrow", 10, 10, false},            {"scroll", 15, 3, true},
-        {"SlideBlock", 15, 5, false},    {"WaitImage", 21, 21, false},        {"DefaultIco", 48, 48, true},
-        {"scrollBarUp", 16, 16, false},  {"scrollBarDown", 16, 16, false},    {"AppPackageSBarThumb", 15, 5, false},
-        {"AppPackageSBarBG", 15, 3, false}, {"HideBord", 13, 279, false},     {"SingleDel", 24, 24, false},
-        {"ListDefaultIco", 25, 25, true},
-    };
-    for (const auto& s : sizes) {
-        CBkSkinBase* skin = pool.GetSkin(s.name);
-        ASSERT_NE(nullptr, skin) << s.name;
-        SIZE size = skin->GetSkinSize();
-        EXPECT_EQ(s.w, size.cx) << s.name;
-        EXPECT_EQ(s.h, size.cy) << s.name;
-        EXPECT_EQ(s.ignoreState, skin->IgnoreState()) << s.name;
-    }
-    auto* slide = SkinAs<CBkSkinPngVertExtend>(pool, "SlideBlock", "pngvertex");
-    ASSERT_NE(nullptr, slide);
-    EXPECT_EQ(1, slide->top);  // "left" is not one of its attributes
-    auto* wait = SkinAs<CBkPngSkin>(pool, "WaitImage", "png");
-    ASSERT_NE(nullptr, wait);
-    ASSERT_NE(nullptr, wait->GetImage());
-    EXPECT_EQ(168, wait->GetImage()->Width());
-}
-
 TEST(ProgramSkinsDocument, ElementsReachTheSkinsByName)
 {
     ASSERT_TRUE(LoadSkins(100));
@@ -137,20 +92,6 @@ TEST(SkinsDocument, FrameRules)
     ASSERT_TRUE(pool.LoadDocument("<skins><imglst name=b/></skins>"));
     EXPECT_EQ(1u, pool.Count());
     EXPECT_EQ(nullptr, pool.GetSkin("a"));
-}
-
-TEST(SkinsDocument, FactoryKnowsTheSevenTags)
-{
-    for (const char* tag : {"imglst", "imgframe", "button", "imghorzex", "gradation", "png", "pngvertex"}) {
-        auto skin = CreateSkin(tag);
-        ASSERT_NE(nullptr, skin) << tag;
-        EXPECT_STREQ(tag, skin->GetClassName());
-        EXPECT_TRUE(skin->IsClass(tag));
-    }
-    EXPECT_EQ(nullptr, CreateSkin("Png"));
-    EXPECT_EQ(nullptr, CreateSkin("png "));
-    EXPECT_EQ(nullptr, CreateSkin(""));
-    EXPECT_EQ(nullptr, CreateSkin(nullptr));
 }
 
 TEST(SkinAttributes, DefaultsOfEveryKind)

@@ -129,20 +129,6 @@ TEST_F(HostRouting, CaptionBandDragsDownToY40)
     EXPECT_EQ(12u, dialog_->Clicks()[0].itemId);
 }
 
-TEST_F(HostRouting, BottomBandDragsFrom630)
-{
-    Open();
-    SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(150, 629));
-    Up(150, 629);
-    EXPECT_TRUE(dialog_->sysCommands.empty());
-    SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(150, 630));
-    EXPECT_EQ(1u, dialog_->sysCommands.size());
-    // Footer elements lie in the band as well.
-    SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 680));
-    EXPECT_EQ(2u, dialog_->sysCommands.size());
-    EXPECT_EQ(0, Item(31)->Count(WM_LBUTTONDOWN));
-}
-
 TEST_F(HostRouting, ALayerWithoutHeaderDragsOnTheBodyAndNeverMaximises)
 {
     Open(kNoHeaderLayer);
@@ -182,14 +168,6 @@ TEST_F(HostRouting, DoubleClickOnTheHeaderMaximisesThenRestores)
     // The header's button keeps its double click; nothing maximises.
     SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(370, 20));
     EXPECT_EQ(2u, dialog_->sysCommands.size());
-}
-
-TEST_F(HostRouting, DoubleClickOnANonResizableHeaderDoesNothing)
-{
-    Open(kFixedLayer);
-    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(10, 10));
-    EXPECT_TRUE(dialog_->sysCommands.empty());
-    EXPECT_TRUE(dialog_->notices.empty());
 }
 
 TEST_F(HostRouting, DoubleClickInTheBodyNotifiesElementsWithAnId)

@@ -290,17 +290,3 @@ TEST_F(HostWindow, ModalDialogDisablesItsOwnerForItsLife)
     EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
-TEST_F(HostWindow, MaximisedWindowCoversTheWorkAreaAndItsFrameLine)
-{
-    TestDialog dialog(kLayer);
-    HWND hwnd = Open(&dialog);
-    MINMAXINFO info = {};
-    SendMessageW(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    MONITORINFO monitor = {};
-        monitor.cbSize = sizeof(monitor);
-    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor));
-    EXPECT_EQ(monitor.rcWork.right - monitor.rcWork.left + 2, info.ptMaxSize.x);
-    EXPECT_EQ(monitor.rcWork.bottom - monitor.rcWork.top + 2, info.ptMaxSize.y);
-    EXPECT_EQ(info.ptMaxSize.x, info.ptMaxTrackSize.x);
-    EXPECT_EQ(monitor.rcWork.left - monitor.rcMonitor.left - 1, info.ptMaxPosition.x);
-}
