@@ -54,112 +54,71 @@ protected:
     TickTrigger trigger;
 };
 
-TEST_F(SBarList, AttributesOfTheScrollBarList)
-{
-    CBkListCtrlSBar list;
-    EXPECT_EQ(kAttrApplied, list.SetAttribute("reserved", "0", true));
-    EXPECT_EQ(kAttrRepaint, list.SetAttribute("src", "301", true));
-    EXPECT_EQ(kAttrNotRecognised, list.SetAttribute("thumb", "x", true));
-    // "reserved" replaces the bar's 50 extra pixels at the next placement.
-    list.SetAttribute("pos", "0,0,-0,-0", true);
-    list.SetItemHeight(30);
-    list.SetItemCount(10);
-    EXPECT_EQ(300 - 0 + 50, list.GetScrollMax());
-    Place(&list, 0, 0, 100, 100);
-    EXPECT_EQ(300 - 100 + 0, list.GetScrollMax());
-}
-
-TEST_F(SBarList, RangeIsTheOverflowPlusTheReservedPixels)
+TEST_F(SBarList, RangeIsTheOverflowPlusTheReservedPixelsAndPositionsClamp)
 {
     auto list = Make(10);  // 300 high in a 100-high control
     EXPECT_EQ(250, list->GetScrollMax());
-    RECT bar = list->ScrollBar().BarRect();
-    EXPECT_EQ(85, bar.left);
-    EXPECT_EQ(20, bar.top);
-    EXPECT_EQ(100, bar.right);
-    EXPECT_EQ(120, bar.bottom);
-    EXPECT_TRUE(list->ScrollBar().IsVisible(false));
+    const RECT bar = list->ScrollBar().BarRect();
+    EXPECT_EQ((std::vector<LONG>{85, 20, 100, 120}), (std::vector<LONG>{bar.left, bar.top, bar.right, bar.bottom}));
     list->ScrollToEnd();
     EXPECT_EQ(250, list->GetScrollPos());
     EXPECT_FALSE(list->IsScrollAtRowBoundary());
     list->SetScrollPos(60);
     EXPECT_TRUE(list->IsScrollAtRowBoundary());
-    list->SetScrollPos(5000);
-    EXPECT_EQ(250, list->GetScrollPos());
-    list->ScrollToTop();
-    EXPECT_EQ(0, list->GetScrollPos());
-
-    // Fewer rows clamp the position to the new overflow.
     list->SetScrollPos(200);
-    list->SetItemCount(5);  // 150 - 100 + 50
-    EXPECT_EQ(100, list->GetScrollMax());
+    list->SetItemCount(5);  // fewer rows clamp to 150 - 100 + 50
     EXPECT_EQ(100, list->GetScrollPos());
-    // More rows keep it.
-    list->SetItemCount(20);
+    list->SetItemCount(20);  // more rows keep it
     EXPECT_EQ(100, list->GetScrollPos());
-}
-
-TEST_F(SBarList, FirstLayoutStartsAtTheTopAndMovesKeepTheClampedPosition)
-{
-    auto list = Make(10);
-    list->SetScrollPos(120);
-    Place(list.get(), 0, 20, 100, 100);
-    EXPECT_EQ(120, list->GetScrollPos());
-    // A taller control: the overflow drops to 300 - 200 + 50.
-    Place(list.get(), 0, 20, 100, 200);
-    EXPECT_EQ(150, list->GetScrollMax());
-    EXPECT_EQ(120, list->GetScrollPos());
-    Place(list.get(), 0, 20, 100, 260);
+    Place(list.get(), 0, 20, 100, 500);  // a taller control: 600 - 500 + 50
+    EXPECT_EQ(100, list->GetScrollPos());
+    Place(list.get(), 0, 20, 100, 560);
     EXPECT_EQ(90, list->GetScrollPos());
-}
 
-TEST_F(SBarList, SetReservedLastsUntilTheNextMove)
-{
-    auto list = Make(10);
-    list->SetReserved(0);
+    list->SetReserved(0);  // lasts until the next move
     list->SetItemCount(10);
-    EXPECT_EQ(200, list->GetScrollMax());
+    EXPECT_EQ(0, list->GetScrollMax());
     Place(list.get(), 0, 20, 100, 100);
     EXPECT_EQ(250, list->GetScrollMax());
+    CBkListCtrlSBar attributes;
+    EXPECT_EQ(kAttrApplied, attributes.SetAttribute("reserved", "0", true));
+    EXPECT_EQ(kAttrNotRecognised, attributes.SetAttribute("thumb", "x", true));
+    attributes.SetAttribute("pos", "0,0,-0,-0", true);
+    attributes.SetItemHeight(30);
+    attributes.SetItemCount(10);
+    Place(&attributes, 0, 0, 100, 100);
+    EXPECT_EQ(200, attributes.GetScrollMax()) << "\"reserved\" replaces the 50 at the placement";
 }
 
-TEST_F(SBarList, BarHidesWhileTheRowsFitUnlessAlwaysShown)
+TEST_F(SBarList, TheBarHidesWhileTheRowsFitAndLiesAlongTheBottomWhenHorizontal)
 {
     auto list = Make(3, "reserved=\"0\" alwaysshowscrollbar=\"0\"");  // 90 in 100
     EXPECT_FALSE(list->ScrollBar().IsVisible(false));
-    EXPECT_EQ(0, list->GetScrollMax());
     list->SetTopMargin(11);  // content 101: one pixel too tall
     list->SetItemCount(3);
     EXPECT_TRUE(list->ScrollBar().IsVisible(false));
     EXPECT_EQ(1, list->GetScrollMax());
+    EXPECT_TRUE(Make(1, "reserved=\"0\"")->ScrollBar().IsVisible(false)) << "shown by default";
 
-    auto shown = Make(1, "reserved=\"0\"");
-    EXPECT_TRUE(shown->ScrollBar().IsVisible(false));
+    auto across = Make(10, "SBarType=\"1\"");
+    RECT bar = across->ScrollBar().BarRect();
+    EXPECT_EQ((std::vector<LONG>{0, 105, 100, 120}), (std::vector<LONG>{bar.left, bar.top, bar.right, bar.bottom}));
+    across->SetScrollBarRect(RECT{1, 2, 3, 4});
+    across->Layout();
+    EXPECT_EQ(4, across->ScrollBar().BarRect().bottom);
+    list->HoverLastItem();
+    EXPECT_EQ(2, list->GetHoverIndex());
+    EXPECT_EQ(2, list->GetSelectedIndex());
 }
 
-TEST_F(SBarList, HorizontalBarLiesAlongTheBottom)
+TEST_F(SBarList, TheWheelEasesOnTheTicksAndTheRowsPaintFromTheNewOffsetUnderTheBar)
 {
-    auto list = Make(10, "SBarType=\"1\"");
-    EXPECT_TRUE(list->ScrollBar().IsHorizontal());
-    RECT bar = list->ScrollBar().BarRect();
-    EXPECT_EQ(0, bar.left);
-    EXPECT_EQ(105, bar.top);
-    EXPECT_EQ(100, bar.right);
-    EXPECT_EQ(120, bar.bottom);
-
-    list->SetScrollBarRect(RECT{1, 2, 3, 4});
-    list->Layout();
-    bar = list->ScrollBar().BarRect();
-    EXPECT_EQ(1, bar.left);
-    EXPECT_EQ(4, bar.bottom);
-}
-
-TEST_F(SBarList, WheelEasesThePositionToItsTargetOnTheAnimationTicks)
-{
-    auto list = Make(20);
+    SetElementSkins(&SkinPool::Instance());
+    ASSERT_TRUE(SkinPool::Instance().LoadDocument(
+        "<skins><gradation name=\"listBarBack\" to=\"CCCCCC\"/><gradation name=\"listBarThumb\" to=\"333333\"/></skins>"));
+    auto list = Make(20, "vertSBar=\"listBar\"");
     list->SetWheelStep(80);
-    LRESULT handled = Send(list.get(), host.Get(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 50, 50);
-    EXPECT_EQ(1, handled);
+    EXPECT_EQ(1, Send(list.get(), host.Get(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 50, 50));
     EXPECT_TRUE(trigger.running);
     EXPECT_EQ(0, list->GetScrollPos());
     g_now += 150;
@@ -170,96 +129,43 @@ TEST_F(SBarList, WheelEasesThePositionToItsTargetOnTheAnimationTicks)
     EXPECT_EQ(80, list->GetScrollPos());
     g_now += 50;
     EXPECT_FALSE(trigger.StepAll());
-    EXPECT_EQ(80, list->GetScrollPos());
 
-    // The rows drawn start from the new offset: 80 / 30 = row 2.
     observer.calls.clear();
     Canvas canvas(100, 140);
     list->RedrawRegion(canvas.Dc(), nullptr);
-    ASSERT_FALSE(observer.calls.empty());
-    EXPECT_EQ(2, observer.calls.front().row);
-
-    // Up again, back to the top.
-    Send(list.get(), host.Get(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 50, 50);
-    g_now += 400;
-    trigger.StepAll();
-    EXPECT_EQ(0, list->GetScrollPos());
+    EXPECT_EQ(2, observer.calls.front().row) << "80 / 30";
+    RECT thumb = list->ScrollBar().ThumbRect();
+    EXPECT_EQ(0x333333u, canvas.At(92, (thumb.top + thumb.bottom) / 2));
+    EXPECT_EQ(0xCCCCCCu, canvas.At(92, 115));
+    EXPECT_EQ(0xFFFFFFu, canvas.At(84, 115));
+    auto fitting = Make(2, "vertSBar=\"listBar\" alwaysshowscrollbar=\"0\" reserved=\"0\"");
+    Canvas plain(100, 140);
+    fitting->RedrawRegion(plain.Dc(), nullptr);
+    EXPECT_EQ(0xFFFFFFu, plain.At(92, 35)) << "no bar while the rows fit";
+    SetElementSkins(nullptr);
+    SkinPool::Instance().Clear();
 }
 
-TEST_F(SBarList, APressOnTheTrackPagesThenSelectsTheRowAtThatHeight)
+TEST_F(SBarList, APressOnTheTrackPagesThenSelectsTheRowAtThatHeightButOnTheThumbOnlyDrags)
 {
     auto list = Make(40);  // range 1200 - 100 + 50
     list->SetSelectedIndex(0);
-    RECT thumb = list->ScrollBar().ThumbRect();
-    int below = thumb.bottom + 10;
+    const int below = list->ScrollBar().ThumbRect().bottom + 10;
     ASSERT_LT(below, 120);
     Send(list.get(), host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, 92, below);
     EXPECT_EQ(544, list->GetScrollPos());
     Send(list.get(), host.Get(), WM_LBUTTONUP, 0, 92, below);
-    // Rows of 30 from y 20, scrolled by 544.
     const int32_t row = (below - 20 + 544) / 30;
     EXPECT_EQ(std::vector<int32_t>({row}), list->SelectedRows());
-    EXPECT_EQ(row, list->GetHoverIndex());
-
-    // A press on the thumb is the bar's alone: the selection stays.
-    thumb = list->ScrollBar().ThumbRect();
+    const RECT thumb = list->ScrollBar().ThumbRect();
     const int onThumb = (thumb.top + thumb.bottom) / 2;
     Send(list.get(), host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, 92, onThumb);
     Send(list.get(), host.Get(), WM_LBUTTONUP, 0, 92, onThumb);
     EXPECT_EQ(544, list->GetScrollPos());
     EXPECT_EQ(std::vector<int32_t>({row}), list->SelectedRows());
-
-    // A press on the rows selects as in the plain list.
     Send(list.get(), host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, 40, 35);
     Send(list.get(), host.Get(), WM_LBUTTONUP, 0, 40, 35);
-    // 544 = 18 rows + 4 pixels: the point is in row 18.
-    EXPECT_EQ(std::vector<int32_t>({18}), list->SelectedRows());
-}
-
-TEST_F(SBarList, HoverLastItemSelectsTheLastRow)
-{
-    auto list = Make(6);
-    list->HoverLastItem();
-    EXPECT_EQ(5, list->GetHoverIndex());
-    EXPECT_EQ(5, list->GetSelectedIndex());
-}
-
-TEST_F(SBarList, PaintingDrawsTheRowsAroundTheBar)
-{
-    auto list = Make(10);
-    list->SetSelectedIndex(0);
-    list->SetScrollPos(30);
-    Canvas canvas(100, 140);
-    observer.calls.clear();
-    list->RedrawRegion(canvas.Dc(), nullptr);
-    EXPECT_EQ(1, observer.calls.front().row);
-    EXPECT_EQ(0xFFFFFFu, canvas.At(50, 35));
-    list->ScrollToTop();
-    list->RedrawRegion(canvas.Dc(), nullptr);
-    EXPECT_EQ(0x8FC9ECu, canvas.At(50, 35));
-}
-
-TEST_F(SBarList, TheBarIsPaintedOverTheRowsOnlyWhileVisible)
-{
-    // Elements find skins through the slot that loading skins fills.
-    SetElementSkins(&SkinPool::Instance());
-    ASSERT_TRUE(SkinPool::Instance().LoadDocument(
-        "<skins><gradation name=\"listBarBack\" to=\"CCCCCC\"/>"
-        "<gradation name=\"listBarThumb\" to=\"333333\"/></skins>"));
-    auto list = Make(10, "vertSBar=\"listBar\"");
-    Canvas canvas(100, 140);
-    list->RedrawRegion(canvas.Dc(), nullptr);
-    RECT thumb = list->ScrollBar().ThumbRect();
-    ASSERT_LT(thumb.bottom, 110);
-    EXPECT_EQ(0x333333u, canvas.At(92, (thumb.top + thumb.bottom) / 2));
-    EXPECT_EQ(0xCCCCCCu, canvas.At(92, 115));
-    EXPECT_EQ(0xFFFFFFu, canvas.At(84, 115));
-
-    auto fitting = Make(2, "vertSBar=\"listBar\" alwaysshowscrollbar=\"0\" reserved=\"0\"");
-    Canvas plain(100, 140);
-    fitting->RedrawRegion(plain.Dc(), nullptr);
-    EXPECT_EQ(0xFFFFFFu, plain.At(92, 35));
-    EXPECT_EQ(Canvas::kBlank, plain.At(92, 115));
+    EXPECT_EQ(std::vector<int32_t>({18}), list->SelectedRows()) << "544 = 18 rows + 4 pixels";
 }
 
 }  // namespace

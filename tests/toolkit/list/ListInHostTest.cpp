@@ -92,69 +92,42 @@ protected:
     TestSBarList* list = nullptr;
 };
 
-TEST_F(ListInHost, TheListIsPlacedBelowTheCaptionBandWithItsBar)
+TEST_F(ListInHost, ClicksSelectRowsAndChildClicksReachTheDialogBeforeTheListsOwn)
 {
     RECT r = list->Rect();
-    EXPECT_EQ(50, r.top);
-    EXPECT_EQ(200, r.bottom);
-    EXPECT_EQ(200, r.right);
-    // 300 of rows in 150 pixels, plus the reserved 50.
+    EXPECT_EQ((std::vector<LONG>{50, 200, 200}), (std::vector<LONG>{r.top, r.bottom, r.right}));
     EXPECT_EQ(200, list->GetScrollMax());
-    EXPECT_EQ(185, list->ScrollBar().BarRect().left);
     EXPECT_EQ(view, list->Host());
-}
-
-TEST_F(ListInHost, AClickSelectsTheRowAndTheRepaintShowsIt)
-{
-    EXPECT_EQ(0xFFFFFFu, view_test::Picture(view).At(50, 95));
     ToView(WM_LBUTTONDOWN, MK_LBUTTON, 50, 95);
     ToView(WM_LBUTTONUP, 0, 50, 95);
     EXPECT_EQ(std::vector<int32_t>({1}), list->SelectedRows());
-    EXPECT_EQ(0x8FC9ECu, view_test::Picture(view).At(50, 95));
+    EXPECT_EQ(0x8FC9ECu, view_test::Picture(view).At(50, 95)) << "the repaint shows it";
     EXPECT_EQ(0xFFFFFFu, view_test::Picture(view).At(50, 65));
-    // The row background has no command of its own: only the host's click
-    // on the list element itself arrives.
-    EXPECT_EQ(std::vector<uint32_t>({static_cast<uint32_t>(kListId)}), dialog.clickIds);
-}
-
-TEST_F(ListInHost, AChildClickReachesTheDialogAsAClickNotification)
-{
     ToView(WM_LBUTTONDOWN, MK_LBUTTON, 75, 65);
     ToView(WM_LBUTTONUP, 0, 75, 65);
-    // The child's command first, then the host's click on the list.
-    ASSERT_EQ(2u, dialog.clickIds.size());
-    EXPECT_EQ(static_cast<uint32_t>(kButtonId), dialog.clickIds[0]);
-    EXPECT_EQ("dlg", dialog.clickClasses[0]);
-    EXPECT_EQ(static_cast<uint32_t>(kListId), dialog.clickIds[1]);
-    EXPECT_EQ("listSbar", dialog.clickClasses[1]);
+    const std::vector<uint32_t> ids = {kListId, kButtonId, kListId};
+    EXPECT_EQ(ids, dialog.clickIds);
+    EXPECT_EQ((std::vector<std::string>{"listSbar", "dlg", "listSbar"}), dialog.clickClasses);
 }
 
-TEST_F(ListInHost, TheHostRoutesTheHoverTimerToTheList)
+TEST_F(ListInHost, TheHostRoutesTheHoverTimerTheTipAndTheWheelToTheList)
 {
     ToView(WM_MOUSEMOVE, 0, 75, 125);
     list->cursor = POINT{75, 125};
     ToView(WM_TIMER, CBkListCtrl::kHoverTimer, 0, 0);
     EXPECT_EQ(2, list->GetHoverIndex());
-    EXPECT_EQ(kButtonId, list->GetHoverChild());
     EXPECT_EQ(0xEEF9FFu, view_test::Picture(view).At(50, 125));
-    // The hovered child's tip went into the host's tooltip.
     HWND tooltip = list->TooltipLink();
     ASSERT_NE(nullptr, tooltip);
     EXPECT_EQ(std::wstring(L"打开"), view_test::TooltipText(tooltip, view));
-}
 
-TEST_F(ListInHost, TheWheelOverTheListEasesItDown)
-{
-    ToView(WM_MOUSEMOVE, 0, 50, 95);
     POINT screen = {50, 95};
     ClientToScreen(view, &screen);
-    SendMessageW(view, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
-                 MAKELPARAM(screen.x, screen.y));
+    SendMessageW(view, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(screen.x, screen.y));
     g_now += 300;
     trigger.StepAll();
     EXPECT_EQ(80, list->GetScrollPos());
-    // Row 2 now starts 20 pixels above the list's top: at y = 50 - 20 + 60.
-    list->SetSelectedIndex(4);
+    list->SetSelectedIndex(4);  // row 4 now starts at 50 - 80 + 120
     list->Redraw();
     EXPECT_EQ(0x8FC9ECu, view_test::Picture(view).At(50, 95));
 }

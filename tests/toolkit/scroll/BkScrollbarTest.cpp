@@ -102,308 +102,138 @@ protected:
     Trigger trigger;
 };
 
-TEST_F(ScrollbarElement, WithoutRangeOnlyTheBackgroundIsDrawn)
+TEST_F(ScrollbarElement, PaintsItsPartsThroughTheStyleSkinsInTheirStates)
 {
     CBkScrollbar bar;
     Configure(bar, false, RECT{10, 10, 25, 110}, 0);
     Canvas c(40, 130);
-    ASSERT_TRUE(c.Ok());
     bar.Paint(c.Dc());
-    EXPECT_EQ(std::vector<std::string>({"bg"}), skins.draws);
+    EXPECT_EQ(std::vector<std::string>({"bg"}), skins.draws) << "without a range only the background";
     EXPECT_EQ(15 * 100, c.Changed(10, 10, 25, 110));
-    EXPECT_EQ(kBackground, c.At(17, 60));
     EXPECT_EQ(0, c.ChangedOutside(RECT{10, 10, 25, 110}));
-}
 
-TEST_F(ScrollbarElement, ThumbOverBackgroundWithItsHoverAndPushedStates)
-{
-    CBkScrollbar bar;
-    Configure(bar, false, RECT{10, 10, 25, 110}, 100);
-    Canvas c(40, 130);
+    bar.SetScrollRange(100);
+    skins.draws.clear();
     bar.Paint(c.Dc());
     // Thumb 50 long: rows 13 to 56 at p = 0; the rail is never drawn.
     EXPECT_EQ(std::vector<std::string>({"bg", "th"}), skins.draws);
     EXPECT_EQ(kBackground, c.At(17, 12));
-    EXPECT_EQ(kThumb, c.At(17, 13));
     EXPECT_EQ(kThumb, c.At(24, 56));
     EXPECT_EQ(kBackground, c.At(17, 57));
-    EXPECT_EQ(kBlank, c.At(25, 30));
+    const struct {
+        void (*act)(CBkScrollbar&);
+        uint32_t colour;
+    } steps[] = {
+        {[](CBkScrollbar& b) { b.OnMouseMove(POINT{17, 30}); }, kThumb + StateHover},
+        {[](CBkScrollbar& b) { b.OnLButtonDown(POINT{17, 30}); }, kThumb + StatePushDown},
+        {[](CBkScrollbar& b) { b.OnLButtonUp(); }, kThumb + StateHover},
+        {[](CBkScrollbar& b) { b.OnMouseLeave(); }, kThumb},
+    };
+    for (const auto& s : steps) {
+        s.act(bar);
+        bar.Paint(c.Dc());
+        EXPECT_EQ(pixel_test::Hex(s.colour), pixel_test::Hex(c.At(17, 30)));
+    }
 
-    bar.OnMouseMove(POINT{17, 30});
-    bar.Paint(c.Dc());
-    EXPECT_EQ(kThumb + StateHover, c.At(17, 30));
-    EXPECT_TRUE(bar.IsOnPart());
-
-    EXPECT_TRUE(bar.OnLButtonDown(POINT{17, 30}));
-    bar.Paint(c.Dc());
-    EXPECT_EQ(kThumb + StatePushDown, c.At(17, 30));
-    bar.OnLButtonUp();
-    bar.Paint(c.Dc());
-    EXPECT_EQ(kThumb + StateHover, c.At(17, 30));
-    bar.OnMouseLeave();
-    bar.Paint(c.Dc());
-    EXPECT_EQ(kThumb, c.At(17, 30));
-
-    // At the end of the range the thumb sits at T + 53 .. T + 97.
-    bar.SetPos(100);
-    c.Fill(kBlank);
-    bar.Paint(c.Dc());
-    EXPECT_EQ(kBackground, c.At(17, 62));
-    EXPECT_EQ(kThumb, c.At(17, 63));
-    EXPECT_EQ(kThumb, c.At(17, 106));
-    EXPECT_EQ(kBackground, c.At(17, 107));
-}
-
-TEST_F(ScrollbarElement, HorizontalBarDrawsItsArrows)
-{
-    CBkScrollbar bar;
-    Configure(bar, true, RECT{0, 20, 300, 35}, 200);
-    EXPECT_EQ(0, bar.VerticalThickness());
-    EXPECT_EQ(15, bar.HorizontalThickness());
-    Canvas c(320, 40);
-    bar.OnMouseMove(POINT{295, 25});
-    bar.Paint(c.Dc());
+    CBkScrollbar across;
+    Configure(across, true, RECT{0, 20, 300, 35}, 200);
+    EXPECT_EQ(15, across.HorizontalThickness());
+    Canvas h(320, 40);
+    across.OnMouseMove(POINT{295, 25});
+    skins.draws.clear();
+    across.Paint(h.Dc());
     EXPECT_EQ(std::vector<std::string>({"bg", "up", "dn", "th"}), skins.draws);
-    EXPECT_EQ(kUp, c.At(5, 25));
-    EXPECT_EQ(kDown + StateHover, c.At(295, 25));
-    EXPECT_EQ(kThumb, c.At(100, 25));
-    EXPECT_EQ(kBackground, c.At(200, 25));
-    EXPECT_EQ(kBlank, c.At(100, 19));
-    EXPECT_EQ(kBlank, c.At(100, 35));
+    EXPECT_EQ(kUp, h.At(5, 25));
+    EXPECT_EQ(kDown + StateHover, h.At(295, 25));
+    EXPECT_EQ(kThumb, h.At(100, 25));
+    EXPECT_EQ(0, h.ChangedOutside(RECT{0, 20, 300, 35}));
 }
 
-TEST_F(ScrollbarElement, RedrawRegionPaintsOnlyWhereAsked)
-{
-    CBkScrollbar bar;
-    Configure(bar, false, RECT{10, 10, 25, 110}, 100);
-    Canvas c(40, 130);
-    ScopedGdiObj<HRGN> elsewhere(CreateRectRgn(30, 0, 40, 10));
-    EXPECT_FALSE(bar.RedrawRegion(c.Dc(), elsewhere));
-    EXPECT_TRUE(skins.draws.empty());
-    ScopedGdiObj<HRGN> over(CreateRectRgn(0, 0, 20, 20));
-    EXPECT_TRUE(bar.RedrawRegion(c.Dc(), over));
-    EXPECT_EQ(kThumb, c.At(17, 40));
-    const RECT element = bar.Rect(), barRect = bar.BarRect();
-    EXPECT_TRUE(EqualRect(&element, &barRect));
-}
-
-TEST_F(ScrollbarElement, TheOwnerHearsOfEveryPositionChange)
-{
-    CBkScrollbar bar;
-    Configure(bar, false, RECT{0, 0, 15, 300}, 2000);
-    bar.SetPos(5000);
-    EXPECT_EQ(std::vector<int32_t>({2000}), owner.positions);
-    EXPECT_EQ(2000, bar.GetPos());
-    EXPECT_EQ(2000, bar.GetScrollMax());
-    bar.SetPos(1000);
-    const RECT thumb = bar.ThumbRect();
-    // Below the thumb pages towards the end, above it towards the start;
-    // the track is no part, so the owner goes on with the press.
-    EXPECT_FALSE(bar.OnLButtonDown(POINT{7, thumb.bottom + 2}));
-    bar.OnLButtonUp();
-    EXPECT_FALSE(bar.OnLButtonDown(POINT{7, 0}));
-    bar.OnLButtonUp();
-    EXPECT_EQ(std::vector<int32_t>({2000, 1000, 1544, 1000}), owner.positions);
-    const int redraws = owner.redraws;
-    EXPECT_FALSE(bar.OnLButtonDown(POINT{40, 40}));
-    EXPECT_EQ(4u, owner.positions.size());
-    EXPECT_EQ(redraws, owner.redraws);
-}
-
-TEST_F(ScrollbarElement, AWheelNotchEasesOnTheMainTrigger)
+TEST_F(ScrollbarElement, MessagesMoveThePositionTheOwnerHearsAndTheWheelEasesOnTheMainTrigger)
 {
     FakeClock clock(40000);
     CBkScrollbar bar;
-    Configure(bar, false, RECT{0, 0, 15, 300}, 1000);
-    bar.SetWheelStep(80);
-    bar.OnMouseWheel(-WHEEL_DELTA);
-    EXPECT_EQ(std::vector<bool>({true}), trigger.calls);
-    EXPECT_TRUE(trigger.Contains(&bar.Animation()));
-    EXPECT_TRUE(owner.positions.empty());
-
-    clock.Advance(150);
-    trigger.StepAll();
-    EXPECT_EQ(44, bar.GetPos());
-    clock.Advance(150);
-    trigger.StepAll();
-    EXPECT_EQ(80, bar.GetPos());
-    EXPECT_EQ(std::vector<int32_t>({44, 80}), owner.positions);
-    EXPECT_EQ(0u, trigger.Count());
-
-    // A drag after the animation starts from the animated position.
-    bar.OnMouseWheel(-WHEEL_DELTA);
-    clock.Advance(300);
-    trigger.StepAll();
-    ASSERT_EQ(160, bar.GetPos());
-    const RECT thumb = bar.ThumbRect();
-    ASSERT_TRUE(bar.OnLButtonDown(POINT{7, thumb.top + 1}));
-    bar.OnMouseMove(POINT{7, thumb.top + 1});
-    EXPECT_EQ(160, bar.GetPos());
-}
-
-class HostWindow {
-public:
-    HostWindow()
-        : hwnd_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr))
-    {
-    }
-    ~HostWindow()
-    {
-        if (hwnd_)
-            DestroyWindow(hwnd_);
-    }
-    HWND Get() const { return hwnd_; }
-
-private:
-    HWND hwnd_;
-};
-
-TEST_F(ScrollbarElement, HeldArrowRepeatsThroughItsTimer)
-{
-    HostWindow host;
-    ASSERT_NE(nullptr, host.Get());
-    CBkScrollbar bar;
-    bar.SetContainer(host.Get());
-    Configure(bar, true, RECT{0, 0, 300, 15}, 200);
-    const POINT onRight{290, 7};
-    EXPECT_TRUE(bar.OnLButtonDown(onRight));
-    EXPECT_EQ(16, bar.GetPos());
-    EXPECT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerSecondArrow));
-    EXPECT_EQ(bar.Handle(), ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerSecondArrow));
-    EXPECT_EQ(StatePushDown, bar.PartState(ScrollbarPart::Second) & StatePushDown);
-    for (int i = 0; i < 20; ++i)
-        bar.OnTimer(CBkScrollbar::kTimerSecondArrow, onRight);
-    EXPECT_EQ(200, bar.GetPos());
-    EXPECT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerSecondArrow));
-
-    // Timers that are not the bar's do nothing.
-    bar.OnTimer(20000, POINT{5, 5});
-    EXPECT_EQ(200, bar.GetPos());
-
-    bar.OnLButtonUp();
-    EXPECT_FALSE(bar.IsTimerRunning(CBkScrollbar::kTimerSecondArrow));
-    EXPECT_EQ(0u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerSecondArrow));
-    EXPECT_EQ(0u, bar.PartState(ScrollbarPart::Second) & StatePushDown);
-    // The system timer is gone too.
-    EXPECT_FALSE(KillTimer(host.Get(), CBkScrollbar::kTimerSecondArrow));
-
-    // A repeat with the cursor off the bar stops repeating.
-    bar.OnLButtonDown(POINT{5, 7});
-    EXPECT_EQ(184, bar.GetPos());
-    bar.OnTimer(CBkScrollbar::kTimerFirstArrow, POINT{5, 50});
-    EXPECT_FALSE(bar.IsTimerRunning(CBkScrollbar::kTimerFirstArrow));
-    EXPECT_EQ(184, bar.GetPos());
-    bar.OnLButtonUp();
-}
-
-TEST_F(ScrollbarElement, ThumbDragRunsTimerTenForItsTarget)
-{
-    HostWindow host;
-    CBkScrollbar bar;
-    bar.SetContainer(host.Get());
-    bar.SetTimerTarget(4242);
-    Configure(bar, false, RECT{0, 0, 15, 100}, 100);
-    ASSERT_TRUE(bar.OnLButtonDown(POINT{7, 10}));
-    EXPECT_TRUE(bar.IsDragging());
-    EXPECT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerDrag));
-    EXPECT_EQ(4242u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerDrag));
-    bar.OnTimer(CBkScrollbar::kTimerDrag, POINT{7, 20});
-    EXPECT_EQ(20, bar.GetPos());
-    bar.OnMouseMove(POINT{7, 30});
-    EXPECT_EQ(40, bar.GetPos());
-    // The drag timer keeps running until the button comes up.
-    EXPECT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerDrag));
-    EXPECT_TRUE(KillTimer(host.Get(), CBkScrollbar::kTimerDrag));
-    bar.OnLButtonUp();
-    EXPECT_FALSE(bar.IsDragging());
-    EXPECT_FALSE(bar.IsTimerRunning(CBkScrollbar::kTimerDrag));
-    EXPECT_EQ(0u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerDrag));
-}
-
-TEST_F(ScrollbarElement, ATimerMessageReadsTheCursorInHostCoordinates)
-{
-    HWND hwnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 50, 60, 320, 40, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, hwnd);
-    CBkScrollbar bar;
-    bar.SetContainer(hwnd);
-    Configure(bar, true, RECT{0, 0, 300, 15}, 200);
-    ASSERT_TRUE(bar.OnLButtonDown(POINT{290, 7}));
-    ASSERT_TRUE(SetCursorPos(50 + 290, 60 + 7));
-    LRESULT result = -1;
-    EXPECT_TRUE(bar.ProcessMessage(hwnd, WM_TIMER, CBkScrollbar::kTimerSecondArrow, 0, &result));
-    EXPECT_EQ(32, bar.GetPos());
-    // Now on the track: the repeat becomes a page press, backwards on a horizontal bar.
-    ASSERT_TRUE(SetCursorPos(50 + 250, 60 + 7));
-    bar.ProcessMessage(hwnd, WM_TIMER, CBkScrollbar::kTimerSecondArrow, 0, &result);
-    EXPECT_EQ(0, bar.GetPos());
-    EXPECT_FALSE(bar.IsTimerRunning(CBkScrollbar::kTimerSecondArrow));
-    EXPECT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerPage));
-    bar.OnLButtonUp();
-    DestroyWindow(hwnd);
-}
-
-TEST_F(ScrollbarElement, DestroyingTheBarStopsItsTimers)
-{
-    HostWindow host;
-    {
-        CBkScrollbar bar;
-        bar.SetContainer(host.Get());
-        Configure(bar, false, RECT{0, 0, 15, 300}, 2000);
-        bar.OnLButtonDown(POINT{7, 250});
-        ASSERT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerPage));
-    }
-    EXPECT_EQ(0u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerPage));
-    EXPECT_FALSE(KillTimer(host.Get(), CBkScrollbar::kTimerPage));
-}
-
-TEST_F(ScrollbarElement, MessagesReachTheSameEntryPoints)
-{
-    FakeClock clock(100);
-    CBkScrollbar bar;
     Configure(bar, false, RECT{0, 0, 15, 300}, 2000);
     bar.SetWheelStep(80);
+    bar.SetPos(5000);
+    EXPECT_EQ(std::vector<int32_t>({2000}), owner.positions);
+    bar.SetPos(0);
     LRESULT result = -1;
+    // The track is no part: the owner goes on with the press.
     EXPECT_TRUE(bar.ProcessMessage(nullptr, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7, 250), &result));
-    EXPECT_EQ(0, result);
     EXPECT_TRUE(bar.Handled());
     EXPECT_EQ(544, bar.GetPos());
     bar.ProcessMessage(nullptr, WM_LBUTTONUP, 0, MAKELPARAM(7, 250), &result);
     EXPECT_FALSE(bar.IsTimerRunning(CBkScrollbar::kTimerPage));
-    bar.ProcessMessage(nullptr, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0, &result);
-    EXPECT_TRUE(trigger.Contains(&bar.Animation()));
-    EXPECT_EQ(624, bar.Animation().Motion().Target());
+    const int redraws = owner.redraws;
+    EXPECT_FALSE(bar.OnLButtonDown(POINT{40, 40}));  // beside the bar
+    EXPECT_EQ(redraws, owner.redraws);
+    EXPECT_EQ(std::vector<int32_t>({2000, 0, 544}), owner.positions);
 
-    Canvas c(20, 300);
-    bar.ProcessMessage(nullptr, WM_PAINT, reinterpret_cast<WPARAM>(c.Dc()), 0, &result);
-    EXPECT_EQ(kBackground, c.At(7, 1));
-    // Placement stays the element base's business.
+    bar.ProcessMessage(nullptr, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0, &result);
+    EXPECT_EQ(std::vector<bool>({true}), trigger.calls);
+    EXPECT_EQ(624, bar.Animation().Motion().Target());
+    EXPECT_EQ(3u, owner.positions.size()) << "nothing moves before the first tick";
+    clock.Advance(150);
+    trigger.StepAll();
+    EXPECT_EQ(588, bar.GetPos());
+    clock.Advance(150);
+    trigger.StepAll();
+    EXPECT_EQ(624, bar.GetPos());
+    EXPECT_EQ(0u, trigger.Count());
+    const RECT thumb = bar.ThumbRect();  // a drag starts from the animated position
+    ASSERT_TRUE(bar.OnLButtonDown(POINT{7, thumb.top + 1}));
+    bar.OnMouseMove(POINT{7, thumb.top + 1});
+    EXPECT_EQ(624, bar.GetPos());
+    bar.OnLButtonUp();
     EXPECT_FALSE(bar.ProcessMessage(nullptr, WM_KEYDOWN, VK_DOWN, 0, &result));
 }
 
-TEST(ScrollbarSkins, DrawsThroughTheSkinPoolByTheStyleClassNames)
+TEST_F(ScrollbarElement, HeldArrowsAndDragsRunTheirTimersUntilReleasedOrDestroyed)
 {
-    SkinPool& pool = SkinPool::Instance();
-    ASSERT_TRUE(pool.LoadDocument("<skins>"
-                                  "<gradation name=sbBack from=336699 to=336699/>"
-                                  "<gradation name=sbThumb from=CC3300 to=CC3300/>"
-                                  "</skins>"));
-    ASSERT_TRUE(StylePool::Instance().LoadDocument(
-        "<style><class name=appPScrollBar thumb=sbThumb bkgd=sbBack rail=sbRail/></style>"));
-    SetElementSkins(&pool);
-    CBkScrollbar bar;
-    bar.SetSkinClass("appPScrollBar");
-    bar.SetBarRect(0, 0, 15, 100);
-    bar.SetReserved(0);
-    bar.SetScrollRange(100);
-    Canvas c(20, 100);
-    bar.Paint(c.Dc());
-    EXPECT_EQ(0x336699u, c.At(7, 1));
-    EXPECT_EQ(0xCC3300u, c.At(7, 20));
-    EXPECT_EQ(0x336699u, c.At(7, 60));
-    EXPECT_EQ(kBlank, c.At(16, 20));
-    SetElementSkins(nullptr);
-    StylePool::Instance().Clear();
-    pool.Clear();
+    HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 50, 60, 320, 40, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, host);
+    {
+        CBkScrollbar bar;
+        bar.SetContainer(host);
+        Configure(bar, true, RECT{0, 0, 300, 15}, 200);
+        ASSERT_TRUE(bar.OnLButtonDown(POINT{290, 7}));
+        EXPECT_EQ(16, bar.GetPos());
+        EXPECT_EQ(bar.Handle(), ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerSecondArrow));
+        // The repeat reads the cursor in host coordinates.
+        ASSERT_TRUE(SetCursorPos(50 + 290, 60 + 7));
+        LRESULT result = -1;
+        EXPECT_TRUE(bar.ProcessMessage(host, WM_TIMER, CBkScrollbar::kTimerSecondArrow, 0, &result));
+        EXPECT_EQ(32, bar.GetPos());
+        bar.OnTimer(20000, POINT{290, 7});  // not the bar's
+        EXPECT_EQ(32, bar.GetPos());
+        // On the track the repeat becomes a page press, backwards on a horizontal bar.
+        ASSERT_TRUE(SetCursorPos(50 + 250, 60 + 7));
+        bar.ProcessMessage(host, WM_TIMER, CBkScrollbar::kTimerSecondArrow, 0, &result);
+        EXPECT_EQ(0, bar.GetPos());
+        EXPECT_FALSE(bar.IsTimerRunning(CBkScrollbar::kTimerSecondArrow));
+        EXPECT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerPage));
+        bar.OnLButtonUp();
+        EXPECT_EQ(0u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerPage));
+        EXPECT_FALSE(KillTimer(host, CBkScrollbar::kTimerPage)) << "the system timer is gone too";
+
+        CBkScrollbar drag;
+        drag.SetContainer(host);
+        drag.SetTimerTarget(4242);
+        Configure(drag, false, RECT{0, 0, 15, 100}, 100);
+        ASSERT_TRUE(drag.OnLButtonDown(POINT{7, 10}));
+        EXPECT_EQ(4242u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerDrag));
+        drag.OnTimer(CBkScrollbar::kTimerDrag, POINT{7, 20});
+        EXPECT_EQ(20, drag.GetPos());
+        drag.OnLButtonUp();
+        EXPECT_FALSE(drag.IsTimerRunning(CBkScrollbar::kTimerDrag));
+
+        bar.OnLButtonDown(POINT{7, 7});  // destroyed while its timer runs
+        ASSERT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerFirstArrow) || bar.IsTimerRunning(CBkScrollbar::kTimerPage));
+    }
+    EXPECT_EQ(0u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerFirstArrow));
+    EXPECT_FALSE(KillTimer(host, CBkScrollbar::kTimerFirstArrow));
+    DestroyWindow(host);
 }
 
 TEST(ScrollbarSkins, TheProgramsOwnListScrollBar)
@@ -419,21 +249,19 @@ TEST(ScrollbarSkins, TheProgramsOwnListScrollBar)
     Canvas c(25, 200);
     bar.Paint(c.Dc());
     // The track covers the whole bar and nothing beside it; the thumb (rows
-    // 3 to 96) shows its first cell's colour in the middle column.
+    // 3 to 96) shows its cell's colour in the middle column.
     EXPECT_EQ(15 * 200, c.Changed(5, 0, 20, 200));
     EXPECT_EQ(0, c.ChangedOutside(RECT{5, 0, 20, 200}));
-    const uint32_t track = c.At(12, 150);
-    EXPECT_EQ(0xF2F4F5u, track);
-    EXPECT_EQ(track, c.At(12, 1));
-    EXPECT_EQ(0xC9D3D9u, c.At(12, 50));
-    EXPECT_EQ(track, c.At(6, 50)) << "the thumb is narrower than the bar";
-
+    EXPECT_EQ(0xF2F4F5u, c.At(12, 150));
+    EXPECT_EQ(0xF2F4F5u, c.At(6, 50)) << "the thumb is narrower than the bar";
+    const uint32_t cells[] = {0xC9D3D9, 0xA8B6BF, 0x8898A3};
+    EXPECT_EQ(cells[0], c.At(12, 50));
     bar.OnMouseMove(POINT{12, 50});
     bar.Paint(c.Dc());
-    EXPECT_EQ(0xA8B6BFu, c.At(12, 50));
+    EXPECT_EQ(cells[1], c.At(12, 50));
     bar.OnLButtonDown(POINT{12, 50});
     bar.Paint(c.Dc());
-    EXPECT_EQ(0x8898A3u, c.At(12, 50));
+    EXPECT_EQ(cells[2], c.At(12, 50));
     bar.OnLButtonUp();
     SetElementSkins(nullptr);
     StylePool::Instance().Clear();

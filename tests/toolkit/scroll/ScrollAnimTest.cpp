@@ -1,3 +1,4 @@
+// The wheel's animation: on the main trigger, each eased value to the bar.
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -22,67 +23,34 @@ public:
     std::vector<int32_t> values;
 };
 
-class ScrollAnimTest : public ::testing::Test {
-protected:
-    void SetUp() override { SetMainAnimTrigger(&trigger); }
-    void TearDown() override { SetMainAnimTrigger(nullptr); }
-    FakeClock clock{2000};
+TEST(ScrollAnim, RunsOnTheMainTriggerRestartsFromTheGivenPositionAndLeavesWhenDestroyed)
+{
+    FakeClock clock(2000);
     Trigger trigger;
     Bar bar;
-};
-
-TEST_F(ScrollAnimTest, RunsOnTheMainTriggerAndHandsEachValueToTheBar)
-{
-    ScrollAnim anim(&bar);
-    anim.Start(0, 80);
-    EXPECT_TRUE(trigger.Contains(&anim));
-    EXPECT_EQ(std::vector<bool>({true}), trigger.calls);
-    EXPECT_EQ(300, anim.Motion().Duration());
-    EXPECT_EQ(320, anim.Motion().Speed());
-
-    clock.Advance(150);
-    EXPECT_TRUE(trigger.StepAll());
-    clock.Advance(150);
-    EXPECT_FALSE(trigger.StepAll());
-    EXPECT_EQ(std::vector<int32_t>({44, 80}), bar.values);
-    EXPECT_FALSE(anim.IsActive());
-    EXPECT_EQ(std::vector<bool>({true}), trigger.calls);
-}
-
-TEST_F(ScrollAnimTest, ANewNotchRestartsFromTheGivenPosition)
-{
-    ScrollAnim anim(&bar);
-    anim.Start(0, 80);
-    clock.Advance(150);
-    trigger.StepAll();
-    anim.Start(44, 124);
-    EXPECT_EQ(1u, trigger.Count());
-    EXPECT_EQ(44, anim.Motion().Start());
-    EXPECT_EQ(124, anim.Motion().Target());
-    clock.Advance(150);
-    trigger.StepAll();
-    EXPECT_EQ(std::vector<int32_t>({44, 88}), bar.values);
-}
-
-TEST_F(ScrollAnimTest, MadeBeforeTheMainTriggerJoinsItOnStart)
-{
-    SetMainAnimTrigger(nullptr);
-    ScrollAnim anim(&bar);
-    EXPECT_EQ(nullptr, anim.Trigger());
-    SetMainAnimTrigger(&trigger);
-    anim.Start(0, 80);
-    EXPECT_EQ(&trigger, anim.Trigger());
-    EXPECT_TRUE(trigger.Contains(&anim));
-}
-
-TEST_F(ScrollAnimTest, DestroyedWhileRunningLeavesTheTrigger)
-{
     {
-        ScrollAnim anim(&bar);
-        anim.Start(10, 0);
+        ScrollAnim anim(&bar);  // made before the main trigger: joins it on start
+        EXPECT_EQ(nullptr, anim.Trigger());
+        SetMainAnimTrigger(&trigger);
+        anim.Start(0, 80);
+        EXPECT_TRUE(trigger.Contains(&anim));
+        EXPECT_EQ(300, anim.Motion().Duration());
+        EXPECT_EQ(320, anim.Motion().Speed());
+        clock.Advance(150);
+        EXPECT_TRUE(trigger.StepAll());
+        anim.Start(44, 124);
+        EXPECT_EQ(1u, trigger.Count());
+        clock.Advance(150);
+        trigger.StepAll();
+        clock.Advance(150);
+        EXPECT_FALSE(trigger.StepAll());
+        EXPECT_EQ(std::vector<int32_t>({44, 88, 124}), bar.values);
+        EXPECT_FALSE(anim.IsActive());
+        anim.Start(124, 0);  // destroyed while running
     }
     EXPECT_EQ(0u, trigger.Count());
-    EXPECT_EQ(std::vector<bool>({true, false}), trigger.calls);
+    EXPECT_EQ(std::vector<bool>({true, true, false}), trigger.calls);
+    SetMainAnimTrigger(nullptr);
 }
 
 }  // namespace
