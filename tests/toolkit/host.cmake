@@ -12,7 +12,6 @@ if(WIN32)
     tarvo_add_test(toolkit_host_tests
         ${_host_tests}/HostWindowTest.cpp
         ${_host_tests}/HostRoutingTest.cpp
-        ${_host_tests}/HostKindsTest.cpp
         ${_host_res}/host_test.rc
         LIBS toolkit toolkit_pure platform comctl32)
     target_include_directories(toolkit_host_tests PRIVATE ${_host_res})

