@@ -60,61 +60,49 @@ protected:
 
 }  // namespace
 
+namespace {
+struct Pixel {
+    int x, y;
+    uint32_t rgb;
+};
+void ExpectPixels(const Canvas& c, std::initializer_list<Pixel> pixels, int tolerance = 0)
+{
+    for (const Pixel& p : pixels)
+        EXPECT_PIXEL_NEAR(c, p.x, p.y, p.rgb, tolerance);
+}
+}  // namespace
+
 TEST_F(ProgramSkins, WindowFrameOn400By300)
 {
     Canvas c(402, 302);
-    ASSERT_TRUE(c.Ok());
     const RECT r = {1, 1, 401, 301};
     Draw(c, "BackGround", r, 0);
     EXPECT_EQ(0, c.ChangedOutside(r));
-    // Corners and the top band: border, panel, the line above row 35.
-    EXPECT_PIXEL(c, 1, 1, kBorder);
-    EXPECT_PIXEL(c, 400, 1, kBorder);
-    EXPECT_PIXEL(c, 200, 1, kBorder);
-    EXPECT_PIXEL(c, 2, 2, kPanel);
-    EXPECT_PIXEL(c, 399, 34, kPanel);
-    EXPECT_PIXEL(c, 200, 35, kLineSoft);
-    // Side columns: pixels at row 35 of columns 0 and 2, 219 rows each.
-    for (int y : {36, 150, 254}) {
-        EXPECT_PIXEL(c, 1, y, kBorder);
-        EXPECT_PIXEL(c, 400, y, kBorder);
-    }
-    // The inside, x 1..398 and y 35..253 of the target, filled white.
-    EXPECT_PIXEL(c, 2, 36, kWhite);
-    EXPECT_PIXEL(c, 399, 254, kWhite);
-    EXPECT_PIXEL(c, 200, 150, kWhite);
-    // The bottom band starts at target row 254 with image row 36.
-    EXPECT_PIXEL(c, 200, 255, kLineSoft);
-    EXPECT_PIXEL(c, 200, 256, kPanel);
-    EXPECT_PIXEL(c, 399, 299, kPanel);
-    EXPECT_PIXEL(c, 200, 300, kBorder);
-    EXPECT_PIXEL(c, 1, 300, kBorder);
-    EXPECT_PIXEL(c, 400, 300, kBorder);
+    // Corners and bands from the image, side columns stretched over the
+    // rows between, the inside filled white.
+    ExpectPixels(c, {{1, 1, kBorder},     {400, 1, kBorder},     {2, 2, kPanel},       {399, 34, kPanel},
+                     {200, 35, kLineSoft}, {1, 150, kBorder},     {400, 254, kBorder},  {2, 36, kWhite},
+                     {399, 254, kWhite},   {200, 255, kLineSoft}, {200, 256, kPanel},   {200, 300, kBorder},
+                     {400, 300, kBorder}});
 }
 
-TEST_F(ProgramSkins, InstallButtonCellsByState)
+TEST_F(ProgramSkins, PngCellsByStateAtTheirNaturalSize)
 {
-    const struct {
-        int32_t state;
-        uint32_t colour;
-    } cases[] = {{0, kBrand}, {1, kBrandHover}, {2, kBrandPress}, {3, kDisabled}};
-    for (const auto& k : cases) {
+    const uint32_t colours[] = {kBrand, kBrandHover, kBrandPress, kDisabled};
+    for (int32_t state = 0; state < 4; ++state) {
         Canvas c(220, 40);
-        Draw(c, "Installationbtn", RECT{5, 4, 215, 36}, k.state);
-        EXPECT_PIXEL_NEAR(c, 55, 19, k.colour, kPngTolerance);
-        EXPECT_PIXEL_NEAR(c, 10, 8, k.colour, kPngTolerance);
-        // One 100-pixel cell, whatever the target's width.
-        EXPECT_EQ(0, c.Changed(105, 0, 220, 40)) << k.state;
-        EXPECT_EQ(0, c.Changed(0, 35, 220, 40)) << k.state;
+        Draw(c, "Installationbtn", RECT{5, 4, 215, 36}, state);
+        ExpectPixels(c, {{55, 19, colours[state]}, {10, 8, colours[state]}}, kPngTolerance);
+        EXPECT_EQ(0, c.Changed(105, 0, 220, 40) + c.Changed(0, 35, 220, 40)) << "one 100 x 31 cell";
     }
-}
-
-TEST_F(ProgramSkins, InstallButtonCellBeyondTheStripDrawsNothing)
-{
-    Canvas c(220, 40);
+    Canvas beyond(220, 40);
     for (int32_t state : {4, 0x10, -1, 0x7FFFFFFF})
-        Draw(c, "Installationbtn", RECT{0, 0, 220, 40}, state);
-    EXPECT_EQ(0, c.Changed(0, 0, 220, 40));
+        Draw(beyond, "Installationbtn", RECT{0, 0, 220, 40}, state);
+    EXPECT_EQ(0, beyond.Changed(0, 0, 220, 40)) << "no cell beyond the strip";
+    Canvas icon(60, 60);
+    Draw(icon, "DefaultIco", RECT{2, 3, 10, 10}, 0);  // 48 x 48 whatever the target
+    EXPECT_PIXEL_NEAR(icon, 2 + 24, 3 + 44, 0x8CBF3F, kPngTolerance);
+    EXPECT_EQ(0, icon.Changed(50, 0, 60, 60) + icon.Changed(0, 51, 60, 60));
 }
 
 TEST_F(ProgramSkins, ThumbStretchOn15By40)
@@ -123,168 +111,94 @@ TEST_F(ProgramSkins, ThumbStretchOn15By40)
     const RECT r = {0, 2, 15, 42};
     Draw(c, "AppPackageSBarThumb", r, 0);
     EXPECT_EQ(0, c.ChangedOutside(r));
-    // Column 7 is body colour in every image row.
-    for (int y = 2; y < 42; ++y)
-        EXPECT_PIXEL_NEAR(c, 7, y, kThumb[0], kPngTolerance);
-    // Column 4 is faint in rows 0 and 4 only: one row at the top, rows 1
-    // and 2 over 37 rows, rows 3 and 4 as the last two.
+    // Column 4 is faint in image rows 0 and 4 only: one row at the top,
+    // rows 1 and 2 over 37 rows, rows 3 and 4 as the last two.
     EXPECT_FALSE(Near(c.At(4, 2), kThumb[0], 20)) << Hex(c.At(4, 2));
     for (int y = 3; y < 41; ++y)
         EXPECT_PIXEL_NEAR(c, 4, y, kThumb[0], kPngTolerance);
     EXPECT_FALSE(Near(c.At(4, 41), kThumb[0], 20)) << Hex(c.At(4, 41));
-    // Columns outside the bar are transparent.
-    EXPECT_EQ(0, c.Changed(0, 0, 4, 44));
-    EXPECT_EQ(0, c.Changed(11, 0, 20, 44));
+    EXPECT_EQ(0, c.Changed(0, 0, 4, 44) + c.Changed(11, 0, 20, 44)) << "transparent beside the bar";
 }
 
-TEST_F(ProgramSkins, PlainPngAtNaturalSize)
+TEST_F(OwnSkins, ImageListsDrawTheWholeBitmapOrOneCellAndMaskTheirColour)
 {
-    Canvas c(60, 60);
-    Draw(c, "DefaultIco", RECT{2, 3, 10, 10}, 0);
-    // 48 x 48 whatever the target; the tile's middle is green.
-    EXPECT_PIXEL_NEAR(c, 2 + 24, 3 + 44, 0x8CBF3F, kPngTolerance);
-    EXPECT_EQ(0, c.Changed(50, 0, 60, 60));
-    EXPECT_EQ(0, c.Changed(0, 51, 60, 60));
-    EXPECT_GT(c.Changed(2, 3, 50, 51), 48 * 48 / 2);
-}
-
-TEST_F(OwnSkins, ImageListWithoutSubwidth)
-{
-    Load("<skins><imglst name=plain src=73/></skins>");
-    Canvas c(10, 90);
-    Draw(c, "plain", RECT{1, 2, 9, 20}, 0);
-    EXPECT_EQ(0, c.Changed(0, 0, 10, 90));
-    Draw(c, "plain", RECT{1, 2, 9, 20}, -1);
-    // The whole bitmap at natural size: the target's size plays no part.
-    EXPECT_PIXEL(c, 1, 2, kBorder);
-    EXPECT_PIXEL(c, 2, 3, kPanel);
-    EXPECT_PIXEL(c, 2, 37, kWhite);
-    EXPECT_PIXEL(c, 3, 83, kBorder);
-    EXPECT_EQ(3 * 82, c.Changed(0, 0, 10, 90));
-    SIZE size = pool.GetSkin("plain")->GetSkinSize();
-    EXPECT_EQ(3, size.cx);
-    EXPECT_EQ(82, size.cy);
-    EXPECT_TRUE(pool.GetSkin("plain")->IgnoreState());
-}
-
-TEST_F(OwnSkins, ImageListCells)
-{
-    Load("<skins><imglst name=cells src=73 subwidth=1/><imglst name=negative src=73 subwidth=-1/></skins>");
-    Canvas c(10, 90);
-    Draw(c, "cells", RECT{0, 0, 10, 90}, 1);
-    EXPECT_PIXEL(c, 0, 10, kPanel);
-    EXPECT_EQ(82, c.Changed(0, 0, 10, 90));
-    Draw(c, "cells", RECT{1, 0, 10, 90}, 2);
-    EXPECT_PIXEL(c, 1, 10, kBorder);
-    EXPECT_EQ(164, c.Changed(0, 0, 10, 90));
-    // Beyond the strip, before it, and with a negative cell width.
-    Canvas d(10, 90);
-    Draw(d, "cells", RECT{0, 0, 10, 90}, 3);
-    Draw(d, "cells", RECT{0, 0, 10, 90}, -2);
-    Draw(d, "negative", RECT{0, 0, 10, 90}, 1);
-    Draw(d, "negative", RECT{0, 0, 10, 90}, 0);
-    EXPECT_EQ(0, d.Changed(0, 0, 10, 90));
-    // -1 is the whole bitmap, whatever the cell width.
-    Draw(d, "negative", RECT{0, 0, 10, 90}, -1);
-    EXPECT_EQ(3 * 82, d.Changed(0, 0, 10, 90));
-    EXPECT_FALSE(pool.GetSkin("cells")->IgnoreState());
-}
-
-TEST_F(OwnSkins, MaskColourIsTransparent)
-{
-    Load("<skins><imglst name=masked src=73 mode=mask maskcolor=F7F9FA/>"
+    Load("<skins><imglst name=plain src=73/><imglst name=cells src=73 subwidth=1/>"
+         "<imglst name=negative src=73 subwidth=-1/><imglst name=masked src=73 mode=mask maskcolor=F7F9FA/>"
          "<imgframe name=frame src=73 left=1 top=35 mode=mask maskcolor=B9C7CE/></skins>");
     Canvas c(10, 90);
-    Draw(c, "masked", RECT{0, 0, 10, 90}, -1);
-    EXPECT_PIXEL(c, 0, 10, kBorder);
-    EXPECT_PIXEL(c, 1, 10, kBlank);  // panel pixels are the mask colour
-    EXPECT_PIXEL(c, 1, 35, kWhite);
-    EXPECT_PIXEL(c, 1, 34, kLineSoft);
+    Draw(c, "plain", RECT{1, 2, 9, 20}, 0);
+    EXPECT_EQ(0, c.Changed(0, 0, 10, 90)) << "state 0 is no cell of a plain list";
+    Draw(c, "plain", RECT{1, 2, 9, 20}, -1);  // the whole bitmap at natural size
+    ExpectPixels(c, {{1, 2, kBorder}, {2, 3, kPanel}, {2, 37, kWhite}, {3, 83, kBorder}});
+    EXPECT_EQ(3 * 82, c.Changed(0, 0, 10, 90));
+    EXPECT_TRUE(pool.GetSkin("plain")->IgnoreState());
+    EXPECT_FALSE(pool.GetSkin("cells")->IgnoreState());
+    Canvas d(10, 90);
+    Draw(d, "cells", RECT{0, 0, 10, 90}, 1);
+    EXPECT_PIXEL(d, 0, 10, kPanel);
+    EXPECT_EQ(82, d.Changed(0, 0, 10, 90));
+    for (int32_t state : {3, -2})
+        Draw(d, "cells", RECT{0, 0, 10, 90}, state);
+    Draw(d, "negative", RECT{0, 0, 10, 90}, 1);
+    EXPECT_EQ(82, d.Changed(0, 0, 10, 90)) << "beyond, before the strip, or a negative cell width";
+    Draw(d, "negative", RECT{5, 0, 10, 90}, -1);
+    EXPECT_EQ(82 + 3 * 82, d.Changed(0, 0, 10, 90));
 
-    // Stretched through the mask: the border columns disappear.
-    Canvas f(60, 100);
+    Canvas m(10, 90);
+    Draw(m, "masked", RECT{0, 0, 10, 90}, -1);
+    ExpectPixels(m, {{0, 10, kBorder}, {1, 10, kBlank}, {1, 35, kWhite}, {1, 34, kLineSoft}});
+    Canvas f(60, 100);  // stretched through the mask: the border columns disappear
     Draw(f, "frame", RECT{0, 0, 60, 100}, 0);
-    EXPECT_PIXEL(f, 0, 50, kBlank);
-    EXPECT_PIXEL(f, 59, 50, kBlank);
-    EXPECT_PIXEL(f, 30, 0, kBlank);
-    EXPECT_PIXEL(f, 30, 10, kPanel);
-    EXPECT_PIXEL(f, 30, 34, kLineSoft);
-    EXPECT_PIXEL(f, 30, 50, kBlank);  // no "crbg": the inside is left alone
+    ExpectPixels(f, {{0, 50, kBlank}, {59, 50, kBlank}, {30, 0, kBlank}, {30, 10, kPanel}, {30, 34, kLineSoft},
+                     {30, 50, kBlank} /* no "crbg": the inside is left alone */});
 }
 
-TEST_F(OwnSkins, HorizontalStretch)
+TEST_F(OwnSkins, HorizontalStretchKeepsTheBitmapsHeight)
 {
     Load("<skins><imghorzex name=bar src=73 left=1/></skins>");
     Canvas c(60, 90);
     Draw(c, "bar", RECT{5, 0, 55, 10}, 0);
-    EXPECT_PIXEL(c, 5, 10, kBorder);
-    EXPECT_PIXEL(c, 6, 10, kPanel);
-    EXPECT_PIXEL(c, 53, 10, kPanel);
-    EXPECT_PIXEL(c, 54, 10, kBorder);
-    // Always the bitmap's height, not the target's.
-    EXPECT_PIXEL(c, 30, 50, kPanel);
-    EXPECT_PIXEL(c, 30, 81, kBorder);
+    ExpectPixels(c, {{5, 10, kBorder}, {6, 10, kPanel}, {53, 10, kPanel}, {54, 10, kBorder}, {30, 81, kBorder}});
     EXPECT_EQ(50 * 82, c.Changed(0, 0, 60, 90));
-    SIZE size = pool.GetSkin("bar")->GetSkinSize();
-    EXPECT_EQ(0, size.cx);
-    EXPECT_EQ(82, size.cy);
+    EXPECT_EQ(82, pool.GetSkin("bar")->GetSkinSize().cy);
 }
 
-TEST_F(OwnSkins, Gradients)
+TEST_F(OwnSkins, GradientsRunEitherWayAndHoldTheEndColourPastTheirSize)
 {
     Load("<skins><gradation name=h from=000000 to=FFFFFF/>"
          "<gradation name=v from=FF0000 to=0000FF direction=vert size=50/>"
          "<gradation name=bad from=00FF00 to=00FF00 direction=diagonal/></skins>");
     Canvas c(256, 100);
     Draw(c, "h", RECT{0, 0, 256, 10}, 0);
-    EXPECT_PIXEL_NEAR(c, 0, 5, 0x000000, 2);
-    EXPECT_PIXEL_NEAR(c, 255, 5, 0xFFFFFF, 2);
-    EXPECT_PIXEL_NEAR(c, 128, 5, 0x808080, 3);
+    ExpectPixels(c, {{0, 5, 0x000000}, {255, 5, 0xFFFFFF}, {128, 5, 0x808080}}, 3);
     EXPECT_LT(c.At(60, 5) & 0xFF, c.At(70, 5) & 0xFF);
-
     Draw(c, "v", RECT{0, 20, 10, 100}, 0);
-    EXPECT_PIXEL_NEAR(c, 5, 20, 0xFF0000, 6);
-    EXPECT_PIXEL_NEAR(c, 5, 45, 0x800080, 6);
-    // Past "size" rows: the end colour.
-    EXPECT_PIXEL(c, 5, 70, 0x0000FF);
-    EXPECT_PIXEL(c, 5, 99, 0x0000FF);
-    EXPECT_PIXEL(c, 11, 50, kBlank);
-
-    // An unknown direction leaves the default, horizontal.
-    auto* bad = pool.GetSkin("bad");
-    ASSERT_NE(nullptr, bad);
-    EXPECT_EQ(kAttrNotRecognised, bad->SetAttribute("direction", "diagonal", false));
+    ExpectPixels(c, {{5, 20, 0xFF0000}, {5, 45, 0x800080}}, 6);
+    ExpectPixels(c, {{5, 70, 0x0000FF}, {5, 99, 0x0000FF}, {11, 50, kBlank}});
+    EXPECT_EQ(kAttrNotRecognised, pool.GetSkin("bad")->SetAttribute("direction", "diagonal", false));
     Canvas g(30, 30);
-    Draw(g, "bad", RECT{0, 0, 30, 30}, 0);
+    Draw(g, "bad", RECT{0, 0, 30, 30}, 0);  // an unknown direction stays horizontal
     EXPECT_PIXEL(g, 15, 15, 0x00FF00);
 }
 
-TEST_F(OwnSkins, ButtonByState)
+TEST_F(OwnSkins, ButtonColoursByStateAndDisabledShowsOnlyBackgroundAndBorder)
 {
     Load("<skins><button name=b bg=FF0000 border=0000FF bgup=00FF00 bgdown=008000"
-         " bguphover=FFFF00 bgdownhover=808000 bguppush=00FFFF bgdownpush=008080/></skins>");
+         " bguphover=FFFF00 bgdownhover=808000 bguppush=00FFFF bgdownpush=008080/><button name=grey/></skins>");
     const RECT r = {0, 0, 40, 24};
     Canvas c(40, 24);
     Draw(c, "b", r, 0);
-    EXPECT_PIXEL(c, 0, 0, 0x0000FF);
-    EXPECT_PIXEL(c, 39, 23, 0x0000FF);
-    EXPECT_PIXEL(c, 1, 1, 0xFF0000);
-    EXPECT_PIXEL(c, 38, 12, 0xFF0000);
-    EXPECT_PIXEL_NEAR(c, 20, 2, 0x00FF00, 12);
-    EXPECT_PIXEL_NEAR(c, 20, 21, 0x008000, 12);
-
+    ExpectPixels(c, {{0, 0, 0x0000FF}, {39, 23, 0x0000FF}, {1, 1, 0xFF0000}, {38, 12, 0xFF0000}});
+    ExpectPixels(c, {{20, 2, 0x00FF00}, {20, 21, 0x008000}}, 12);
     Draw(c, "b", r, StateHover);
     EXPECT_PIXEL_NEAR(c, 20, 2, 0xFFFF00, 12);
     Draw(c, "b", r, StateHover | StatePushDown);
-    EXPECT_PIXEL_NEAR(c, 20, 2, 0x00FFFF, 12);
-    EXPECT_PIXEL_NEAR(c, 20, 21, 0x008080, 12);
-
-    // Disabled: only the background and the border.
+    ExpectPixels(c, {{20, 2, 0x00FFFF}, {20, 21, 0x008080}}, 12);
     Draw(c, "b", r, StateDisabled | StateHover);
-    EXPECT_PIXEL(c, 20, 2, 0xFF0000);
-    EXPECT_PIXEL(c, 20, 12, 0xFF0000);
-    EXPECT_PIXEL(c, 0, 12, 0x0000FF);
-    EXPECT_FALSE(pool.GetSkin("b")->IgnoreState());
+    ExpectPixels(c, {{20, 2, 0xFF0000}, {20, 12, 0xFF0000}, {0, 12, 0x0000FF}});
+    Draw(c, "grey", r, 0);  // the defaults are greys
+    ExpectPixels(c, {{0, 0, 0x707070}, {1, 1, 0xEEEEEE}});
+    EXPECT_PIXEL_NEAR(c, 20, 21, 0xD6D6D6, 4);
 }
 
 TEST_F(OwnSkins, MissingImagesDrawNothing)
@@ -296,19 +210,15 @@ TEST_F(OwnSkins, MissingImagesDrawNothing)
     EXPECT_EQ(9u, pool.Count());
     Canvas c(50, 50);
     for (const char* name : {"p", "cells", "v", "i", "f", "h", "nosrc", "huge", "negative"}) {
-        for (int32_t state : {0, 1, -1}) {
+        for (int32_t state : {0, 1, -1})
             Draw(c, name, RECT{0, 0, 50, 50}, state);
-        }
-        SIZE size = pool.GetSkin(name)->GetSkinSize();
-        EXPECT_EQ(0, size.cy) << name;
+        EXPECT_EQ(0, pool.GetSkin(name)->GetSkinSize().cy) << name;
     }
     EXPECT_EQ(0, c.Changed(0, 0, 50, 50));
-    // A strip whose image failed keeps its cell width and has no height.
-    EXPECT_EQ(10, pool.GetSkin("cells")->GetSkinSize().cx);
-    EXPECT_EQ(0, pool.GetSkin("p")->GetSkinSize().cx);
+    EXPECT_EQ(10, pool.GetSkin("cells")->GetSkinSize().cx) << "a failed strip keeps its cell width";
 }
 
-TEST(AlphaImage, BlendsByEachPixelsAlpha)
+TEST(AlphaImage, BlendsByEachPixelsAlphaAndOnlyThirtyTwoBitBitmaps)
 {
     // 2 x 1: an opaque red pixel and a half-transparent blue one.
     void* bits = nullptr;
@@ -316,7 +226,6 @@ TEST(AlphaImage, BlendsByEachPixelsAlpha)
     ASSERT_NE(nullptr, bits);
     static_cast<uint32_t*>(bits)[0] = 0xFFFF0000;
     static_cast<uint32_t*>(bits)[1] = 0x800000FF;
-
     CBkImageSkin skin;
     skin.SetBitmap(bitmap.Get());
     ASSERT_EQ(kAttrApplied, skin.SetAttribute("mode", "alpha", true));
@@ -326,26 +235,19 @@ TEST(AlphaImage, BlendsByEachPixelsAlpha)
     const uint32_t r = (0x12 * 127) / 255, g = (0x34 * 127) / 255, b = (0xFF * 128 + 0x56 * 127) / 255;
     EXPECT_PIXEL(c, 2, 1, (r << 16) | (g << 8) | b);
     EXPECT_EQ(2, c.Changed(0, 0, 4, 2));
-
-    // One cell of the strip.
-    skin.subwidth = 1;
+    skin.subwidth = 1;  // one cell of the strip
     Canvas d(4, 2);
     skin.Draw(d.Dc(), RECT{0, 0, 4, 2}, 1);
     EXPECT_PIXEL(d, 0, 0, (r << 16) | (g << 8) | b);
     EXPECT_EQ(1, d.Changed(0, 0, 4, 2));
-}
 
-TEST(AlphaImage, OnlyThirtyTwoBitBitmaps)
-{
-    void* bits = nullptr;
-    ScopedGdiObj<HBITMAP> bitmap(pixel_test::MakeDibSection(4, 4, 24, &bits));
-    ASSERT_NE(nullptr, bits);
-    CBkImageSkin skin;
-    skin.SetBitmap(bitmap.Get());
-    skin.mode = 2;
-    Canvas c(8, 8);
-    skin.Draw(c.Dc(), RECT{0, 0, 8, 8}, -1);
-    EXPECT_EQ(0, c.Changed(0, 0, 8, 8));
+    ScopedGdiObj<HBITMAP> rgb(pixel_test::MakeDibSection(4, 4, 24, &bits));
+    CBkImageSkin opaque;
+    opaque.SetBitmap(rgb.Get());
+    opaque.mode = 2;
+    Canvas e(8, 8);
+    opaque.Draw(e.Dc(), RECT{0, 0, 8, 8}, -1);
+    EXPECT_EQ(0, e.Changed(0, 0, 8, 8));
 }
 
 TEST(RandomSkins, DamagedDocumentsDrawSafely)

@@ -54,41 +54,30 @@ TEST(SkinWords, CellOffsets)
     EXPECT_EQ(int64_t{INT32_MAX} * 100, CellOffset(INT32_MAX, 100));
 }
 
-TEST(ClipCopy, InsideIsUnchanged)
+TEST(ClipCopy, CutsAtEveryImageEdgeOrLeavesNothing)
 {
-    PieceRect dest{10, 20, 5, 6}, src{1, 2, 5, 6};
-    ASSERT_TRUE(ClipCopy(&dest, &src, 20, 20));
-    EXPECT_EQ((PieceRect{10, 20, 5, 6}), dest);
-    EXPECT_EQ((PieceRect{1, 2, 5, 6}), src);
-}
-
-TEST(ClipCopy, CutsAtEveryImageEdge)
-{
-    PieceRect dest{10, 20, 5, 6}, src{-2, -3, 5, 6};
-    ASSERT_TRUE(ClipCopy(&dest, &src, 20, 20));
-    EXPECT_EQ((PieceRect{12, 23, 3, 3}), dest);
-    EXPECT_EQ((PieceRect{0, 0, 3, 3}), src);
-
-    dest = {0, 0, 10, 10};
-    src = {95, 8, 10, 10};
-    ASSERT_TRUE(ClipCopy(&dest, &src, 100, 10));
-    EXPECT_EQ((PieceRect{0, 0, 5, 2}), dest);
-    EXPECT_EQ((PieceRect{95, 8, 5, 2}), src);
-}
-
-TEST(ClipCopy, NothingLeft)
-{
-    PieceRect dest{0, 0, 35, 35}, src{105, 0, 35, 35};
-    EXPECT_FALSE(ClipCopy(&dest, &src, 105, 35));
-    dest = {0, 0, 35, 35};
-    src = {INT32_MIN, 0, 35, 35};
-    EXPECT_FALSE(ClipCopy(&dest, &src, 105, 35));
-    dest = {0, 0, -3, 35};
-    src = {0, 0, 35, 35};
-    EXPECT_FALSE(ClipCopy(&dest, &src, 105, 35));
-    dest = {0, 0, 3, 3};
-    src = {0, 0, 3, 3};
-    EXPECT_FALSE(ClipCopy(&dest, &src, 0, 0));
+    const struct {
+        PieceRect dest, src;
+        int32_t w, h;
+        bool left;
+        PieceRect clippedDest, clippedSrc;
+    } cases[] = {
+        {{10, 20, 5, 6}, {1, 2, 5, 6}, 20, 20, true, {10, 20, 5, 6}, {1, 2, 5, 6}},  // inside: unchanged
+        {{10, 20, 5, 6}, {-2, -3, 5, 6}, 20, 20, true, {12, 23, 3, 3}, {0, 0, 3, 3}},
+        {{0, 0, 10, 10}, {95, 8, 10, 10}, 100, 10, true, {0, 0, 5, 2}, {95, 8, 5, 2}},
+        {{0, 0, 35, 35}, {105, 0, 35, 35}, 105, 35, false, {}, {}},
+        {{0, 0, 35, 35}, {INT32_MIN, 0, 35, 35}, 105, 35, false, {}, {}},
+        {{0, 0, -3, 35}, {0, 0, 35, 35}, 105, 35, false, {}, {}},
+        {{0, 0, 3, 3}, {0, 0, 3, 3}, 0, 0, false, {}, {}},
+    };
+    for (const auto& c : cases) {
+        PieceRect dest = c.dest, src = c.src;
+        ASSERT_EQ(c.left, ClipCopy(&dest, &src, c.w, c.h)) << c.src.x << "," << c.src.y;
+        if (c.left) {
+            EXPECT_EQ(c.clippedDest, dest);
+            EXPECT_EQ(c.clippedSrc, src);
+        }
+    }
 }
 
 TEST(SourceInside, WholeRectanglesOnly)
