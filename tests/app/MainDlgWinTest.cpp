@@ -45,13 +45,6 @@ bool Enabled(CMainDlg& w, int id)
     return e && !e->IsDisabled(false);
 }
 
-std::wstring WindowText(HWND h)
-{
-    wchar_t buf[1024] = {};
-    GetWindowTextW(h, buf, 1024);
-    return buf;
-}
-
 SIZE ClientSize(HWND h)
 {
     RECT r = {};
@@ -156,45 +149,13 @@ protected:
 
 }  // namespace
 
-TEST_F(MainDlgTest, StartPathIsShownAndQueued)
-{
-    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
-    EXPECT_EQ(ElementText(w, 20015), L"安装助手");
-    EXPECT_EQ(ElementText(w, 20017), L"2.0");
-    EXPECT_EQ(ElementText(w, 20018), L"Android 2.2");
-    EXPECT_FALSE(ElementText(w, 20009).empty());
-    EXPECT_EQ(w.PendingPaths(), std::vector<std::wstring>{CorpusFile(L"chinese.apk")});
-    EXPECT_TRUE(Enabled(w, 20003));
-    EXPECT_EQ(WindowText(w.PermissionBox()), L"    完全的互联网访问权限 \r\n    拍摄照片和视频 \r\n    ");
-    EXPECT_FALSE(w.ListMode());
-    EXPECT_FALSE(Visible(w, 20008));
-    EXPECT_FALSE(Visible(w, 20019));
-    EXPECT_NE(w.IconPainter().Image(), nullptr);
-    EXPECT_NE(GetPropW(w.GetHwnd(), L"Tarvo"), nullptr);
-    // The program's icon for the task bar and Alt+Tab.
-    EXPECT_NE(SendMessageW(w.GetHwnd(), WM_GETICON, ICON_BIG, 0), 0);
-    EXPECT_NE(SendMessageW(w.GetHwnd(), WM_GETICON, ICON_SMALL, 0), 0);
-}
-
-TEST_F(MainDlgTest, EmptyStartWaitsWithTheButtonDisabled)
+TEST_F(MainDlgTest, AnEmptyStartWaitsAndDropsTakeApkFilesInAnyCaseOnceTheFirstShownAlone)
 {
     CMainDlg& w = Open(L"");
     EXPECT_EQ(ElementText(w, 20017), L"");
-    EXPECT_EQ(ElementText(w, 20018), L"");
-    EXPECT_TRUE(w.PendingPaths().empty());
     EXPECT_FALSE(Enabled(w, 20003));
     ASSERT_NE(w.PackageList(), nullptr);
-    EXPECT_EQ(w.PackageList()->GetItemCount(), 0);
-    // The first dropped package is shown alone.
-    Drop(w, {CorpusFile(L"plain.apk")});
-    EXPECT_FALSE(w.ListMode());
-    EXPECT_EQ(ElementText(w, 20015), L"Demo App");
-    EXPECT_TRUE(Enabled(w, 20003));
-}
-
-TEST_F(MainDlgTest, DropsTakeApkFilesInAnyCaseOnce)
-{
-    CMainDlg& w = Open(L"");
+    EXPECT_NE(SendMessageW(w.GetHwnd(), WM_GETICON, ICON_SMALL, 0), 0) << "the program's icon for the task bar";
     std::wstring upper = CorpusFile(L"plain.apk");
     upper.replace(upper.size() - 3, 3, L"APK");
     Drop(w, {CorpusFile(L"plain.apk.bak"), CorpusFile(L"noext")});
@@ -202,24 +163,52 @@ TEST_F(MainDlgTest, DropsTakeApkFilesInAnyCaseOnce)
     Drop(w, {CorpusFile(L"plain.apk")});
     Drop(w, {upper});
     EXPECT_EQ(w.PendingPaths().size(), 1u);
+    EXPECT_FALSE(w.ListMode());
+    EXPECT_EQ(ElementText(w, 20015), L"Demo App");
+    EXPECT_TRUE(Enabled(w, 20003));
 }
 
-TEST_F(MainDlgTest, ForwardedCommandLinesSwitchToTheList)
+TEST_F(MainDlgTest, ForwardedCommandLinesSwitchToTheListWhoseRowsTakeTheirOutcomes)
 {
     CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
     SIZE before = ClientSize(w.GetHwnd());
     EXPECT_EQ(Forward(w, L""), FALSE);
     EXPECT_EQ(Forward(w, L"\"\""), FALSE);
     EXPECT_EQ(Forward(w, L"\"" + CorpusFile(L"plain.apk") + L"\""), TRUE);
-    EXPECT_TRUE(w.ListMode());
-    EXPECT_EQ(w.PendingPaths().size(), 2u);
-    ASSERT_NE(w.PackageList(), nullptr);
-    EXPECT_EQ(w.PackageList()->GetItemCount(), 2);
+    Forward(w, CorpusFile(L"quote.apk"));
+    ASSERT_TRUE(w.ListMode());
+    EXPECT_EQ(w.PackageList()->GetItemCount(), 3);
     EXPECT_EQ(ElementText(w, 20010), L"安装全部");
     EXPECT_FALSE(Visible(w, 20001));
-    SIZE after = ClientSize(w.GetHwnd());
-    EXPECT_EQ(after.cx, before.cx);
-    EXPECT_EQ(after.cy, before.cy + 90);
+    EXPECT_EQ(ClientSize(w.GetHwnd()).cx, before.cx);
+    EXPECT_EQ(ClientSize(w.GetHwnd()).cy, before.cy + 90);
+    SendMessageW(w.GetHwnd(), WM_INSTALL_START, 0, 0);
+    Report(w, InstallAlreadyExists, 0);
+    EXPECT_EQ(ElementText(w, 20006), L"");
+    EXPECT_EQ(w.NextIndex(), 1);
+    EXPECT_EQ(w.PendingPaths().size(), 2u);
+    Report(w, InstallNoDevice, 1);  // a batch-ending result keeps the package and says so
+    EXPECT_EQ(ElementText(w, 20006), L"没有连接设备，安装失败！");
+    EXPECT_EQ(w.RunBase(), 1);
+    EXPECT_EQ(w.PendingPaths().size(), 2u);
+    SendMessageW(w.GetHwnd(), WM_INSTALL_DONE, 0, 0);
+    EXPECT_FALSE(w.InstallRunning());
+}
+
+TEST_F(MainDlgTest, AMissingMainProductIsSaidAndThePermissionBoxReadsGreyOnWhite)
+{
+    CMainDlg& w = Open(L"");
+    Click(w, 20004);
+    EXPECT_EQ(ElementText(w, 20006), L"没有找到Korvel!");
+    EXPECT_TRUE(Visible(w, 20006));
+    HDC dc = GetDC(w.PermissionBox());
+    SetBkColor(dc, RGB(1, 2, 3));
+    LRESULT brush = SendMessageW(w.View().Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                 reinterpret_cast<LPARAM>(w.PermissionBox()));
+    EXPECT_NE(brush, 0);
+    EXPECT_EQ(GetBkColor(dc), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(GetTextColor(dc), RGB(0xAD, 0xAD, 0xAD));
+    ReleaseDC(w.PermissionBox(), dc);
 }
 
 TEST_F(MainDlgTest, OneWheelNotchOverThePermissionBoxIsOneLine)
@@ -278,48 +267,6 @@ TEST_F(MainDlgTest, AnAddedPackageCancelsTheCountdown)
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-TEST_F(MainDlgTest, ListRowsTakeTheirOutcomes)
-{
-    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
-    Forward(w, CorpusFile(L"plain.apk"));
-    Forward(w, CorpusFile(L"quote.apk"));
-    ASSERT_TRUE(w.ListMode());
-    SendMessageW(w.GetHwnd(), WM_INSTALL_START, 0, 0);
-    Report(w, InstallAlreadyExists, 0);
-    EXPECT_EQ(ElementText(w, 20006), L"");
-    EXPECT_EQ(w.NextIndex(), 1);
-    EXPECT_EQ(w.PendingPaths().size(), 2u);
-    // A batch-ending result keeps the package and shows the message.
-    Report(w, InstallNoDevice, 1);
-    EXPECT_EQ(ElementText(w, 20006), L"没有连接设备，安装失败！");
-    EXPECT_EQ(w.RunBase(), 1);
-    EXPECT_EQ(w.PendingPaths().size(), 2u);
-    SendMessageW(w.GetHwnd(), WM_INSTALL_DONE, 0, 0);
-    EXPECT_FALSE(w.InstallRunning());
-    EXPECT_EQ(w.PackageList()->GetItemCount(), 3);
-}
-
-TEST_F(MainDlgTest, MissingMainProductIsSaid)
-{
-    CMainDlg& w = Open(L"");
-    Click(w, 20004);
-    EXPECT_EQ(ElementText(w, 20006), L"没有找到Korvel!");
-    EXPECT_TRUE(Visible(w, 20006));
-}
-
-TEST_F(MainDlgTest, PermissionBoxReadsGreyOnWhite)
-{
-    CMainDlg& w = Open(L"");
-    HDC dc = GetDC(w.PermissionBox());
-    SetBkColor(dc, RGB(1, 2, 3));
-    LRESULT brush = SendMessageW(w.View().Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                 reinterpret_cast<LPARAM>(w.PermissionBox()));
-    EXPECT_NE(brush, 0);
-    EXPECT_EQ(GetBkColor(dc), RGB(0xFF, 0xFF, 0xFF));
-    EXPECT_EQ(GetTextColor(dc), RGB(0xAD, 0xAD, 0xAD));
-    ReleaseDC(w.PermissionBox(), dc);
-}
-
 namespace {
 
 // The fake bridge lies where the engine looks for the bridge tool (the build
@@ -351,21 +298,6 @@ void PumpUntilInstallEnds(CMainDlg& w)
 }
 
 }  // namespace
-
-TEST_F(MainDlgTest, ListBatchInstallsEveryRow)
-{
-    FakeBridgeBeside bridge("success\n");
-    CMainDlg& w = Open(CorpusFile(L"chinese.apk"));
-    Forward(w, CorpusFile(L"plain.apk"));
-    Forward(w, CorpusFile(L"quote.apk"));
-    Click(w, 20003);
-    PumpUntilInstallEnds(w);
-    EXPECT_FALSE(w.InstallRunning());
-    EXPECT_TRUE(w.PendingPaths().empty());
-    EXPECT_EQ(w.RunBase(), 3);
-    EXPECT_EQ(w.NextIndex(), 3);
-    EXPECT_EQ(w.PackageList()->GetItemCount(), 3);
-}
 
 TEST_F(MainDlgTest, NoTimerRunsOnceTheWaitImageStops)
 {
