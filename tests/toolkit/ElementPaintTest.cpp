@@ -12,10 +12,7 @@ using namespace element_test;
 
 namespace {
 
-using pixel_test::Dib;
 using pixel_test::Near;
-using Canvas = pixel_test::MemoryCanvas;
-const uint32_t kBlank = Canvas::kBlank;
 
 // Records skin draws; "known" and "stateful" fill their rect, others are unknown.
 class FakeSkins : public IElementSkins {

@@ -1,5 +1,6 @@
-// Element fixtures for the Windows toolkit tests: a leaf kind made by a
-// test factory, layout loading from text and placement.
+// Fixtures for the toolkit's element tests under Wine: leaves made by a test
+// factory that record their messages, layouts loaded from text, recording
+// skins, and a hidden host window that keeps what elements send it.
 #pragma once
 
 #include <memory>
@@ -10,13 +11,36 @@
 
 #include <gtest/gtest.h>
 
+#include "MemoryCanvas.h"
+#include "platform/ScopedWin.h"
 #include "toolkit/BkDialog.h"
 #include "toolkit/ElementFactory.h"
+#include "toolkit/ValueFormat.h"
 #include "toolkit/XmlDocument.h"
+#include "toolkit/host/ElementNotify.h"
+#include "toolkit/list/BkListCtrl.h"
+#include "toolkit/skins/SkinPool.h"
 
 namespace element_test {
 
-// A plain leaf that remembers what its ancestors told it about visibility.
+using Canvas = pixel_test::MemoryCanvas;
+using pixel_test::Dib;
+const uint32_t kBlank = Canvas::kBlank;
+
+// The DIB pixel of a colour as layouts write it ("RRGGBB").
+inline uint32_t DibOf(const char* text)
+{
+    return Dib(ParseColour(text));
+}
+
+struct Message {
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+};
+
+// A plain leaf of any tag that remembers its messages (painting and
+// placement aside) and what its ancestors told it about visibility.
 class Leaf : public CBkWindow {
 public:
     explicit Leaf(const char* tag) : tag_(tag) {}
@@ -24,8 +48,16 @@ public:
     void OnParentShowChanged(bool shown) override { shownCalls.push_back(shown); }
     BOOL ProcessMessage(HWND host, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override
     {
-        messages.push_back(message);
+        if (message != WM_PAINT && message != WM_NCCALCSIZE && message != WM_WINDOWPOSCHANGED)
+            messages.push_back(Message{message, wparam, lparam});
         return CBkWindow::ProcessMessage(host, message, wparam, lparam, result);
+    }
+    int Count(UINT message) const
+    {
+        int n = 0;
+        for (const Message& m : messages)
+            n += m.message == message;
+        return n;
     }
     // Measures as the base does, in an available cx x cy.
     SIZE Measure(int cx, int cy, BOOL fromPlacement)
@@ -36,24 +68,28 @@ public:
         return size;
     }
     std::vector<bool> shownCalls;
-    std::vector<UINT> messages;
+    std::vector<Message> messages;
 
 private:
     std::string tag_;
 };
 
-// Makes "text" and "leaf" elements, as the application's factory would.
+// Makes leaves for the given tags, as the application's factory makes its kinds.
 class LeafFactory : public ICtrlFactory {
 public:
+    LeafFactory(std::initializer_list<const char*> tags = {"text", "leaf"}) : tags_(tags.begin(), tags.end()) {}
     CBkWindow* CreateCtrl(const char* tag) override
     {
         ++calls;
-        std::string t = tag;
-        if (t == "text" || t == "leaf" || t == "dlg")
-            return new Leaf(tag);
+        for (const std::string& t : tags_)
+            if (t == tag)
+                return new Leaf(tag);
         return nullptr;
     }
     int calls = 0;
+
+private:
+    std::vector<std::string> tags_;
 };
 
 // An element of kind T loaded from layout text, with `host` as its window;
@@ -81,12 +117,32 @@ inline void Place(CBkWindow* element, int x, int y, int cx, int cy)
     PlaceElement(element, x, y, cx, cy);
 }
 
+// Loads a "dlg" layout with the given host window and places it; a bare
+// "<dlg>" root fills the space it is given.
+inline std::unique_ptr<CBkDialog> LoadPlaced(std::string xml, HWND host, int cx, int cy)
+{
+    if (xml.compare(0, 5, "<dlg>") == 0)
+        xml.replace(0, 5, "<dlg pos=\"0,0,-0,-0\">");
+    auto dlg = LoadElement<CBkDialog>(xml, host);
+    Place(dlg.get(), 0, 0, cx, cy);
+    return dlg;
+}
+
 inline void ExpectRect(const RECT& r, int left, int top, int right, int bottom, const char* what)
 {
-    EXPECT_EQ(left, r.left) << what;
-    EXPECT_EQ(top, r.top) << what;
-    EXPECT_EQ(right, r.right) << what;
-    EXPECT_EQ(bottom, r.bottom) << what;
+    EXPECT_EQ((std::vector<LONG>{left, top, right, bottom}), (std::vector<LONG>{r.left, r.top, r.right, r.bottom}))
+        << what;
+}
+
+inline LPARAM Point(int x, int y)
+{
+    return MAKELPARAM(x, y);
+}
+
+inline BOOL Send(CBkWindow* element, UINT message, WPARAM wparam = 0, LPARAM lparam = 0)
+{
+    LRESULT ignored = 0;
+    return element->ProcessMessage(element->Host(), message, wparam, lparam, &ignored);
 }
 
 // Installs the leaf factory for one test and removes it afterwards.
@@ -96,5 +152,138 @@ protected:
     void TearDown() override { ControlsFactory::Register(nullptr); }
     LeafFactory factory;
 };
+
+// Fills what it is asked to draw with a colour per frame (0 to 3) and
+// remembers every call.
+class RecordingSkin : public CBkSkinBase {
+public:
+    static constexpr uint32_t kFrameColours[4] = {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFF00};
+    explicit RecordingSkin(SIZE size = SIZE{0, 0}) : size_(size) {}
+    const char* GetClassName() const override { return "recording"; }
+    void Draw(HDC dc, const RECT& rect, int32_t state) override
+    {
+        states.push_back(state);
+        rects.push_back(rect);
+        ScopedGdiObj<HBRUSH> brush(CreateSolidBrush(kFrameColours[static_cast<uint32_t>(state) % 4]));
+        FillRect(dc, &rect, brush);
+    }
+    SIZE GetSkinSize() const override { return size_; }
+    bool IgnoreState() const override { return false; }
+    std::vector<int32_t> states;
+    std::vector<RECT> rects;
+
+private:
+    SIZE size_;
+};
+
+// Puts recording skins in the pool for one test and empties it afterwards.
+class WithSkins : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        SkinPool::Instance().Clear();
+        SetElementSkins(nullptr);
+    }
+    RecordingSkin* AddSkin(const std::string& name, SIZE size = SIZE{0, 0})
+    {
+        auto skin = std::make_unique<RecordingSkin>(size);
+        RecordingSkin* raw = skin.get();
+        SkinPool::Instance().Insert(name, std::move(skin));
+        SetElementSkins(&SkinPool::Instance());
+        return raw;
+    }
+};
+
+// A hidden top-level window standing in for the view: elements take it as
+// their host, find child windows on it and send it notifications, tip
+// requests and list messages (answered with 42).
+class HostWindow {
+public:
+    struct Notice {
+        UINT code = 0;
+        uint32_t itemId = 0;
+        std::string itemClass;
+        ElementNotifyRect rect = {};
+        std::vector<int32_t> extra;  // numbers after the record (tab changes)
+    };
+
+    HostWindow()
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = &HostWindow::Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TarvoTestHost";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 400, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~HostWindow()
+    {
+        if (hwnd_)
+            DestroyWindow(hwnd_);
+    }
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+    HWND Hwnd() const { return hwnd_; }
+    // A visible child window with the control id, like the application's edits.
+    HWND AddChild(int id)
+    {
+        return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, hwnd_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    }
+    std::vector<Notice> notices;
+    std::vector<ElementNotifyRect> invalidated;  // apart: they come with every visible change
+    std::vector<std::wstring> tips;
+    std::vector<LPARAM> listMessages;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    HWND hwnd_ = nullptr;
+};
+
+inline LRESULT CALLBACK HostWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self || !lparam)
+        return DefWindowProcW(hwnd, message, wparam, lparam);
+    if (message == WM_NOTIFY) {
+        const auto* n = reinterpret_cast<const ElementNotify*>(lparam);
+        if (n->hdr.code == NotifyInvalidate) {
+            self->invalidated.push_back(n->rect);
+            return 0;
+        }
+        Notice notice;
+        notice.code = n->hdr.code;
+        notice.itemId = n->itemId;
+        if (n->hdr.code == NotifyRealWndMoved)
+            notice.rect = n->rect;
+        else
+            notice.itemClass = n->itemClass ? n->itemClass : "";
+        if (n->hdr.code == NotifyTabChange) {
+            const auto* numbers = reinterpret_cast<const int32_t*>(n + 1);
+            notice.extra.assign(numbers, numbers + 2);
+        }
+        self->notices.push_back(notice);
+        return 0;
+    }
+    if (message == kShowTipMessage) {
+        const auto* tip = reinterpret_cast<const TipRequest*>(lparam);
+        self->tips.push_back(tip->text ? tip->text : L"");
+        return 0;
+    }
+    if (message == CBkListCtrl::kHostListMessage) {
+        self->listMessages.push_back(lparam);
+        return 42;
+    }
+    return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+// The child's own visibility flag: the host stays off screen, so
+// IsWindowVisible would always be false.
+inline bool Shown(HWND window)
+{
+    return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 }  // namespace element_test

@@ -41,8 +41,7 @@ const char kLayout[] =
 
 int Moves(CBkWindow* w)
 {
-    auto& m = static_cast<Leaf*>(w)->messages;
-    return static_cast<int>(std::count(m.begin(), m.end(), static_cast<UINT>(WM_MOUSEMOVE)));
+    return static_cast<Leaf*>(w)->Count(WM_MOUSEMOVE);
 }
 
 }  // namespace

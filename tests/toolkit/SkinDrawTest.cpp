@@ -9,12 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "SkinTestSupport.h"
+#include "MemoryCanvas.h"
+#include "toolkit/ElementTypes.h"
 #include "toolkit/ResourceLoaders.h"
 #include "toolkit/skins/BkImageSkin.h"
 #include "toolkit/skins/SkinPool.h"
 
-using namespace skin_test;
+using Canvas = pixel_test::MemoryCanvas;
+using pixel_test::Hex;
+using pixel_test::Near;
+const uint32_t kBlank = Canvas::kBlank;
 
 namespace {
 
@@ -232,7 +236,8 @@ TEST(AlphaImage, BlendsByEachPixelsAlphaAndOnlyThirtyTwoBitBitmaps)
     Canvas c(4, 2);
     skin.Draw(c.Dc(), RECT{1, 1, 4, 2}, -1);
     EXPECT_PIXEL(c, 1, 1, 0xFF0000);
-    const uint32_t r = (0x12 * 127) / 255, g = (0x34 * 127) / 255, b = (0xFF * 128 + 0x56 * 127) / 255;
+    const uint32_t r = ((kBlank >> 16) * 127) / 255, g = (((kBlank >> 8) & 0xFF) * 127) / 255,
+                   b = (0xFF * 128 + (kBlank & 0xFF) * 127) / 255;  // over the blank
     EXPECT_PIXEL(c, 2, 1, (r << 16) | (g << 8) | b);
     EXPECT_EQ(2, c.Changed(0, 0, 4, 2));
     skin.subwidth = 1;  // one cell of the strip

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "ElementTestSupport.h"
-#include "SkinTestSupport.h"
 #include "toolkit/ElementSkin.h"
 #include "toolkit/ResourceLoaders.h"
 #include "toolkit/StylePool.h"
@@ -28,7 +27,7 @@ TEST(ProgramSkinsDocument, ElementsReachAndPaintTheSkinsByNameAndAMissingDocumen
     EXPECT_TRUE(SkinDependsOnState("Installationbtn"));
     EXPECT_FALSE(SkinDependsOnState("ConnectDevice") || SkinDependsOnState("BackGround") ||
                  SkinDependsOnState("nosuchskin"));
-    skin_test::Canvas d(20, 20);
+    element_test::Canvas d(20, 20);
     EXPECT_FALSE(DrawSkinByName(d.Dc(), "nosuchskin", RECT{0, 0, 20, 20}, 0));
     EXPECT_EQ(0, d.Changed(0, 0, 20, 20));
 
@@ -40,7 +39,7 @@ TEST(ProgramSkinsDocument, ElementsReachAndPaintTheSkinsByNameAndAMissingDocumen
     CBkWindow* button = root->FindChildById(1);
     EXPECT_TRUE(button->NeedsRedrawOnStateChange());
     EXPECT_FALSE(root->FindChildById(2)->NeedsRedrawOnStateChange());
-    skin_test::Canvas c(120, 60);
+    element_test::Canvas c(120, 60);
     button->ModifyState(StateHover, 0);
     ASSERT_TRUE(button->RedrawRegion(c.Dc(), nullptr));
     EXPECT_PIXEL_NEAR(c, 55, 20, 0x2E93E0, 3);

@@ -2,11 +2,11 @@
 // look of the box.
 #include <gtest/gtest.h>
 
-#include "ControlsTestSupport.h"
+#include "../ElementTestSupport.h"
 #include "toolkit/ElementRegistry.h"
 #include "toolkit/controls/BkRadioBox.h"
 
-using namespace controls_test;
+using namespace element_test;
 
 namespace {
 std::vector<uint32_t> BoxPixels(const Canvas& canvas)

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "ControlsTestSupport.h"
+#include "../ElementTestSupport.h"
 #include "toolkit/ElementRegistry.h"
 #include "toolkit/XmlResource.h"
 #include "toolkit/controls/BkCheckBox.h"
@@ -16,7 +16,7 @@
 #include "toolkit/controls/BkRichText.h"
 #include "toolkit/controls/BkTabCtrl.h"
 
-using namespace controls_test;
+using namespace element_test;
 
 namespace {
 

@@ -2,10 +2,10 @@
 // drawn for each state.
 #include <gtest/gtest.h>
 
-#include "ControlsTestSupport.h"
+#include "../ElementTestSupport.h"
 #include "toolkit/controls/BkImageBtnWnd.h"
 
-using namespace controls_test;
+using namespace element_test;
 using element_test::ExpectRect;
 
 namespace {

@@ -1,10 +1,10 @@
 // "hr": the rule on a row's last line, bands, pen styles and widths.
 #include <gtest/gtest.h>
 
-#include "ControlsTestSupport.h"
+#include "../ElementTestSupport.h"
 #include "toolkit/controls/BkLine.h"
 
-using namespace controls_test;
+using namespace element_test;
 
 TEST(LineElement, RowRuleIsOnePixelOnTheLastLineAndABandIsFilled)
 {

@@ -1,10 +1,10 @@
 // "paintprogress" and "progress": outline, filled part, skins, percentage.
 #include <gtest/gtest.h>
 
-#include "ControlsTestSupport.h"
+#include "../ElementTestSupport.h"
 #include "toolkit/controls/BkProgress.h"
 
-using namespace controls_test;
+using namespace element_test;
 
 namespace {
 void Configure(CBkWindow* e, const char* min, const char* max, const char* value, int height = 12)

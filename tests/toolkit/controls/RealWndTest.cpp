@@ -1,10 +1,10 @@
 // "realwnd": moving, notifying and showing the child window it stands for.
 #include <gtest/gtest.h>
 
-#include "ControlsTestSupport.h"
+#include "../ElementTestSupport.h"
 #include "toolkit/controls/BkRealWnd.h"
 
-using namespace controls_test;
+using namespace element_test;
 
 namespace {
 RECT ChildRect(HWND parent, HWND child)

@@ -2,10 +2,10 @@
 // the pages' share of visibility.
 #include <gtest/gtest.h>
 
-#include "ControlsTestSupport.h"
+#include "../ElementTestSupport.h"
 #include "toolkit/controls/BkTabCtrl.h"
 
-using namespace controls_test;
+using namespace element_test;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // "text", "link", "button", "vtext", "icon", "richtext" and "memimage".
 #include <gtest/gtest.h>
 
-#include "ControlsTestSupport.h"
+#include "../ElementTestSupport.h"
 #include "toolkit/controls/BkButton.h"
 #include "toolkit/controls/BkIconWnd.h"
 #include "toolkit/controls/BkLink.h"
@@ -10,7 +10,7 @@
 #include "toolkit/controls/BkStatic.h"
 #include "toolkit/controls/BkVStatic.h"
 
-using namespace controls_test;
+using namespace element_test;
 
 namespace {
 // First and last row of the box holding any pixel of the colour, -1 for none.

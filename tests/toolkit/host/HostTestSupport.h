@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "platform/ScopedWin.h"
+#include "tests/toolkit/ElementTestSupport.h"
 #include "tests/toolkit/ViewProbe.h"
 #include "toolkit/BkWindow.h"
 #include "toolkit/ElementFactory.h"
@@ -24,47 +25,9 @@ const unsigned kLayer = 301;
 const unsigned kNoHeaderLayer = 302;
 const unsigned kFixedLayer = 303;
 
-struct Message {
-    UINT message;
-    WPARAM wparam;
-    LPARAM lparam;
-};
-
-// A leaf that answers to any tag and remembers every message.
-class Probe : public CBkWindow {
-public:
-    explicit Probe(const char* tag) : tag_(tag) {}
-    const char* GetClassName() const override { return tag_.c_str(); }
-    BOOL ProcessMessage(HWND host, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override
-    {
-        if (message != WM_PAINT && message != WM_NCCALCSIZE && message != WM_WINDOWPOSCHANGED)
-            messages.push_back(Message{message, wparam, lparam});
-        return CBkWindow::ProcessMessage(host, message, wparam, lparam, result);
-    }
-    int Count(UINT message) const
-    {
-        int n = 0;
-        for (const Message& m : messages)
-            n += m.message == message;
-        return n;
-    }
-    std::vector<Message> messages;
-
-private:
-    std::string tag_;
-};
-
-// The tags of the element kinds the routing cares about, as probes.
-class ProbeFactory : public ICtrlFactory {
-public:
-    CBkWindow* CreateCtrl(const char* tag) override
-    {
-        std::string t = tag;
-        if (t == "leaf" || t == "imgbtn" || t == "link" || t == "button")
-            return new Probe(tag);
-        return nullptr;
-    }
-};
+using element_test::Message;
+// The tags of the element kinds the routing cares about, as recording leaves.
+using Probe = element_test::Leaf;
 
 struct Notice {
     UINT_PTR idFrom;
@@ -120,15 +83,12 @@ protected:
     }
 };
 
-inline LPARAM Point(int x, int y)
-{
-    return MAKELPARAM(x, y);
-}
+using element_test::Point;
 
 // Registers the probes and the styles the layers name, once per program.
 inline void PrepareToolkit()
 {
-    static ProbeFactory factory;
+    static element_test::LeafFactory factory{"leaf", "imgbtn", "link", "button"};
     ControlsFactory::Register(&factory);
     StylePool::Instance().LoadDocument(
         "<style><class name=\"hoverbg\" crbg=\"00FF00\" crbghover=\"0000FF\"/></style>");

@@ -44,7 +44,7 @@ protected:
         std::string xml = "<listSbar src=\"301\" pos=\"0,0,-0,-0\" cnormal=\"listRowNormal\" "
                           "chover=\"listRowHover\" cselect=\"listRowSelect\" " + extra + "/>";
         bool loaded = false;
-        auto list = LoadElement<TestSBarList>(xml, host.Get(), &loaded);
+        auto list = LoadElement<TestSBarList>(xml, host.Hwnd(), &loaded);
         EXPECT_TRUE(loaded);
         list->SetObserver(&observer);
         Place(list.get(), 0, 20, 100, 100);
@@ -118,7 +118,7 @@ TEST_F(SBarList, TheWheelEasesOnTheTicksAndTheRowsPaintFromTheNewOffsetUnderTheB
         "<skins><gradation name=\"listBarBack\" to=\"CCCCCC\"/><gradation name=\"listBarThumb\" to=\"333333\"/></skins>"));
     auto list = Make(20, "vertSBar=\"listBar\"");
     list->SetWheelStep(80);
-    EXPECT_EQ(1, Send(list.get(), host.Get(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 50, 50));
+    EXPECT_EQ(1, Send(list.get(), host.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 50, 50));
     EXPECT_TRUE(trigger.running);
     EXPECT_EQ(0, list->GetScrollPos());
     g_now += 150;
@@ -152,19 +152,19 @@ TEST_F(SBarList, APressOnTheTrackPagesThenSelectsTheRowAtThatHeightButOnTheThumb
     list->SetSelectedIndex(0);
     const int below = list->ScrollBar().ThumbRect().bottom + 10;
     ASSERT_LT(below, 120);
-    Send(list.get(), host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, 92, below);
+    Send(list.get(), host.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 92, below);
     EXPECT_EQ(544, list->GetScrollPos());
-    Send(list.get(), host.Get(), WM_LBUTTONUP, 0, 92, below);
+    Send(list.get(), host.Hwnd(), WM_LBUTTONUP, 0, 92, below);
     const int32_t row = (below - 20 + 544) / 30;
     EXPECT_EQ(std::vector<int32_t>({row}), list->SelectedRows());
     const RECT thumb = list->ScrollBar().ThumbRect();
     const int onThumb = (thumb.top + thumb.bottom) / 2;
-    Send(list.get(), host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, 92, onThumb);
-    Send(list.get(), host.Get(), WM_LBUTTONUP, 0, 92, onThumb);
+    Send(list.get(), host.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 92, onThumb);
+    Send(list.get(), host.Hwnd(), WM_LBUTTONUP, 0, 92, onThumb);
     EXPECT_EQ(544, list->GetScrollPos());
     EXPECT_EQ(std::vector<int32_t>({row}), list->SelectedRows());
-    Send(list.get(), host.Get(), WM_LBUTTONDOWN, MK_LBUTTON, 40, 35);
-    Send(list.get(), host.Get(), WM_LBUTTONUP, 0, 40, 35);
+    Send(list.get(), host.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 40, 35);
+    Send(list.get(), host.Hwnd(), WM_LBUTTONUP, 0, 40, 35);
     EXPECT_EQ(std::vector<int32_t>({18}), list->SelectedRows()) << "544 = 18 rows + 4 pixels";
 }
 

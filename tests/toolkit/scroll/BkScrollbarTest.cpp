@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "../SkinTestSupport.h"
+#include "../MemoryCanvas.h"
 #include "FakeClock.h"
 #include "toolkit/ElementRegistry.h"
 #include "toolkit/ElementSkin.h"
@@ -18,8 +18,8 @@
 namespace {
 
 using scroll_test::FakeClock;
-using skin_test::Canvas;
-using skin_test::kBlank;
+using Canvas = pixel_test::MemoryCanvas;
+const uint32_t kBlank = Canvas::kBlank;
 
 constexpr uint32_t kBackground = 0x202020;
 constexpr uint32_t kRail = 0x909090;
