@@ -1,10 +1,9 @@
 // The main of a fuzz target when no libFuzzer is at hand (gcc builds, CI):
 // runs every seed of the given folders, then a fixed count of deterministic
 // mutations of them, through LLVMFuzzerTestOneInput. It takes libFuzzer's
-// flags, so one command line runs either build:
-//   fuzz_X [-runs=N] [-seed=S] [-dict=FILE] [-max_len=N] [-timeout=SEC]
-//          [-artifact_prefix=PATH] FOLDER...     seeds, then N mutations
-//   fuzz_X FILE...                               each file once
+// flags and dictionary format, so one command line runs either build:
+//   fuzz_X [-runs=N] [-seed=S] [-dict=FILE] [-max_len=N] [-artifact_prefix=PATH] FOLDER...
+//   fuzz_X FILE...      each file once
 // When an input crashes, trips a sanitizer or breaks an invariant, it is
 // written to <artifact_prefix>crash-<target>-<round> before the process ends.
 #include <fcntl.h>
@@ -13,27 +12,19 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
-#include "fuzz/driver/Dictionary.h"
-#include "fuzz/driver/Mutator.h"
 
 #if defined(__SANITIZE_ADDRESS__)
-#define TARVO_FUZZ_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TARVO_FUZZ_ASAN 1
-#endif
-#endif
-#ifdef TARVO_FUZZ_ASAN
 #include <sanitizer/common_interface_defs.h>
+#define TARVO_FUZZ_ASAN 1
 #endif
 
 // Defined only by targets that bring their own mutator.
@@ -44,181 +35,171 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Options {
-    long long runs = 10000;
-    unsigned long long seed = 20261206;
-    size_t maxLength = 0;  // 0: twice the largest seed, at least 4096
-    unsigned timeout = 0;  // seconds per input; 0: none
-    std::string dictionary;
-    std::string artifactPrefix = "./";
-    std::vector<std::string> paths;
-};
-
 // What a signal handler needs, prepared before each input: only
 // async-signal-safe calls are made once something went wrong.
 const char* g_input = nullptr;
 size_t g_inputSize = 0;
 char g_artifact[4096] = "";
-volatile sig_atomic_t g_saved = 0;
-
-// The driver's mutator, for targets that call LLVMFuzzerMutate.
-Mutator* g_mutator = nullptr;
-
-void Say(const char* text)
-{
-    ssize_t ignored = write(2, text, std::strlen(text));
-    (void)ignored;
-}
 
 void SaveInput()
 {
-    if (g_saved || !g_artifact[0])
+    int fd = g_artifact[0] ? open(g_artifact, O_CREAT | O_TRUNC | O_WRONLY, 0644) : -1;
+    g_artifact[0] = '\0';
+    if (fd < 0)
         return;
-    g_saved = 1;
-    int fd = open(g_artifact, O_CREAT | O_TRUNC | O_WRONLY, 0644);
-    if (fd < 0) {
-        Say("fuzz: could not write the failing input to ");
-        Say(g_artifact);
-        Say("\n");
-        return;
-    }
-    size_t done = 0;
-    while (done < g_inputSize) {
+    for (size_t done = 0; done < g_inputSize;) {
         ssize_t n = write(fd, g_input + done, g_inputSize - done);
         if (n <= 0)
             break;
         done += static_cast<size_t>(n);
     }
     close(fd);
-    Say("fuzz: failing input written to ");
-    Say(g_artifact);
-    Say("\n");
+    const char said[] = "fuzz: the failing input is written beside the other artifacts\n";
+    ssize_t ignored = write(2, said, sizeof said - 1);
+    (void)ignored;
 }
 
 void OnFatalSignal(int signal)
 {
-    if (signal == SIGALRM)
-        Say("fuzz: an input ran longer than the timeout\n");
     SaveInput();
-    struct sigaction plain {};
-    plain.sa_handler = SIG_DFL;
-    sigaction(signal == SIGALRM ? SIGABRT : signal, &plain, nullptr);
-    raise(signal == SIGALRM ? SIGABRT : signal);
+    ::signal(signal, SIG_DFL);
+    raise(signal);
 }
 
-void InstallHandlers()
-{
-    struct sigaction action {};
-    action.sa_handler = OnFatalSignal;
-    sigemptyset(&action.sa_mask);
-    // abort() from FUZZ_CHECK; the sanitizers leave SIGABRT alone.
-    int signals[] = {SIGABRT, SIGALRM, SIGSEGV, SIGBUS, SIGFPE, SIGILL};
-    for (int s : signals) {
-#ifdef TARVO_FUZZ_ASAN
-        // ASan reports these itself and then calls the death callback.
-        if (s != SIGABRT && s != SIGALRM)
-            continue;
-#endif
-        sigaction(s, &action, nullptr);
+// Edge values of decimal attributes, tool output and binary headers.
+const char* const kNumberTexts[] = {"0", "-1", "_1", "-0", "2147483647", "2147483648", "-2147483649",
+                                    "4294967296", "99999999999", "00000000000000000001", "+7", " 8"};
+const uint32_t kEdgeNumbers[] = {0, 1, 0x7F, 0x80, 0xFF, 0xFFFF, 0x10000, 0x7FFFFFFF, 0x80000000u, 0xFFFFFFFFu};
+
+// Deterministic stacked edits: the same seed gives the same inputs on every
+// machine (only the raw generator is used, no library distributions).
+class Mutator {
+public:
+    Mutator(uint64_t seed, std::vector<std::string> tokens, size_t maxLength)
+        : rng_(seed), tokens_(std::move(tokens)), maxLength_(maxLength)
+    {
     }
-#ifdef TARVO_FUZZ_ASAN
-    __sanitizer_set_death_callback(SaveInput);
-#endif
-}
+    size_t Below(size_t bound) { return static_cast<size_t>(rng_() % bound); }
+    std::string Mutate(std::string s, const std::string& other)
+    {
+        for (size_t edits = Below(4) == 0 ? 2 + Below(12) : 1 + Below(2); edits > 0; --edits)
+            EditOnce(&s, other);
+        s.resize(std::min(s.size(), maxLength_));
+        return s;
+    }
+
+private:
+    char AnyByte() { return static_cast<char>(rng_() & 0xFF); }
+    size_t Position(const std::string& s) { return Below(s.size() + 1); }
+    void EditOnce(std::string* s, const std::string& other)
+    {
+        const size_t at = Position(*s);
+        switch (Below(9)) {
+        case 0:  // flip a bit, or any byte
+            if (!s->empty())
+                (*s)[Below(s->size())] ^= Below(2) ? static_cast<char>(1u << Below(8)) : AnyByte();
+            break;
+        case 1:  // insert a few bytes, sometimes one byte many times
+            s->insert(at, std::string(1 + Below(Below(8) == 0 ? 128 : 4), AnyByte()));
+            break;
+        case 2:  // delete a range
+            s->erase(std::min(at, s->size()), 1 + Below(Below(4) == 0 ? s->size() + 1 : 8));
+            break;
+        case 3:  // a dictionary token, inserted or over what is there
+        case 4:
+            if (!tokens_.empty()) {
+                const std::string& t = tokens_[Below(tokens_.size())];
+                if (Below(2) == 0 || at + t.size() > s->size())
+                    s->insert(at, t);
+                else
+                    s->replace(at, t.size(), t);
+            }
+            break;
+        case 5:  // splice: the front of this one, the back of the other
+            if (!other.empty())
+                *s = s->substr(0, at) + other.substr(Below(other.size()));
+            break;
+        case 6:  // cut short
+            s->resize(at);
+            break;
+        case 7: {  // an edge number in 1, 2 or 4 little-endian bytes
+            const uint32_t v = kEdgeNumbers[Below(sizeof kEdgeNumbers / sizeof kEdgeNumbers[0])];
+            const size_t width = size_t(1) << Below(3);
+            if (s->size() >= width) {
+                const size_t where = Below(s->size() - width + 1);
+                for (size_t i = 0; i < width; ++i)
+                    (*s)[where + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+            }
+            break;
+        }
+        default: {  // an edge number as text, over a run of digits when there is one
+            const std::string t = kNumberTexts[Below(sizeof kNumberTexts / sizeof kNumberTexts[0])];
+            const size_t digit = s->find_first_of("0123456789", at);
+            if (digit == std::string::npos)
+                s->insert(at, t);
+            else
+                s->replace(digit, s->find_first_not_of("0123456789", digit) - digit, t);
+        }
+        }
+    }
+
+    std::mt19937_64 rng_;
+    std::vector<std::string> tokens_;
+    size_t maxLength_;
+};
+
+Mutator* g_mutator = nullptr;
 
 bool ReadFile(const fs::path& path, std::string* bytes)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
     std::ostringstream s;
     s << in.rdbuf();
     *bytes = s.str();
-    return true;
+    return static_cast<bool>(in);
 }
 
-bool StartsWith(const std::string& s, const char* prefix, std::string* rest)
+// libFuzzer's dictionary lines: `name="value"` or `"value"` with \\, \" and
+// \xHH escapes; '#' starts a comment. False at the first other line.
+bool ReadDictionary(const std::string& path, std::vector<std::string>* tokens)
 {
-    size_t n = std::strlen(prefix);
-    if (s.compare(0, n, prefix) != 0)
+    std::string text;
+    if (!ReadFile(path, &text))
         return false;
-    *rest = s.substr(n);
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t first = line.find_first_not_of(" \t\r"), open = line.find('"'), close = line.rfind('"');
+        if (first == std::string::npos || line[first] == '#')
+            continue;
+        if (open == std::string::npos || close == open || line.find_first_not_of(" \t\r", close + 1) != std::string::npos)
+            return false;
+        std::string token;
+        for (size_t i = open + 1; i < close; ++i) {
+            if (line[i] != '\\') {
+                token += line[i];
+            } else if (i + 1 < close && (line[i + 1] == '\\' || line[i + 1] == '"')) {
+                token += line[++i];
+            } else if (i + 3 < close + 1 && line[i + 1] == 'x' && std::isxdigit(static_cast<unsigned char>(line[i + 2])) &&
+                       std::isxdigit(static_cast<unsigned char>(line[i + 3]))) {
+                token += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
+                i += 3;
+            } else {
+                return false;
+            }
+        }
+        tokens->push_back(token);
+    }
     return true;
 }
 
-bool ParseOptions(int argc, char** argv, Options* o)
-{
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i], v;
-        char* end = nullptr;
-        if (StartsWith(a, "-runs=", &v)) {
-            o->runs = std::strtoll(v.c_str(), &end, 10);
-        } else if (StartsWith(a, "-seed=", &v)) {
-            o->seed = std::strtoull(v.c_str(), &end, 10);
-        } else if (StartsWith(a, "-max_len=", &v)) {
-            o->maxLength = std::strtoull(v.c_str(), &end, 10);
-        } else if (StartsWith(a, "-timeout=", &v)) {
-            o->timeout = static_cast<unsigned>(std::strtoul(v.c_str(), &end, 10));
-        } else if (StartsWith(a, "-dict=", &v)) {
-            o->dictionary = v;
-        } else if (StartsWith(a, "-artifact_prefix=", &v)) {
-            o->artifactPrefix = v;
-        } else if (!a.empty() && a[0] == '-') {
-            std::fprintf(stderr, "unknown option %s\n", a.c_str());
-            return false;
-        } else {
-            o->paths.push_back(a);
-        }
-        if (end && *end) {
-            std::fprintf(stderr, "not a number in %s\n", a.c_str());
-            return false;
-        }
-    }
-    return o->runs >= 0;
-}
-
-// Every file of the folders, in name order, so a run is the same anywhere.
-std::vector<fs::path> SeedFiles(const std::vector<std::string>& paths)
-{
-    std::vector<fs::path> files;
-    for (const std::string& p : paths) {
-        std::error_code error;
-        if (fs::is_regular_file(p, error)) {
-            files.push_back(p);
-            continue;
-        }
-        for (fs::recursive_directory_iterator it(p, error), end; !error && it != end; it.increment(error)) {
-            if (it->is_regular_file(error))
-                files.push_back(it->path());
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-std::string TargetName(const char* argv0)
-{
-    std::string name = fs::path(argv0).filename().string();
-    return name.empty() ? "target" : name;
-}
-
-// label names the artifact; none for an input that is a file already.
-void RunOne(const std::string& input, const std::string& label, const Options& o, const std::string& target)
+void RunOne(const std::string& input, const std::string& artifact)
 {
     g_input = input.data();
     g_inputSize = input.size();
-    if (label.empty())
-        g_artifact[0] = '\0';
-    else
-        std::snprintf(g_artifact, sizeof g_artifact, "%scrash-%s-%s", o.artifactPrefix.c_str(), target.c_str(),
-                      label.c_str());
+    std::snprintf(g_artifact, sizeof g_artifact, "%s", artifact.c_str());
     // An exactly sized heap copy: ASan sees any read past its end.
     std::vector<uint8_t> exact(input.begin(), input.end());
-    if (o.timeout)
-        alarm(o.timeout);
     LLVMFuzzerTestOneInput(exact.empty() ? nullptr : exact.data(), exact.size());
-    if (o.timeout)
-        alarm(0);
 }
 
 }  // namespace
@@ -226,9 +207,7 @@ void RunOne(const std::string& input, const std::string& label, const Options& o
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize)
 {
     std::string input(reinterpret_cast<const char*>(data), size);
-    std::string mutated = g_mutator->Mutate(input, input);
-    if (mutated.size() > maxSize)
-        mutated.resize(maxSize);
+    std::string mutated = g_mutator->Mutate(input, input).substr(0, maxSize);
     std::memcpy(data, mutated.data(), mutated.size());
     return mutated.size();
 }
@@ -243,84 +222,85 @@ extern "C" const char* __ubsan_default_options()
 
 int main(int argc, char** argv)
 {
-    Options o;
-    if (!ParseOptions(argc, argv, &o)) {
-        std::fprintf(stderr,
-                     "usage: %s [-runs=N] [-seed=S] [-dict=FILE] [-max_len=N] [-timeout=SEC] "
-                     "[-artifact_prefix=PATH] FOLDER... | FILE...\n",
-                     argv[0]);
-        return 2;
+    long long runs = 10000;
+    unsigned long long seed = 20261206;
+    size_t maxLength = 0;  // 0: twice the largest seed, at least 4096
+    std::string dictionary, artifactPrefix = "./";
+    std::vector<std::string> paths;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const auto value = [&](const char* flag) { return a.compare(0, std::strlen(flag), flag) == 0; };
+        if (value("-runs="))
+            runs = std::atoll(a.c_str() + 6);
+        else if (value("-seed="))
+            seed = std::strtoull(a.c_str() + 6, nullptr, 10);
+        else if (value("-max_len="))
+            maxLength = std::strtoull(a.c_str() + 9, nullptr, 10);
+        else if (value("-dict="))
+            dictionary = a.substr(6);
+        else if (value("-artifact_prefix="))
+            artifactPrefix = a.substr(17);
+        else if (a[0] == '-')
+            return std::fprintf(stderr, "unknown option %s\n", a.c_str()), 2;
+        else
+            paths.push_back(a);
     }
-    const std::string target = TargetName(argv[0]);
-    InstallHandlers();
+    const std::string target = fs::path(argv[0]).filename().string();
+#ifdef TARVO_FUZZ_ASAN
+    // ASan reports faults itself and then calls the death callback; abort()
+    // from FUZZ_CHECK is left to the handler.
+    __sanitizer_set_death_callback(SaveInput);
+    signal(SIGABRT, OnFatalSignal);
+#else
+    for (int s : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL})
+        signal(s, OnFatalSignal);
+#endif
 
-    bool replayOnly = !o.paths.empty();
-    for (const std::string& p : o.paths) {
+    // Every file of the folders in name order, so a run is the same anywhere;
+    // files named alone are only replayed.
+    bool replayOnly = !paths.empty();
+    std::vector<fs::path> files;
+    for (const std::string& p : paths) {
         std::error_code error;
-        if (!fs::is_regular_file(p, error))
-            replayOnly = false;
+        replayOnly = replayOnly && fs::is_regular_file(p, error);
+        if (fs::is_regular_file(p, error))
+            files.push_back(p);
+        for (fs::recursive_directory_iterator it(p, error), end; !error && it != end; it.increment(error))
+            if (it->is_regular_file(error))
+                files.push_back(it->path());
     }
-
-    std::vector<std::string> seeds, seedNames;
-    size_t largest = 0;
-    for (const fs::path& file : SeedFiles(o.paths)) {
-        seedNames.push_back(file.string());
-        std::string bytes;
-        if (!ReadFile(file, &bytes)) {
-            std::fprintf(stderr, "cannot read %s\n", file.string().c_str());
-            return 2;
-        }
-        largest = std::max(largest, bytes.size());
-        seeds.push_back(bytes);
+    std::sort(files.begin(), files.end());
+    std::vector<std::string> seeds;
+    for (const fs::path& file : files) {
+        seeds.emplace_back();
+        if (!ReadFile(file, &seeds.back()))
+            return std::fprintf(stderr, "cannot read %s\n", file.c_str()), 2;
+        maxLength = std::max(maxLength, 2 * seeds.back().size());
+        RunOne(seeds.back(), replayOnly ? "" : artifactPrefix + "crash-" + target + "-seed" + std::to_string(seeds.size()));
     }
-    if (!o.paths.empty() && seeds.empty()) {
-        std::fprintf(stderr, "no seed inputs in the given paths\n");
-        return 2;
-    }
-
+    if (replayOnly)
+        return std::printf("%s: %zu inputs replayed, no failure\n", target.c_str(), seeds.size()), 0;
     std::vector<std::string> tokens;
-    if (!o.dictionary.empty()) {
-        std::string text;
-        int badLine = 0;
-        if (!ReadFile(o.dictionary, &text) || !ParseDictionary(text, &tokens, &badLine)) {
-            std::fprintf(stderr, "cannot read dictionary %s (line %d)\n", o.dictionary.c_str(), badLine);
-            return 2;
-        }
-    }
-
-    // The seeds as they are: each must pass before any mutation counts.
-    for (size_t i = 0; i < seeds.size(); ++i) {
-        if (replayOnly)
-            std::fprintf(stderr, "fuzz: running %s\n", seedNames[i].c_str());
-        RunOne(seeds[i], replayOnly ? std::string() : "seed" + std::to_string(i), o, target);
-    }
-    if (replayOnly) {
-        std::printf("%s: %zu inputs replayed, no failure\n", target.c_str(), seeds.size());
-        return 0;
-    }
+    if (!dictionary.empty() && !ReadDictionary(dictionary, &tokens))
+        return std::fprintf(stderr, "cannot read dictionary %s\n", dictionary.c_str()), 2;
     if (seeds.empty())
-        seeds.push_back(std::string());
+        seeds.emplace_back();
 
-    size_t maxLength = o.maxLength ? o.maxLength : std::max<size_t>(4096, 2 * largest);
-    Mutator mutator(o.seed, tokens, maxLength);
+    maxLength = std::max<size_t>(maxLength, 4096);
+    Mutator mutator(seed, tokens, maxLength);
     g_mutator = &mutator;
-    for (long long round = 0; round < o.runs; ++round) {
+    for (long long round = 0; round < runs; ++round) {
         const std::string& base = seeds[mutator.Below(seeds.size())];
-        const std::string& other = seeds[mutator.Below(seeds.size())];
-        std::string input;
+        std::string input = mutator.Mutate(base, seeds[mutator.Below(seeds.size())]);
         if (LLVMFuzzerCustomMutator) {
             input = base.substr(0, maxLength);
-            size_t used = input.size();
             input.resize(maxLength);
-            unsigned seed = static_cast<unsigned>(mutator.Below(0x100000000ull));
-            used = LLVMFuzzerCustomMutator(reinterpret_cast<uint8_t*>(&input[0]), used, maxLength, seed);
-            input.resize(std::min(used, maxLength));
-        } else {
-            input = mutator.Mutate(base, other);
+            const unsigned customSeed = static_cast<unsigned>(mutator.Below(0x100000000ull));
+            input.resize(std::min(maxLength, LLVMFuzzerCustomMutator(reinterpret_cast<uint8_t*>(&input[0]),
+                                                                     std::min(base.size(), maxLength), maxLength, customSeed)));
         }
-        RunOne(input, "s" + std::to_string(o.seed) + "-r" + std::to_string(round), o, target);
+        RunOne(input, artifactPrefix + "crash-" + target + "-s" + std::to_string(seed) + "-r" + std::to_string(round));
     }
-    std::printf("%s: %zu seeds and %lld mutations (seed %llu), no failure\n", target.c_str(), seeds.size(), o.runs,
-                o.seed);
+    std::printf("%s: %zu seeds and %lld mutations (seed %llu), no failure\n", target.c_str(), seeds.size(), runs, seed);
     return 0;
 }
