@@ -24,58 +24,33 @@ std::wstring Corpus(const std::wstring& name) { return testing_support::CorpusFi
 
 }  // namespace
 
-TEST_F(PackageInfoTest, DefaultRecordPointsBesideTheProgramAndRunsNothing)
+TEST_F(PackageInfoTest, TheCommandQuotesOnlyThePackageAndMissingOrSilentToolsLeaveAnEmptyRecord)
 {
-    PackageInfo p;
+    PackageInfo p;  // the tool beside the program; nothing runs
     EXPECT_EQ(p.GetAaptPath(), GetModuleDirectory() + platform::kPathSeparator + L"aapt" + platform::kExeSuffix);
-    EXPECT_EQ(p.GetApkPath(), L"");
-    EXPECT_EQ(p.GetSize(), L"");
-    EXPECT_TRUE(p.GetPermissions().empty());
-    EXPECT_TRUE(g_lines.empty());
-}
-
-TEST_F(PackageInfoTest, CommandQuotesOnlyThePackagePath)
-{
-    PackageInfo p;
-    std::wstring tool = testing_support::Beside(L"scripttool");
+    const std::wstring tool = testing_support::Beside(L"scripttool");
     p.SetAaptPath(tool);
     p.SetApkPath(L"C:\\空格 目录\\my app.apk");
     EXPECT_EQ(p.BuildBadgingCommand(), tool + L" d badging \"C:\\空格 目录\\my app.apk\"");
     p.SetApkPath(L"");
     EXPECT_EQ(p.BuildBadgingCommand(), L"");
     EXPECT_EQ(g_lines, std::vector<std::wstring>{L"do not find apk!"});
-}
 
-TEST_F(PackageInfoTest, MissingToolLeavesEmptyRecordAndMakesNoCopy)
-{
-    PackageInfo p(GetModuleDirectory() + platform::kPathSeparator + L"missing-aapt", Corpus(L"plain.apk"));
-    ExpectTextFieldsEmpty(p);
-    EXPECT_EQ(p.GetSize(), L"");
-    EXPECT_EQ(p.GetApkPath(), Corpus(L"plain.apk"));
+    g_lines.clear();
+    PackageInfo noTool(GetModuleDirectory() + platform::kPathSeparator + L"missing-aapt", Corpus(L"plain.apk"));
+    ExpectTextFieldsEmpty(noTool);
+    EXPECT_EQ(noTool.GetSize(), L"");
+    EXPECT_EQ(noTool.GetApkPath(), Corpus(L"plain.apk")) << "and no copy";
     EXPECT_EQ(g_lines, (std::vector<std::wstring>{L"do not find aapt!", L"apk路径准备失败"}));
-}
 
-TEST_F(PackageInfoTest, SilentToolStillMeasuresTheFile)
-{
-    // The scripted tool ignores " d badging …" and prints nothing.
-    PackageInfo p(testing_support::Beside(L"scripttool"), Corpus(L"notzip.apk"));
-    ExpectTextFieldsEmpty(p);
-    EXPECT_FALSE(p.GetSize().empty());
-    EXPECT_NE(p.GetSize().find(L"Byte"), std::wstring::npos);
-    EXPECT_TRUE(p.GetPermissions().empty());
+    g_lines.clear();
+    PackageInfo silent(tool, Corpus(L"notzip.apk"));  // the scripted tool prints nothing
+    ExpectTextFieldsEmpty(silent);
+    EXPECT_NE(silent.GetSize().find(L"Byte"), std::wstring::npos) << "the file is still measured";
     EXPECT_TRUE(g_lines.empty());
-
-    PackageInfo gone(testing_support::Beside(L"scripttool"), Corpus(L"no such package.apk"));
-    EXPECT_EQ(gone.GetSize(), L"") << "a file that cannot be opened has no size";
-}
-
-TEST_F(PackageInfoTest, CopiesCarryEveryField)
-{
-    PackageInfo p(testing_support::Beside(L"scripttool"), Corpus(L"plain.apk"));
-    PackageInfo copy = p;
-    EXPECT_EQ(copy.GetApkPath(), p.GetApkPath());
-    EXPECT_EQ(copy.GetSize(), p.GetSize());
-    EXPECT_EQ(copy.GetAaptPath(), p.GetAaptPath());
+    EXPECT_EQ(PackageInfo(tool, Corpus(L"no such package.apk")).GetSize(), L"");
+    PackageInfo copy = silent;
+    EXPECT_EQ(copy.GetSize(), silent.GetSize());
 }
 
 #ifndef _WIN32

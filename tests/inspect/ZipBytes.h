@@ -3,6 +3,8 @@
 // too, so nothing here reads or writes outside the bytes, whatever they say.
 #pragma once
 
+#include <zlib.h>
+
 #include <cstdint>
 #include <string>
 
@@ -50,6 +52,27 @@ inline Entry Locate(const std::string& b, const std::string& name)
         at += 46 + nameLength + Get(b, at + 30, 2) + Get(b, at + 32, 2);
     }
     return e;
+}
+
+// The entry's bytes as stored, inflated when deflated; empty when the
+// headers point outside the archive or the data does not inflate.
+inline std::string EntryBytes(const std::string& b, const Entry& e)
+{
+    const size_t data = e.local + 30 + Get(b, e.local + 26, 2) + Get(b, e.local + 28, 2);
+    const std::uint32_t packed = Get(b, e.central + 20, 4), size = Get(b, e.central + 24, 4);
+    if (data > b.size() || b.size() - data < packed)
+        return std::string();
+    if (Get(b, e.central + 10, 2) == 0)
+        return b.substr(data, packed);
+    std::string out(size, '\0');
+    z_stream z = {};
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(b.data() + data));
+    z.avail_in = packed;
+    z.next_out = reinterpret_cast<Bytef*>(&out[0]);
+    z.avail_out = size;
+    const bool whole = inflateInit2(&z, -MAX_WBITS) == Z_OK && inflate(&z, Z_FINISH) == Z_STREAM_END;
+    inflateEnd(&z);
+    return whole ? out : std::string();
 }
 
 inline std::uint32_t UncompressedSize(const std::string& b, const Entry& e) { return Get(b, e.central + 24, 4); }
