@@ -69,38 +69,30 @@ TEST_F(InstallCommandTest, OnlyLocationTwoChoosesTheSdCard)
     }
 }
 
-TEST_F(InstallCommandTest, EachPackageGetsItsOwnFreshCopyThatStays)
+TEST_F(InstallCommandTest, EachPackageGetsItsOwnFreshCopyThatStaysAndOnlyTheCopysPathIsPassed)
 {
-    std::wstring first = Package(L"tarvo-cmd-first.apk", std::string("PK\x03\x04 first \0 bytes", 18));
-    std::wstring second = Package(L"tarvo-cmd-second.apk", "PK second");
+    const std::string binary("PK\x03\x04 first \0 bytes", 18);
+    std::wstring first = Package(L"tarvo-cmd-first.apk", binary);
+    std::wstring odd = Package(L"my app 安装 包.apk", "PK odd");
     std::wstring a = CopyOf(BuildInstallCommand(kTool, temp_, first), L" -nv install -r ");
-    std::wstring b = CopyOf(BuildSdInstallCommand(kTool, temp_, second), L" -nv install -s -r ");
+    std::wstring oddCommand = BuildSdInstallCommand(kTool, temp_, odd);
+    EXPECT_EQ(oddCommand.find(L"my app"), std::wstring::npos);
+    EXPECT_EQ(oddCommand.find(L"安装"), std::wstring::npos);
+    std::wstring b = CopyOf(oddCommand, L" -nv install -s -r ");
     std::wstring again = CopyOf(BuildInstallCommand(kTool, temp_, first), L" -nv install -r ");
-    ASSERT_FALSE(a.empty());
     EXPECT_NE(a, b);
     EXPECT_NE(a, again);
-    for (const std::wstring* copy : {&a, &b, &again}) {
-        EXPECT_EQ(copy->compare(0, temp_.size(), temp_), 0) << "in the temporary folder";
-        EXPECT_EQ(BaseName(*copy).compare(0, 3, L"tmp"), 0) << WideToUtf8(*copy);
+    const struct {
+        const std::wstring* copy;
+        std::string bytes;
+    } copies[] = {{&a, binary}, {&b, "PK odd"}, {&again, binary}};
+    for (const auto& c : copies) {
+        EXPECT_EQ(c.copy->compare(0, temp_.size(), temp_), 0) << "in the temporary folder";
+        EXPECT_EQ(BaseName(*c.copy).compare(0, 3, L"tmp"), 0) << WideToUtf8(*c.copy);
+        std::string bytes;
+        EXPECT_TRUE(platform::ReadFileBytes(*c.copy, &bytes, 1 << 20)) << "the copy stays";
+        EXPECT_EQ(bytes, c.bytes);
     }
-    std::string bytes;
-    ASSERT_TRUE(platform::ReadFileBytes(a, &bytes, 1 << 20));
-    EXPECT_EQ(bytes, std::string("PK\x03\x04 first \0 bytes", 18));
-    ASSERT_TRUE(platform::ReadFileBytes(b, &bytes, 1 << 20));
-    EXPECT_EQ(bytes, "PK second");
-    EXPECT_TRUE(platform::FileExists(again));
-}
-
-TEST_F(InstallCommandTest, PathWithBlanksOrChineseNeverReachesTheCommand)
-{
-    std::wstring odd = Package(L"my app 安装 包.apk", "PK odd");
-    std::wstring command = BuildSdInstallCommand(kTool, temp_, odd);
-    EXPECT_EQ(command.find(L"my app"), std::wstring::npos);
-    EXPECT_EQ(command.find(L"安装"), std::wstring::npos);
-    std::wstring copy = CopyOf(command, L" -nv install -s -r ");
-    std::string bytes;
-    ASSERT_TRUE(platform::ReadFileBytes(copy, &bytes, 1 << 20));
-    EXPECT_EQ(bytes, "PK odd");
 }
 
 TEST_F(InstallCommandTest, NoCopyMeansNoCommand)

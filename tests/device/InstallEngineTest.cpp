@@ -418,39 +418,6 @@ TEST_F(InstallEngineRun, TwoRequestsInQuickSuccessionNeverInterleave)
     EXPECT_NE(events[1].path, events[5].path) << "each batch ran once";
 }
 
-TEST_F(InstallEngineRun, SdLocationAndOneFreshCopyPerPackage)
-{
-    SetInstallLocation(L"2");
-    Script("success\n");
-    std::wstring odd = temp_ + L"my app 安装 " + std::to_wstring(std::rand()) + L".apk";
-    ASSERT_TRUE(platform::WriteFileBytes(odd, "PK odd"));
-    std::vector<std::wstring> paths = {Package("PK plain"), odd, Package("PK plain")};
-    Start(paths);
-    WaitForBatches(1);
-    platform::RemoveFile(odd);
-
-    std::vector<std::wstring> calls = BridgeCalls();
-    ASSERT_EQ(calls.size(), 3u);
-    const std::wstring head = FakeBridge() + L" -nv install -s -r ";
-    std::vector<std::wstring> copies;
-    const char* contents[] = {"PK plain", "PK odd", "PK plain"};
-    for (size_t i = 0; i < calls.size(); ++i) {
-        ASSERT_EQ(calls[i].compare(0, head.size(), head), 0) << WideToUtf8(calls[i]);
-        std::wstring copy = calls[i].substr(head.size());
-        EXPECT_EQ(copy.compare(0, temp_.size(), temp_), 0) << "a copy in the temporary folder";
-        EXPECT_EQ(copy.compare(temp_.size(), 3, L"tmp"), 0) << WideToUtf8(copy);
-        EXPECT_EQ(calls[i].find(L"my app"), std::wstring::npos);
-        std::string bytes;
-        EXPECT_TRUE(platform::ReadFileBytes(copy, &bytes, 1 << 20)) << "the copy stays";
-        EXPECT_EQ(bytes, contents[i]);
-        for (const std::wstring& earlier : copies)
-            EXPECT_NE(copy, earlier);
-        copies.push_back(copy);
-    }
-    for (const Event& e : Progress())
-        EXPECT_EQ(e.result, InstallSuccess);
-}
-
 TEST_F(InstallEngineRun, NoCopyOrNoToolReadsAsNoDevice)
 {
     Script("success\n");
