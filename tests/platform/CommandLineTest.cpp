@@ -6,30 +6,21 @@
 
 using Parts = std::vector<std::wstring>;
 
-TEST(CommandLine, BadgingLineKeepsQuotedPathWhole)
+TEST(CommandLine, SplitsAsWindowsDoes)
 {
-    EXPECT_EQ(SplitCommandLine(L"/opt/aapt d badging \"/tmp/空格 目录/my app.apk\""),
-              (Parts{L"/opt/aapt", L"d", L"badging", L"/tmp/空格 目录/my app.apk"}));
-}
-
-TEST(CommandLine, InstallLineWithRunsOfBlanks)
-{
-    EXPECT_EQ(SplitCommandLine(L"helper  -nv install -s -r /tmp/tmp1A2B.tmp "),
-              (Parts{L"helper", L"-nv", L"install", L"-s", L"-r", L"/tmp/tmp1A2B.tmp"}));
-}
-
-TEST(CommandLine, BackslashesFollowWindowsRules)
-{
-    EXPECT_EQ(SplitCommandLine(L"a\\\\b \"c\\\"d\" e\\\\\\\"f \"g\\\\\""),
-              (Parts{L"a\\\\b", L"c\"d", L"e\\\"f", L"g\\"}));
-    EXPECT_EQ(SplitCommandLine(L"\"\" x"), (Parts{L"", L"x"}));
-}
-
-TEST(CommandLine, EmptyAndUnterminatedQuotes)
-{
-    EXPECT_TRUE(SplitCommandLine(L"").empty());
-    EXPECT_TRUE(SplitCommandLine(L"   \t ").empty());
-    EXPECT_EQ(SplitCommandLine(L"tool \"open end"), (Parts{L"tool", L"open end"}));
+    const struct {
+        const wchar_t* line;
+        Parts parts;
+    } cases[] = {
+        {L"/opt/aapt d badging \"/tmp/空格 目录/my app.apk\"", {L"/opt/aapt", L"d", L"badging", L"/tmp/空格 目录/my app.apk"}},
+        {L"helper  -nv install -s -r /tmp/tmp1A2B.tmp ", {L"helper", L"-nv", L"install", L"-s", L"-r", L"/tmp/tmp1A2B.tmp"}},
+        {L"a\\\\b \"c\\\"d\" e\\\\\\\"f \"g\\\\\"", {L"a\\\\b", L"c\"d", L"e\\\"f", L"g\\"}},
+        {L"\"\" x", {L"", L"x"}},
+        {L"   \t ", {}},
+        {L"tool \"open end", {L"tool", L"open end"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitCommandLine(c.line), c.parts) << testing::PrintToString(std::wstring(c.line));
 }
 
 TEST(WideArguments, DecodesFromTheFirstIndexOn)
