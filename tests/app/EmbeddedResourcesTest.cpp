@@ -4,16 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
 #include <string>
 #include <vector>
 
 #include "ImageHeaders.h"
 #include "ResourceCrossCheck.h"
-#include "platform/ScopedWin.h"
-#include "toolkit/skins/GdiplusSession.h"
+#include "toolkit/skins/BkBmpPool.h"
+#include "toolkit/skins/BkPngPool.h"
 
 namespace {
 
@@ -51,33 +49,6 @@ BOOL CALLBACK CollectTypeName(HMODULE, LPWSTR type, LONG_PTR param)
     return TRUE;
 }
 
-// Decodes PNG bytes the way the image pool does: through a stream on global memory.
-bool DecodedSize(const std::string& bytes, UINT* width, UINT* height)
-{
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    if (!block)
-        return false;
-    void* p = GlobalLock(block);
-    memcpy(p, bytes.data(), bytes.size());
-    GlobalUnlock(block);
-    IStream* stream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream))) {
-        GlobalFree(block);
-        return false;
-    }
-    bool ok = false;
-    {
-        Gdiplus::Bitmap image(stream);
-        if (image.GetLastStatus() == Gdiplus::Ok) {
-            *width = image.GetWidth();
-            *height = image.GetHeight();
-            ok = true;
-        }
-    }
-    stream->Release();  // frees the block too
-    return ok;
-}
-
 std::string Joined(const std::vector<std::string>& lines)
 {
     std::string all;
@@ -111,33 +82,21 @@ TEST(EmbeddedResources, TypeNamesAreNamesFoundInAnyCase)
         EXPECT_TRUE(ResourceBytes(L"png", id, &bytes)) << id;
 }
 
-TEST(EmbeddedResources, FrameBitmapLoadsWithItsHeaderSize)
+TEST(EmbeddedResources, EveryImageLoadsAsThePoolsLoadThemAtItsHeaderSize)
 {
     std::string bytes;
     ImageSize header;
-    ASSERT_TRUE(ResourceBytes(RT_BITMAP, 73, &bytes));
-    ASSERT_TRUE(ReadBitmapSize(bytes, &header));
-    ScopedGdiObj<HBITMAP> bitmap(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(73)));
-    ASSERT_NE(bitmap.Get(), nullptr);
+    ASSERT_TRUE(ResourceBytes(RT_BITMAP, 73, &bytes) && ReadBitmapSize(bytes, &header));
     BITMAP info{};
-    ASSERT_NE(GetObjectW(bitmap.Get(), sizeof(info), &info), 0);
+    ASSERT_NE(GetObjectW(BkBmpPool::Instance().GetBitmap(73), sizeof(info), &info), 0);
     EXPECT_EQ(info.bmWidth, header.width);
     EXPECT_EQ(info.bmHeight, header.height);
-}
-
-TEST(EmbeddedResources, EveryPngDecodesToItsHeaderSize)
-{
-    GdiplusSession gdiplus;
-    ASSERT_TRUE(gdiplus.Ok());
     for (int id : kPngIds) {
-        std::string bytes;
-        ImageSize header;
-        ASSERT_TRUE(ResourceBytes(L"PNG", id, &bytes)) << id;
-        ASSERT_TRUE(ReadPngSize(bytes, &header)) << id;
-        UINT width = 0, height = 0;
-        ASSERT_TRUE(DecodedSize(bytes, &width, &height)) << id;
-        EXPECT_EQ(int(width), header.width) << id;
-        EXPECT_EQ(int(height), header.height) << id;
+        ASSERT_TRUE(ResourceBytes(L"PNG", id, &bytes) && ReadPngSize(bytes, &header)) << id;
+        const BkPngImage* image = BkPngPool::Instance().GetPng(static_cast<unsigned>(id));
+        ASSERT_TRUE(image && image->Valid()) << id;
+        EXPECT_EQ(image->Width(), header.width) << id;
+        EXPECT_EQ(image->Height(), header.height) << id;
     }
 }
 

