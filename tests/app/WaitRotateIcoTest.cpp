@@ -30,49 +30,28 @@ public:
 
 }  // namespace
 
-TEST(WaitRotateIco, StartShowsAndJoinsTheWindowsTicks)
+TEST(WaitRotateIco, ShownOnTheWindowsTicksTurningFromAFreshStartUntilStopped)
 {
+    WaitRotateIco idle;  // without a driver nothing happens
+    idle.StartOrStop(true);
+    EXPECT_FALSE(idle.IsActive());
     RecordingDriver driver;
     WaitRotateIco icon;
     icon.SetUp(&driver, 20019, 8);
     icon.StartOrStop(true);
-    ASSERT_EQ(driver.shown.size(), 1u);
-    EXPECT_EQ(driver.shown[0], std::make_pair(20019, true));
-    EXPECT_TRUE(driver.Contains(&icon));
+    EXPECT_EQ(driver.shown, (std::vector<std::pair<int, bool>>{{20019, true}}));
     EXPECT_EQ(driver.runningCalls, std::vector<bool>{true});
-
-    for (int i = 0; i < 40; ++i)
-        driver.StepAll();
-    EXPECT_EQ(driver.subs, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "0"}));
-
-    icon.StartOrStop(false);
-    EXPECT_EQ(driver.shown.back(), std::make_pair(20019, false));
-    // A stopped image leaves the list at the next round and changes nothing.
-    driver.StepAll();
-    EXPECT_FALSE(driver.Contains(&icon));
-    EXPECT_EQ(driver.subs.size(), 8u);
-}
-
-TEST(WaitRotateIco, SetUpBeforeEachUseRestartsTheTurn)
-{
-    RecordingDriver driver;
-    WaitRotateIco icon;
-    icon.SetUp(&driver, 20019, 8);
-    icon.StartOrStop(true);
     for (int i = 0; i < 12; ++i)
         driver.StepAll();
     EXPECT_EQ(driver.subs, (std::vector<std::string>{"1", "2"}));
-    icon.SetUp(&driver, 20019, 8);
+    icon.SetUp(&driver, 20019, 8);  // set up before each use: the turn starts again
     driver.subs.clear();
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 40; ++i)
         driver.StepAll();
-    EXPECT_EQ(driver.subs, std::vector<std::string>{"1"});
-}
-
-TEST(WaitRotateIco, WithoutADriverNothingHappens)
-{
-    WaitRotateIco icon;
-    icon.StartOrStop(true);
-    EXPECT_FALSE(icon.IsActive());
-    EXPECT_TRUE(icon.Step());
+    EXPECT_EQ(driver.subs, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "0"}));
+    icon.StartOrStop(false);
+    EXPECT_EQ(driver.shown.back(), std::make_pair(20019, false));
+    driver.StepAll();  // a stopped image leaves at the next round and changes nothing
+    EXPECT_FALSE(driver.Contains(&icon));
+    EXPECT_EQ(driver.subs.size(), 8u);
 }
