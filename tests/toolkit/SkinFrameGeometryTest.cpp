@@ -86,30 +86,6 @@ TEST(FrameGeometry, PartsChooseEdgesAndCorners)
     }
 }
 
-TEST(FrameGeometry, SideColumnsSpanTheUnframedHeight)
-{
-    uint32_t part = 0;
-    ASSERT_TRUE(ParseFramePart("middle", &part));
-    FrameLayout f = WindowFrame(part, ElementRect{0, 0, 100, 200});
-    ExpectPiece(f, FramePieceKind::LeftEdge, {0, 0, 1, 200}, {0, 35, 1, 1}, true, "left column");
-    ExpectPiece(f, FramePieceKind::RightEdge, {99, 0, 1, 200}, {2, 35, 1, 1}, true, "right column");
-}
-
-TEST(FrameGeometry, TargetSmallerThanTheMarginsLeavesNoNegativePiece)
-{
-    FrameLayout f = WindowFrame(kFramePartAll, ElementRect{0, 0, 2, 50});
-    for (const FramePiece& p : f.pieces) {
-        EXPECT_GT(p.dest.w, 0);
-        EXPECT_GT(p.dest.h, 0);
-        EXPECT_GT(p.src.w, 0);
-        EXPECT_GT(p.src.h, 0);
-    }
-    // Nothing is left between the margins, so no edge is stretched.
-    EXPECT_EQ(nullptr, Find(f, FramePieceKind::TopEdge));
-    EXPECT_EQ(nullptr, Find(f, FramePieceKind::LeftEdge));
-    EXPECT_NE(nullptr, Find(f, FramePieceKind::TopLeft));
-}
-
 TEST(FrameGeometry, CutsOutsideTheImageGiveNoNegativePiece)
 {
     // left beyond the bitmap: the right column would be -3 wide.

@@ -79,20 +79,6 @@ TEST(VertStretch, TrackWithTopZero)
     ExpectPiece(v.pieces[1], {0, 99, 15, 1}, {0, 2, 15, 1}, "bottom");
 }
 
-TEST(VertStretch, LowTargetsAndBadWidthsDropPieces)
-{
-    VertStretchLayout low = Thumb(0, ElementRect{0, 0, 15, 2});
-    for (const SkinPiece& p : low.pieces)
-        EXPECT_FALSE(p.dest.Empty());
-    EXPECT_EQ(2u, low.pieces.size());  // the middle would be -1 high
-
-    EXPECT_TRUE(LayoutVertStretch(45, 5, -15, 1, 0, ElementRect{0, 0, 15, 40}).pieces.empty());
-    EXPECT_TRUE(LayoutVertStretch(0, 0, 0, 1, 0, ElementRect{0, 0, 15, 40}).pieces.empty());
-    VertStretchLayout huge = LayoutVertStretch(45, 5, 15, INT32_MAX, 0, ElementRect{0, 0, 15, 40});
-    for (const SkinPiece& p : huge.pieces)
-        EXPECT_FALSE(p.dest.Empty());
-}
-
 TEST(HorzStretch, ThreeParts)
 {
     // A 3 x 82 bitmap, left 1, on a 100-pixel target.
@@ -104,14 +90,6 @@ TEST(HorzStretch, ThreeParts)
     EXPECT_FALSE(pieces[1].stretch);
     ExpectPiece(pieces[2], {11, 5, 98, 82}, {1, 0, 1, 82}, "middle");
     EXPECT_TRUE(pieces[2].stretch);
-}
-
-TEST(HorzStretch, NarrowTargetIsWidenedToTheImage)
-{
-    auto pieces = LayoutHorzStretch(3, 82, 0, 1, ElementRect{0, 0, 1, 10});
-    ASSERT_EQ(3u, pieces.size());
-    ExpectPiece(pieces[1], {2, 0, 1, 82}, {2, 0, 1, 82}, "right part");
-    ExpectPiece(pieces[2], {1, 0, 1, 82}, {1, 0, 1, 82}, "middle");
 }
 
 TEST(HorzStretch, CellsUseTheCellWidthAfterWidening)
