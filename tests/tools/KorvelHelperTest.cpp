@@ -114,9 +114,8 @@ TEST_F(ScriptedAdb, SdCardAndPathWithBlanksAndChinese)
 TEST_F(ScriptedAdb, UnknownCommandLinesPrintUsageAndRunNothing)
 {
     Says("Success\n");
-    for (const wchar_t* tail : {L"", L" -nv uninstall -r x.apk", L" install -r x.apk", L" -nv install -r",
-                                L" -nv install -r   ", L" -nv install -s x.apk", L" -nv install -r -s x.apk",
-                                L" -nv install -rx.apk", L" -NV install -r x.apk"}) {
+    // Every refused line is the parser's test; here, that the program says so and runs nothing.
+    for (const wchar_t* tail : {L"", L" -nv uninstall -r x.apk", L" -nv install -r   "}) {
         SCOPED_TRACE(WideToUtf8(tail));
         std::wstring out = Run(tail);
         EXPECT_TRUE(Has(out, L"usage: korvel_helper")) << WideToUtf8(out);

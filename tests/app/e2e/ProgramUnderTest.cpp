@@ -403,12 +403,3 @@ bool ProgramUnderTest::Screenshot(const std::wstring& name) const
     ReleaseDC(nullptr, screen);
     return saved;
 }
-
-COLORREF ProgramUnderTest::PixelAt(int x, int y) const
-{
-    POINT p = ScreenPoint(x, y);
-    HDC screen = GetDC(nullptr);
-    COLORREF c = GetPixel(screen, p.x, p.y);
-    ReleaseDC(nullptr, screen);
-    return c;
-}

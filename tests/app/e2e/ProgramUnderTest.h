@@ -86,8 +86,6 @@ public:
     // The window as it is on screen, saved as PNG in the shots folder
     // (TARVO_E2E_SHOTS, else "<work>\..\shots").
     bool Screenshot(const std::wstring& name) const;
-    // Colour of the on-screen pixel at view coordinates.
-    COLORREF PixelAt(int x, int y) const;
 
 private:
     POINT ScreenPoint(int x, int y) const;
