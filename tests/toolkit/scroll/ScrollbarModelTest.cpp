@@ -138,6 +138,7 @@ TEST(ScrollbarPress, HeldArrowsStepSixteenEveryFiftyMillisecondsUntilTheEnd)
     bar.SetPos(20);
     a = bar.Press(ScrollbarPoint{3, 3});
     EXPECT_EQ(ScrollbarModel::kTimerFirst, a.startTimer);
+    EXPECT_EQ(50u, a.interval);
     EXPECT_EQ(4, bar.Pos());
     bar.Timer(ScrollbarModel::kTimerFirst, ScrollbarPoint{3, 3});
     EXPECT_EQ(0, bar.Pos());
@@ -157,6 +158,7 @@ TEST(ScrollbarPress, PagingGoesByTheTrackMinusSixteenTowardsThePress)
     ScrollbarAction a = bar.Press(ScrollbarPoint{7, bar.Parts().thumb.bottom});  // the excluded bottom edge
     EXPECT_EQ(ScrollbarPart::Track, a.part);
     EXPECT_EQ(ScrollbarModel::kTimerPage, a.startTimer);
+    EXPECT_EQ(50u, a.interval);
     EXPECT_EQ(1544, bar.Pos());
     bar.Press(ScrollbarPoint{7, 299});
     EXPECT_EQ(2000, bar.Pos());
