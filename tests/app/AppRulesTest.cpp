@@ -29,8 +29,9 @@ TEST(InstallOutcome, WhatFinishesEndsTheBatchOrStaysAndTheWordsOfUnknownResults)
         EXPECT_EQ(o.row.final, c.rowFinal) << c.result;
         // A batch-ending result shows its words in the list too, on the row only as its tip.
         EXPECT_STREQ(ListModeResultText(c.result), c.endsBatch ? o.detailText : L"") << c.result;
-        if (c.endsBatch)
+        if (c.endsBatch) {
             EXPECT_TRUE(o.row.showStatus && !o.row.showError && o.row.statusText[0] == L'\0');
+        }
     }
     EXPECT_TRUE(OutcomeFor(0).success);
     for (std::int32_t r : {10, 13, -2, INT32_MIN, INT32_MAX}) {

@@ -133,9 +133,10 @@ TEST_F(ResourceFiles, EveryImageIsUsedBySomeSkinAndHeadersRejectOtherBytes)
     const std::string skins = bytes_[Key(ResourceKind::Xml, 100)];
     for (const auto& entry : files_) {
         const std::string src = "src=" + std::to_string(entry.first.second);
-        if (entry.first.first != ResourceKind::Xml)
+        if (entry.first.first != ResourceKind::Xml) {
             EXPECT_TRUE(skins.find(src + " ") != std::string::npos || skins.find(src + "/") != std::string::npos)
                 << entry.second << " is named by no skin";
+        }
     }
     ImageSize size;
     const std::string& png = bytes_[Key(ResourceKind::Png, 1001)];

@@ -39,8 +39,9 @@ TEST(RealWnd, PlacementMovesTheChildAndNotifiesOnlyWhenTheRectangleChanges)
         element_test::Place(dlg.get(), 0, 0, 300, 100);
         ASSERT_EQ(2u, host.notices.size());
         EXPECT_EQ(290, host.notices[1].rect.right);
-        if (child)
+        if (child) {
             EXPECT_EQ(290, ChildRect(host.Hwnd(), child).right);
+        }
     }
 }
 

@@ -54,13 +54,16 @@ TEST(ScrollbarGeometry, ThumbsAndArrowsOfBothOrientations)
     for (const auto& c : cases) {
         ScrollbarParts p =
             ComputeScrollbarParts(c.horizontal, c.horizontal ? 0 : 15, c.horizontal ? 15 : 0, c.bar, c.pos, c.max);
-        if (c.length)
+        if (c.length) {
             EXPECT_EQ(c.length, p.thumbLength) << c.what;
+        }
         EXPECT_EQ(c.thumb, V(p.thumb)) << c.what;
-        if (!c.first.empty())
+        if (!c.first.empty()) {
             EXPECT_EQ(c.first, V(p.first)) << c.what;
-        if (!c.second.empty())
+        }
+        if (!c.second.empty()) {
             EXPECT_EQ(c.second, V(p.second)) << c.what;
+        }
     }
     EXPECT_EQ(15, ComputeScrollbarParts(true, 0, 15, R(10, 200, 310, 215), 0, 1000000).thumbLength);
 }
