@@ -9,7 +9,6 @@
 //
 // Scripted behaviour, from the environment (Wine passes it through):
 //   TARVO_FAKE_AAPT_MODE=silent         print nothing
-//   TARVO_FAKE_AAPT_MODE=dumpfail       report "ERROR: dump failed"
 //   (any other mode is refused with a message, exit status 2)
 //   TARVO_FAKE_AAPT_FAIL_PATH=TEXT      report "ERROR: dump failed" when the
 //                                       package path contains TEXT (as the
@@ -101,12 +100,12 @@ int Run(const std::vector<std::wstring>& args)
     if (mode == L"silent")
         return 0;
     // A misspelt mode must not pass for a normal run.
-    if (!mode.empty() && mode != L"dumpfail") {
+    if (!mode.empty()) {
         Write(stderr, "fake aapt: unknown TARVO_FAKE_AAPT_MODE " + WideToUtf8(mode) + "\n");
         return 2;
     }
     std::wstring failPath = platform::EnvironmentValue(L"TARVO_FAKE_AAPT_FAIL_PATH");
-    if (mode == L"dumpfail" || (!failPath.empty() && package.find(failPath) != std::wstring::npos))
+    if (!failPath.empty() && package.find(failPath) != std::wstring::npos)
         return DumpFailed(package);
 
     std::string bytes;

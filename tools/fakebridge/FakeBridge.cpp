@@ -11,7 +11,6 @@
 //   invalid        the bridge's answer for that outcome
 //   silent         nothing (the same as an empty line)
 //   say:TEXT       TEXT and a line end
-//   big:N          N bytes of transfer chatter (more than one read chunk)
 //   sleep:MS       a delay
 //   hang           run on until the release file appears (cap: two
 //                  minutes), then remove it
@@ -112,13 +111,6 @@ bool Play(const std::string& word, const std::string& package, const std::wstrin
     } else if (word == "silent") {
     } else if (word.compare(0, 4, "say:") == 0) {
         Write(stdout, word.substr(4) + "\r\n");
-    } else if (word.compare(0, 4, "big:") == 0) {
-        long n = std::strtol(word.c_str() + 4, nullptr, 10);
-        std::string chatter;
-        while (static_cast<long>(chatter.size()) < n)
-            chatter += "transferring: 1024/24611 ...\r\n";
-        chatter.resize(n > 0 ? static_cast<size_t>(n) : 0);
-        Write(stdout, chatter);
     } else if (word.compare(0, 6, "sleep:") == 0) {
         Pause(std::strtol(word.c_str() + 6, nullptr, 10));
     } else if (word == "mark") {

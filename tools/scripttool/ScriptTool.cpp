@@ -5,7 +5,6 @@
 //   bytes:N:C            write N copies of character C to stdout
 //   sleep:MS             sleep
 //   touch:PATH           create an empty file (shows the tool kept running)
-//   zero                 write one zero byte to stdout
 //   exit:N               end with exit code N
 // Every write is flushed at once, so the order on a shared pipe is the order here.
 #include <chrono>
@@ -58,8 +57,6 @@ int Run(int argc, char** argv)
         } else if (Starts(arg, "touch:", &rest)) {
             if (FILE* f = std::fopen(rest.c_str(), "wb"))
                 std::fclose(f);
-        } else if (arg == "zero") {
-            Write(stdout, std::string(1, '\0'));
         } else if (Starts(arg, "exit:", &rest)) {
             return std::atoi(rest.c_str());
         }
