@@ -2,9 +2,9 @@
 // runs every seed of the given folders, then a fixed count of deterministic
 // mutations of them, through LLVMFuzzerTestOneInput. It takes libFuzzer's
 // flags and dictionary format, so one command line runs either build:
-//   fuzz_X [-runs=N] [-seed=S] [-dict=FILE] [-max_len=N] [-artifact_prefix=PATH] FOLDER...
+//   fuzz_X [-runs=N] [-seed=S] [-dict=FILE] [-max_len=N] [-timeout=SEC] [-artifact_prefix=PATH] FOLDER...
 //   fuzz_X FILE...      each file once
-// When an input crashes, trips a sanitizer or breaks an invariant, it is
+// When an input crashes, hangs, trips a sanitizer or breaks an invariant, it is
 // written to <artifact_prefix>crash-<target>-<round> before the process ends.
 #include <fcntl.h>
 #include <signal.h>
@@ -40,6 +40,7 @@ namespace fs = std::filesystem;
 const char* g_input = nullptr;
 size_t g_inputSize = 0;
 char g_artifact[4096] = "";
+unsigned g_timeout = 0;  // seconds per input; 0: none
 
 void SaveInput()
 {
@@ -62,8 +63,10 @@ void SaveInput()
 void OnFatalSignal(int signal)
 {
     SaveInput();
-    ::signal(signal, SIG_DFL);
-    raise(signal);
+    // An input that outlived the timeout ends the run like a failed check.
+    const int ending = signal == SIGALRM ? SIGABRT : signal;
+    ::signal(ending, SIG_DFL);
+    raise(ending);
 }
 
 // Edge values of decimal attributes, tool output and binary headers.
@@ -199,7 +202,9 @@ void RunOne(const std::string& input, const std::string& artifact)
     std::snprintf(g_artifact, sizeof g_artifact, "%s", artifact.c_str());
     // An exactly sized heap copy: ASan sees any read past its end.
     std::vector<uint8_t> exact(input.begin(), input.end());
+    alarm(g_timeout);
     LLVMFuzzerTestOneInput(exact.empty() ? nullptr : exact.data(), exact.size());
+    alarm(0);
 }
 
 }  // namespace
@@ -236,6 +241,8 @@ int main(int argc, char** argv)
             seed = std::strtoull(a.c_str() + 6, nullptr, 10);
         else if (value("-max_len="))
             maxLength = std::strtoull(a.c_str() + 9, nullptr, 10);
+        else if (value("-timeout="))
+            g_timeout = static_cast<unsigned>(std::atoi(a.c_str() + 9));
         else if (value("-dict="))
             dictionary = a.substr(6);
         else if (value("-artifact_prefix="))
@@ -251,8 +258,9 @@ int main(int argc, char** argv)
     // from FUZZ_CHECK is left to the handler.
     __sanitizer_set_death_callback(SaveInput);
     signal(SIGABRT, OnFatalSignal);
+    signal(SIGALRM, OnFatalSignal);
 #else
-    for (int s : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL})
+    for (int s : {SIGABRT, SIGALRM, SIGSEGV, SIGBUS, SIGFPE, SIGILL})
         signal(s, OnFatalSignal);
 #endif
 
