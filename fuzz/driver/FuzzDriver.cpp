@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -182,7 +183,7 @@ bool ReadDictionary(const std::string& path, std::vector<std::string>* tokens)
                 token += line[i];
             } else if (i + 1 < close && (line[i + 1] == '\\' || line[i + 1] == '"')) {
                 token += line[++i];
-            } else if (i + 3 < close + 1 && line[i + 1] == 'x' && std::isxdigit(static_cast<unsigned char>(line[i + 2])) &&
+            } else if (i + 3 < close && line[i + 1] == 'x' && std::isxdigit(static_cast<unsigned char>(line[i + 2])) &&
                        std::isxdigit(static_cast<unsigned char>(line[i + 3]))) {
                 token += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
                 i += 3;

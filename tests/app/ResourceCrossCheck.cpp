@@ -14,8 +14,8 @@
 
 namespace {
 
-// Skins the window code draws by name, besides those the documents name.
-const char* const kCodeSkins[] = {"DefaultIco", "ListDefaultIco", "WaitImage", "BackGround"};
+// Skins the window code draws by name; the documents' own names are checked where they stand.
+const char* const kCodeSkins[] = {"DefaultIco", "ListDefaultIco"};
 // Element ids the window code addresses: each must be in its layout once.
 const int kMainIds[] = {60004, 60001, 20028, 20017, 20009, 20015, 20014, 20029, 20018, 20001, 20002, 20011, 20030,
                         20031, 20004, 20003, 20010, 20006, 20007, 20022, 20008, 20019, 20020, 20027, 20024, 20026,

@@ -75,8 +75,6 @@ inline std::string EntryBytes(const std::string& b, const Entry& e)
     return whole ? out : std::string();
 }
 
-inline std::uint32_t UncompressedSize(const std::string& b, const Entry& e) { return Get(b, e.central + 24, 4); }
-
 // Declared uncompressed size in the central record and, when `local`, in the
 // local header too (minizip refuses an entry whose two headers disagree).
 inline void DeclareSize(std::string* b, const Entry& e, std::uint32_t size, bool local)

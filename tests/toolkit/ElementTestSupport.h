@@ -245,9 +245,9 @@ private:
 inline LRESULT CALLBACK HostWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
 {
     auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self || !lparam)
+    if (!self)
         return DefWindowProcW(hwnd, message, wparam, lparam);
-    if (message == WM_NOTIFY) {
+    if (message == WM_NOTIFY && lparam) {
         const auto* n = reinterpret_cast<const ElementNotify*>(lparam);
         if (n->hdr.code == NotifyInvalidate) {
             self->invalidated.push_back(n->rect);
@@ -267,7 +267,7 @@ inline LRESULT CALLBACK HostWindow::Proc(HWND hwnd, UINT message, WPARAM wparam,
         self->notices.push_back(notice);
         return 0;
     }
-    if (message == kShowTipMessage) {
+    if (message == kShowTipMessage && lparam) {
         const auto* tip = reinterpret_cast<const TipRequest*>(lparam);
         self->tips.push_back(tip->text ? tip->text : L"");
         return 0;

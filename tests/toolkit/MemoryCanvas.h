@@ -81,7 +81,6 @@ public:
     HDC Dc() const { return dc_; }
     int Width() const { return w_; }
     int Height() const { return h_; }
-    uint32_t Blank() const { return blank_; }
 
     void Fill(uint32_t rgb)
     {
