@@ -8,8 +8,7 @@
 //
 //   tarvo-bench-paint PACKAGE OTHER-PACKAGE [--rows N] [--paints N]
 //
-// The inspection tool stand-in must lie beside this program (aapt.exe),
-// with TARVO_FAKE_AAPT_REPLAY naming its replay folder.
+// Our inspection tool must lie beside this program (aapt.exe).
 #include <windows.h>
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // What every fuzz target shares: the invariant check that ends the run on a
-// violation (the driver or libFuzzer then saves the input), and the ways
+// violation (libFuzzer then saves the input), and the ways
 // the raw input bytes become the texts the product reads.
 #pragma once
 
@@ -56,7 +56,3 @@ inline bool Contains(const std::wstring& text, const std::wstring& part)
 }  // namespace fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
-// A target may define its own mutator; it can hand the ordinary mutations
-// back to the driver through LLVMFuzzerMutate (libFuzzer's own interface).
-extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize, unsigned int seed);
-extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);

@@ -1,7 +1,6 @@
 // Package archives as anything at all: reading the icon entry ends with a
 // plain yes or no, a yes comes with bytes within the size bound, and two
 // reads of the same file agree byte for byte (no uninitialised memory).
-// Half of the mutations are aimed at the ZIP headers (ArchiveDamage).
 //
 // The icon's entry name reaches the reader the way it does in the program,
 // through an inspection: a one-line stand-in tool, made once per process,
@@ -11,11 +10,9 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <random>
 #include <string>
 
 #include "fuzz/FuzzCheck.h"
-#include "fuzz/targets/ArchiveDamage.h"
 #include "inspect/PackageIconReader.h"
 #include "inspect/PackageInfo.h"
 #include "platform/Diagnostics.h"
@@ -78,18 +75,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(std::memcmp(first.GetIconData(), second.GetIconData(), first.GetIconSize()) == 0);
     }
     return 0;
-}
-
-extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize, unsigned int seed)
-{
-    std::mt19937 random(seed);
-    if (random() % 2)
-        return LLVMFuzzerMutate(data, size, maxSize);
-    std::string bytes = fuzz::Bytes(data, size);
-    DamageArchive(&bytes, WideToUtf8(kIconEntry), random);
-    if (bytes.size() > maxSize)
-        bytes.resize(maxSize);
-    if (!bytes.empty())
-        std::memcpy(data, bytes.data(), bytes.size());
-    return bytes.size();
 }

@@ -1,6 +1,5 @@
-// The application's element kinds under Wine: the tag factory, the
-// "ownPaint" element with its painter, the icon painter and the
-// permission box's edit control.
+// The application's element kinds under Wine: the tag factory and the
+// icon cache.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,18 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/BkWndOwnPaintCtrl.h"
-#include "app/CWHEdit.h"
-#include "app/DyncLoadPng.h"
 #include "app/IconCache.h"
 #include "app/TarvoCtrlFactory.h"
-#include "tests/toolkit/MemoryCanvas.h"
-#include "platform/ScopedWin.h"
 #include "toolkit/BkWindow.h"
 #include "toolkit/ElementFactory.h"
-#include "toolkit/skins/BkPngPool.h"
 #include "toolkit/skins/GdiplusSession.h"
-#include "toolkit/skins/SkinPool.h"
 
 using namespace Gdiplus;
 
@@ -34,40 +26,6 @@ GdiplusSession& Gdi()
     static GdiplusSession session;
     return session;
 }
-
-// A solid image of one colour (ARGB), owned by the caller.
-GpBitmap* SolidImage(int w, int h, ARGB colour)
-{
-    GpBitmap* bitmap = nullptr;
-    DllExports::GdipCreateBitmapFromScan0(w, h, 0, PixelFormat32bppARGB, nullptr, &bitmap);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            DllExports::GdipBitmapSetPixel(bitmap, x, y, colour);
-    return bitmap;
-}
-
-// Blank white, as the window behind the painted elements.
-class Canvas : public pixel_test::MemoryCanvas {
-public:
-    Canvas(int w, int h) : MemoryCanvas(w, h, 0xFFFFFF) {}
-};
-
-// A skin that only carries an image, as the PNG skins do.
-class ImageSkin : public CBkSkinBase {
-public:
-    explicit ImageSkin(GpBitmap* image) : image_(image) {}
-    void Draw(HDC, const RECT&, int32_t) override {}
-    const BkPngImage* GetImage() const override { return &image_; }
-    const char* GetClassName() const override { return "imageskin"; }
-
-private:
-    BkPngImage image_;
-};
-
-struct RecordingPainter : IOwnPaint {
-    void Paint(HDC, int l, int t, int r, int b) override { calls.push_back(RECT{l, t, r, b}); }
-    std::vector<RECT> calls;
-};
 
 }  // namespace
 
@@ -83,47 +41,6 @@ TEST(TarvoCtrlFactory, MakesItsFourTagsCaseSensitivelyBesideTheToolkitsKinds)
     EXPECT_STREQ(CreateElement("memimage")->GetClassName(), "memimage") << "the toolkit's own kind";
     ControlsFactory::Register(nullptr);
     EXPECT_EQ(CreateElement("ownPaint"), nullptr);
-}
-
-TEST(OwnPaintCtrl, CallsItsPainterWithItsRectangleOnlyWhenItIsDirty)
-{
-    Canvas canvas(40, 40);
-    BkWndOwnPaintCtrl e;
-    e.SetRect(RECT{5, 6, 25, 30});
-    EXPECT_TRUE(e.RedrawRegion(canvas.Dc(), nullptr)) << "no painter: nothing to call";
-    RecordingPainter painter;
-    e.SetPainter(&painter);
-    ScopedGdiObj<HRGN> elsewhere(CreateRectRgn(30, 30, 40, 40));
-    EXPECT_FALSE(e.RedrawRegion(canvas.Dc(), elsewhere));
-    EXPECT_TRUE(e.RedrawRegion(canvas.Dc(), nullptr));
-    ASSERT_EQ(painter.calls.size(), 1u);
-    EXPECT_EQ((std::vector<LONG>{5, 6, 25, 30}),
-              (std::vector<LONG>{painter.calls[0].left, painter.calls[0].top, painter.calls[0].right, painter.calls[0].bottom}));
-}
-
-TEST(DyncLoadPng, StretchesItsImageAndASkinsImageReplacesASetOneOnlyWhenForced)
-{
-    ASSERT_TRUE(Gdi().Ok());
-    std::shared_ptr<GpImage> red(SolidImage(10, 10, 0xFFFF0000), DllExports::GdipDisposeImage);
-    Canvas canvas(40, 40);
-    DyncLoadPng painter;
-    painter.Paint(canvas.Dc(), 0, 0, 40, 40);  // no image: nothing drawn
-    EXPECT_EQ(canvas.At(20, 20), 0xFFFFFFu);
-    painter.SetImage(red);
-    painter.Paint(canvas.Dc(), 10, 10, 30, 30);
-    EXPECT_EQ(canvas.At(13, 13), 0xFF0000u);  // inside, away from the interpolated edges
-    EXPECT_EQ(canvas.At(26, 26), 0xFF0000u);
-    EXPECT_EQ(canvas.At(35, 35), 0xFFFFFFu);
-
-    SkinPool::Instance().Insert("TestBlueIco", std::make_unique<ImageSkin>(SolidImage(2, 2, 0xFF0000FF)));
-    painter.LoadFromSkin("TestBlueIco", false);
-    EXPECT_EQ(painter.Image(), red.get());
-    painter.LoadFromSkin("NoSuchSkin", true);
-    EXPECT_EQ(painter.Image(), red.get());
-    painter.LoadFromSkin("TestBlueIco", true);
-    painter.Paint(canvas.Dc(), 0, 0, 10, 10);
-    EXPECT_EQ(canvas.At(5, 5), 0x0000FFu);
-    SkinPool::Instance().Clear();
 }
 
 TEST(IconCache, KeepsOnlyTheRecentIconsDecoded)
@@ -161,40 +78,4 @@ TEST(IconCache, KeepsOnlyTheRecentIconsDecoded)
     junk.iconBytes = {'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'};
     EXPECT_EQ(cache.Get(none), nullptr);
     EXPECT_EQ(cache.Get(junk), nullptr);
-}
-
-namespace {
-
-struct EditHost {
-    HWND parent;
-    MyEditCtrl edit;
-    EditHost()
-    {
-        parent = CreateWindowExW(0, L"STATIC", L"host", WS_POPUP | WS_VISIBLE, 0, 0, 200, 120, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-        edit.Create(parent, 20008, WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
-                    WS_EX_NOPARENTNOTIFY);
-        MoveWindow(edit.Hwnd(), 0, 0, 200, 120, FALSE);
-        SetWindowTextW(edit.Hwnd(), L"    A \r\n    B \r\n    ");
-    }
-    ~EditHost() { DestroyWindow(parent); }
-};
-
-}  // namespace
-
-TEST(MyEditCtrl, MouseOverFocusesAndClicksPlaceNoCaret)
-{
-    EditHost host;
-    HWND edit = host.edit.Hwnd();
-    SetForegroundWindow(host.parent);
-    SendMessageW(edit, EM_SETSEL, 0, 0);
-    SendMessageW(edit, WM_MOUSEMOVE, 0, MAKELPARAM(30, 8));
-    EXPECT_EQ(GetFocus(), edit);
-    // A click far into the text would move the caret in a plain edit.
-    SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 20));
-    SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(150, 20));
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 0u);
 }

@@ -1,5 +1,5 @@
 // The resources linked into a Windows executable: found by type and id the
-// way the toolkit asks for them, loadable by the system and GDI+, and
+// way the toolkit asks for them, loadable by the program's image pools, and
 // consistent with each other.
 #include <gtest/gtest.h>
 
@@ -42,13 +42,6 @@ bool Embedded(ResourceKind kind, int id, std::string* bytes)
     return false;
 }
 
-BOOL CALLBACK CollectTypeName(HMODULE, LPWSTR type, LONG_PTR param)
-{
-    if (!IS_INTRESOURCE(type))
-        reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(type);
-    return TRUE;
-}
-
 std::string Joined(const std::vector<std::string>& lines)
 {
     std::string all;
@@ -61,25 +54,6 @@ TEST(EmbeddedResources, FitTogether)
 {
     std::vector<std::string> problems = CrossCheckResources(Embedded);
     EXPECT_TRUE(problems.empty()) << Joined(problems);
-}
-
-TEST(EmbeddedResources, TypeNamesAreNamesFoundInAnyCase)
-{
-    std::vector<std::wstring> names;
-    EnumResourceTypesW(GetModuleHandleW(nullptr), CollectTypeName, reinterpret_cast<LONG_PTR>(&names));
-    int xml = 0, png = 0;
-    for (const std::wstring& n : names) {
-        xml += lstrcmpiW(n.c_str(), L"xml") == 0;
-        png += lstrcmpiW(n.c_str(), L"png") == 0;
-    }
-    EXPECT_EQ(xml, 1);
-    EXPECT_EQ(png, 1);
-    // The toolkit asks in lower case.
-    std::string bytes;
-    for (int id = 100; id <= 104; ++id)
-        EXPECT_TRUE(ResourceBytes(L"xml", id, &bytes)) << id;
-    for (int id : kPngIds)
-        EXPECT_TRUE(ResourceBytes(L"png", id, &bytes)) << id;
 }
 
 TEST(EmbeddedResources, EveryImageLoadsAsThePoolsLoadThemAtItsHeaderSize)

@@ -81,33 +81,6 @@ TEST_F(ElementPaint, BackgroundFillsTheRectangleOnlyInTheHoverColourUnderTheMous
     EXPECT_FALSE(plain.NeedsRedrawOnStateChange());
 }
 
-TEST_F(ElementPaint, TextColourByStateInsideTheMarginsAndInheritedFromTheContainer)
-{
-    auto root = LoadDialog(
-        "<dlg crtext=\"00FF00\" pos=\"0,0,-0,-0\"><dlg id=\"2\" pos=\"0,0,-0,40\">"
-        "<leaf id=\"1\" class=\"txt\" pos=\"4,4,-4,-4\">WWWW</leaf></dlg>"
-        "<leaf id=\"3\" pos=\"4,44,-4,-4\">WWWW</leaf></dlg>");
-    Place(root.get(), 0, 0, 120, 80);
-    CBkWindow* e = root->FindChildById(1);
-    Canvas canvas(120, 80);
-    ASSERT_TRUE(root->RedrawRegion(canvas.Dc(), nullptr));
-    EXPECT_TRUE(Near(Dib(0xFF0000), Ink(canvas, 4, 4, 116, 36), 80));
-    EXPECT_EQ(0, canvas.Changed(0, 0, 120, 4) + canvas.Changed(0, 36, 120, 44));
-    EXPECT_TRUE(Near(Dib(0x00FF00), Ink(canvas, 0, 44, 120, 80), 80)) << "the container's colour";
-    EXPECT_NE(RGB(0, 255, 0), GetTextColor(canvas.Dc())) << "and it does not outlive the painting";
-
-    const struct {
-        uint32_t own, ancestor, colour;
-    } states[] = {{StateHover, 0, 0x0000FF}, {StateHover, StateDisabled, 0x00FF00}};
-    for (const auto& s : states) {
-        e->ModifyState(s.own, ~s.own);
-        root->FindChildById(2)->ModifyState(s.ancestor, ~s.ancestor);
-        canvas.Clear();
-        e->RedrawRegion(canvas.Dc(), nullptr);
-        EXPECT_TRUE(Near(Dib(s.colour), Ink(canvas, 0, 0, 120, 40), 80)) << "disabled beats hover";
-    }
-}
-
 TEST_F(ElementPaint, ContainerClipsChildrenPaintsThemInOrderAndSkipsHiddenOnes)
 {
     auto root = LoadDialog(

@@ -35,22 +35,3 @@ TEST(ElementRegistry, HandlesTimersAndGroups)
     reg.LeaveGroup(L"nope", 1);
     EXPECT_EQ((std::vector<ElementHandle>{2}), reg.GroupMembers(L"g"));
 }
-
-TEST(ElementRegistry, ConcurrentRegistrationGivesDistinctHandles)
-{
-    ElementRegistry reg;
-    std::vector<std::vector<ElementHandle>> got(4);
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t)
-        threads.emplace_back([&, t] {
-            for (int i = 0; i < 500; ++i)
-                got[t].push_back(reg.Register(Fake(1)));
-        });
-    for (auto& th : threads)
-        th.join();
-    std::vector<ElementHandle> all;
-    for (auto& v : got)
-        all.insert(all.end(), v.begin(), v.end());
-    std::sort(all.begin(), all.end());
-    EXPECT_EQ(all.end(), std::adjacent_find(all.begin(), all.end()));
-}

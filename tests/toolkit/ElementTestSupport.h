@@ -18,7 +18,6 @@
 #include "toolkit/ValueFormat.h"
 #include "toolkit/XmlDocument.h"
 #include "toolkit/host/ElementNotify.h"
-#include "toolkit/list/BkListCtrl.h"
 #include "toolkit/skins/SkinPool.h"
 
 namespace element_test {
@@ -199,14 +198,6 @@ protected:
 // requests and list messages (answered with 42).
 class HostWindow {
 public:
-    struct Notice {
-        UINT code = 0;
-        uint32_t itemId = 0;
-        std::string itemClass;
-        ElementNotifyRect rect = {};
-        std::vector<int32_t> extra;  // numbers after the record (tab changes)
-    };
-
     HostWindow()
     {
         WNDCLASSW wc = {};
@@ -232,10 +223,7 @@ public:
         return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, hwnd_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     }
-    std::vector<Notice> notices;
-    std::vector<ElementNotifyRect> invalidated;  // apart: they come with every visible change
-    std::vector<std::wstring> tips;
-    std::vector<LPARAM> listMessages;
+    std::vector<ElementNotifyRect> invalidated;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -249,32 +237,9 @@ inline LRESULT CALLBACK HostWindow::Proc(HWND hwnd, UINT message, WPARAM wparam,
         return DefWindowProcW(hwnd, message, wparam, lparam);
     if (message == WM_NOTIFY && lparam) {
         const auto* n = reinterpret_cast<const ElementNotify*>(lparam);
-        if (n->hdr.code == NotifyInvalidate) {
+        if (n->hdr.code == NotifyInvalidate)
             self->invalidated.push_back(n->rect);
-            return 0;
-        }
-        Notice notice;
-        notice.code = n->hdr.code;
-        notice.itemId = n->itemId;
-        if (n->hdr.code == NotifyRealWndMoved)
-            notice.rect = n->rect;
-        else
-            notice.itemClass = n->itemClass ? n->itemClass : "";
-        if (n->hdr.code == NotifyTabChange) {
-            const auto* numbers = reinterpret_cast<const int32_t*>(n + 1);
-            notice.extra.assign(numbers, numbers + 2);
-        }
-        self->notices.push_back(notice);
         return 0;
-    }
-    if (message == kShowTipMessage && lparam) {
-        const auto* tip = reinterpret_cast<const TipRequest*>(lparam);
-        self->tips.push_back(tip->text ? tip->text : L"");
-        return 0;
-    }
-    if (message == CBkListCtrl::kHostListMessage) {
-        self->listMessages.push_back(lparam);
-        return 42;
     }
     return DefWindowProcW(hwnd, message, wparam, lparam);
 }

@@ -145,31 +145,6 @@ TEST_F(ElementTree, VisibilityAndDisabledStatePassDownTheTree)
     EXPECT_FALSE(b->IsVisible(true));
 }
 
-TEST(CreateElement, BuiltInKindsComeBeforeTheLatestFactory)
-{
-    LeafFactory first, second;
-    ControlsFactory::Register(&first);
-    for (const char* tag : {"dlg", "dlgfile"}) {
-        auto made = CreateElement(tag);
-        ASSERT_NE(nullptr, made);
-        EXPECT_TRUE(made->IsContainer() && made->IsClass(tag));
-    }
-    EXPECT_FALSE(CreateElement("dlgfile")->IsClass("dlg"));
-    EXPECT_EQ(0, first.calls);
-    EXPECT_EQ(nullptr, CreateElement("Dlg"));  // tags are case-sensitive
-    EXPECT_EQ(nullptr, CreateElement("div"));
-    EXPECT_EQ(nullptr, CreateElement(nullptr));
-    ControlsFactory::Register(&second);
-    int before = first.calls;
-    EXPECT_NE(nullptr, dynamic_cast<Leaf*>(CreateElement("text").get()));
-    EXPECT_EQ(before, first.calls);
-    EXPECT_EQ(1, second.calls);
-    ControlsFactory::Register(nullptr);  // without a factory the built-in kind makes the tag
-    std::unique_ptr<CBkWindow> builtIn = CreateElement("text");
-    ASSERT_NE(nullptr, builtIn);
-    EXPECT_EQ(nullptr, dynamic_cast<Leaf*>(builtIn.get()));
-}
-
 TEST_F(ElementTree, AttributesAnswerTheirResultAndApplyInDocumentOrder)
 {
     Leaf e("leaf");
@@ -256,38 +231,6 @@ TEST_F(ElementTree, NewTextRefitsAContentSizedElementFromItsCorner)
     EXPECT_GT(fixed.bottom, fixed.top);
 }
 
-TEST_F(ElementTree, MouseMovesReachVisibleChildrenUnderThePointAndRandomLayoutsNeverCrash)
-{
-    auto root = LoadDialog(
-        "<dlg pos=\"0,0,-0,-0\"><leaf id=\"1\" pos=\"0,0,50,50\"/><leaf id=\"2\" pos=\"25,25,75,75\"/>"
-        "<leaf id=\"3\" pos=\"0,0,-0,-0\" show=\"0\"/></dlg>");
-    Place(root.get(), 0, 0, 100, 100);
-    LRESULT r = 0;
-    root->ProcessMessage(nullptr, WM_MOUSEMOVE, 0, MAKELPARAM(30, 30), &r);
-    root->ProcessMessage(nullptr, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60), &r);
-    EXPECT_EQ(1, Moves(root->FindChildById(1)));
-    EXPECT_EQ(2, Moves(root->FindChildById(2)));
-    EXPECT_EQ(0, Moves(root->FindChildById(3)));
-    EXPECT_TRUE(root->Handled());
-
-    std::mt19937 rng(4242);
-    const std::string alphabet = "<>/=\" dlgleaftextidposwhfull0123456789,-|_";
-    for (int i = 0; i < 400; ++i) {
-        std::string doc = kLayout;
-        for (int e = 0; e < 1 + static_cast<int>(rng() % 5); ++e) {
-            size_t at = rng() % (doc.size() + 1);
-            switch (rng() % 3) {
-            case 0: doc.insert(at, 1, alphabet[rng() % alphabet.size()]); break;
-            case 1: if (at < doc.size()) doc.erase(at, 1 + rng() % 8); break;
-            default: doc.resize(at); break;
-            }
-        }
-        auto random = LoadDialog(doc);
-        Place(random.get(), 0, 0, 380, 225);
-        random->HitTest(static_cast<int>(rng() % 400), static_cast<int>(rng() % 250), 0);
-    }
-}
-
 TEST_F(ElementTree, DialogFileTakesTheRootOfAnotherLayoutAndPassesVisibility)
 {
     auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><dlgfile id=\"50\" src=\"206\" pos=\"10,10,-10,-10\">"
@@ -309,28 +252,4 @@ TEST_F(ElementTree, DialogFileTakesTheRootOfAnotherLayoutAndPassesVisibility)
     root->ProcessMessage(nullptr, WM_SHOWWINDOW, FALSE, 0, &r);
     root->ProcessMessage(nullptr, WM_SHOWWINDOW, TRUE, 0, &r);
     EXPECT_EQ((std::vector<bool>{false, true}), leaf->shownCalls);
-}
-
-TEST_F(ElementTree, DialogFileFailsWithoutSourceStaysEmptyWithoutResourceAndEndsSelfReference)
-{
-    TiXmlDocument doc;
-    ASSERT_TRUE(ParseXmlText("<dlgfile id=\"1\"><leaf/></dlgfile>", &doc));
-    auto noSrc = CreateElement("dlgfile");
-    EXPECT_FALSE(noSrc->Load(doc.RootElement()));
-    EXPECT_EQ(1, noSrc->Id());
-    for (const char* xml : {"<dlgfile src=\"999\"/>", "<dlgfile src=\"204\"/>", "<dlgfile src=\"x\"/>"}) {
-        ASSERT_TRUE(ParseXmlText(xml, &doc));
-        auto file = CreateElement("dlgfile");
-        EXPECT_TRUE(file->Load(doc.RootElement())) << xml;
-        EXPECT_EQ(0u, static_cast<CBkContainerWnd*>(file.get())->ChildCount()) << xml;
-    }
-    // 207 names itself: loading stops at a bounded depth instead of recursing.
-    auto self = LoadDialog("<dlg><dlgfile id=\"70\" src=\"207\"/></dlg>");
-    int depth = 0;
-    for (CBkContainerWnd* c = self.get(); c && c->ChildCount() == 1; ++depth) {
-        CBkWindow* next = c->ChildAt(0);
-        c = next->IsContainer() ? static_cast<CBkContainerWnd*>(next) : nullptr;
-    }
-    EXPECT_GT(depth, 2);
-    EXPECT_LT(depth, 100);
 }

@@ -58,24 +58,3 @@ LOGFONTW FontOf(HFONT font)
     return lf;
 }
 }  // namespace
-
-TEST(BkFontPool, CodesBecomeCachedFontsOfTheBaseDescription)
-{
-    BkFontPool pool;
-    pool.SetDefaultFont(L"Tahoma", -12);
-    LOGFONTW big = FontOf(pool.GetFont(0x0104));
-    EXPECT_EQ(-13, big.lfHeight);
-    EXPECT_EQ(FW_BOLD, big.lfWeight);
-    EXPECT_STREQ(L"Tahoma", big.lfFaceName);
-    EXPECT_EQ(CLEARTYPE_NATURAL_QUALITY, big.lfQuality);
-    LOGFONTW styled = FontOf(pool.GetFont(0x0503));
-    EXPECT_EQ(-17, styled.lfHeight);
-    EXPECT_TRUE(styled.lfItalic && styled.lfUnderline && styled.lfWeight == FW_NORMAL);
-
-    HFONT other = pool.GetFont(0x0004);
-    EXPECT_EQ(other, pool.GetFont(0x0004));
-    pool.SetDefaultFont(L"Arial", -20);  // rebuilds only code zero
-    EXPECT_STREQ(L"Arial", FontOf(pool.GetFont(0)).lfFaceName);
-    EXPECT_EQ(other, pool.GetFont(0x0004));
-    EXPECT_EQ(-21, FontOf(pool.GetFont(0x0100)).lfHeight);  // new codes follow the new base
-}

@@ -8,7 +8,7 @@
 #include "toolkit/skins/SkinPiece.h"
 #include "toolkit/skins/SkinWords.h"
 
-TEST(SkinWords, ModesPartsDirectionsAndCellOffsets)
+TEST(SkinWords, ModesAndCellOffsets)
 {
     const struct {
         const char* word;
@@ -19,23 +19,6 @@ TEST(SkinWords, ModesPartsDirectionsAndCellOffsets)
         EXPECT_EQ(m.mode >= 0, ParseImageMode(m.word, &mode)) << m.word;
         EXPECT_EQ(m.mode >= 0 ? m.mode : 7, mode) << m.word;
     }
-    const struct {
-        const char* word;
-        uint32_t value;
-    } parts[] = {{"all", 0x2F}, {"top", 0x2B}, {"middle", 0x2A}, {"bottom", 0x2E},
-                 {"left", 0x0F}, {"center", 0x07}, {"right", 0x27}};
-    for (const auto& p : parts) {
-        uint32_t part = 0;
-        EXPECT_TRUE(ParseFramePart(p.word, &part)) << p.word;
-        EXPECT_EQ(p.value, part) << p.word;
-    }
-    uint32_t part = 0x2A;
-    EXPECT_FALSE(ParseFramePart("ALL", &part) || ParseFramePart("", &part));
-    EXPECT_EQ(0x2Au, part);
-    int32_t direction = 0;
-    EXPECT_TRUE(ParseGradientDirection("vert", &direction));
-    EXPECT_FALSE(ParseGradientDirection("vertical", &direction));
-    EXPECT_EQ(1, direction);
     EXPECT_EQ(0, CellOffset(-1, 35));
     EXPECT_EQ(70, CellOffset(2, 35));
     EXPECT_EQ(int64_t{INT32_MAX} * 100, CellOffset(INT32_MAX, 100));

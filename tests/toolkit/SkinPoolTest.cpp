@@ -9,14 +9,8 @@
 #include "toolkit/ResourceLoaders.h"
 #include "toolkit/StylePool.h"
 #include "toolkit/skins/BkBmpPool.h"
-#include "toolkit/skins/BkImageSkin.h"
 #include "toolkit/skins/BkPngPool.h"
 #include "toolkit/skins/BkPngSkin.h"
-#include "toolkit/skins/BkSkinButton.h"
-#include "toolkit/skins/BkSkinGradation.h"
-#include "toolkit/skins/BkSkinImgFrame.h"
-#include "toolkit/skins/BkSkinImgHorzExtend.h"
-#include "toolkit/skins/BkSkinPngVertExtend.h"
 #include "toolkit/skins/SkinFactory.h"
 #include "toolkit/skins/SkinPool.h"
 
@@ -73,48 +67,6 @@ TEST(SkinsDocument, FrameRules)
     EXPECT_EQ(1u, pool.Count());
     EXPECT_EQ(nullptr, CreateSkin("Png"));
     EXPECT_EQ(nullptr, CreateSkin("png "));
-}
-
-TEST(SkinAttributes, DefaultsResultsAndWords)
-{
-    CBkImageSkin list;
-    EXPECT_EQ(RGB(255, 0, 255), list.maskColour);
-    CBkSkinImgFrame frame;
-    EXPECT_EQ(0xFFFFFFFFu, frame.crbg);
-    EXPECT_EQ(0x2Fu, frame.part);
-    CBkSkinButton button;
-    const uint32_t greys[] = {button.bguphover, button.bguppush, button.bgdown, button.bgdownhover, button.bgdownpush};
-    EXPECT_EQ((std::vector<uint32_t>{0xEEEEEE, 0xCECECE, 0xD6D6D6, 0xE0E0E0, 0xC0C0C0}),
-              std::vector<uint32_t>(std::begin(greys), std::end(greys)));
-    CBkSkinGradation gradation;
-    EXPECT_EQ(0xFFFFFFFFu, gradation.from);
-    EXPECT_TRUE(gradation.IgnoreState());
-
-    const struct {
-        CBkSkinBase* skin;
-        const char *name, *value;
-        int result;
-    } cases[] = {
-        {&frame, "part", "center", kAttrApplied}, {&frame, "part", "sides", kAttrNotRecognised},
-        {&frame, "mode", "mask", kAttrApplied},   {&frame, "mode", "shadow", kAttrNotRecognised},
-        {&frame, "maskcolor", "00ff80", kAttrApplied}, {&frame, "subwidth", "12", kAttrApplied},
-        {&frame, "size", "3", kAttrNotRecognised}, {&button, "border", "FF0000", kAttrApplied},
-        {&button, "crbg", "FF0000", kAttrNotRecognised},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.result, c.skin->SetAttribute(c.name, c.value, true)) << c.skin->GetClassName() << " " << c.name;
-    EXPECT_EQ(0x07u, frame.part) << "an unknown word leaves the value";
-    EXPECT_EQ(1, frame.image.mode);
-    EXPECT_EQ(RGB(0, 255, 0x80), frame.image.maskColour);
-    EXPECT_EQ(12, frame.image.subwidth);
-    EXPECT_EQ(0x0000FFu, button.border) << "red in the low byte";
-    CBkPngSkin png;
-    EXPECT_EQ(kAttrNotRecognised, png.SetAttribute("left", "1", true));
-    CBkSkinPngVertExtend vert;
-    EXPECT_EQ(kAttrNotRecognised, vert.SetAttribute("left", "8", true));
-    CBkSkinImgHorzExtend horz;
-    EXPECT_EQ(kAttrApplied, horz.SetAttribute("left", "4", true));
-    EXPECT_EQ(kAttrNotRecognised, horz.SetAttribute("top", "4", true));
 }
 
 TEST(ImagePools, DecodeOnceShareAndCacheMissingOnesAsEmpty)

@@ -1,4 +1,5 @@
-// Three-part stretches and PNG cells, against the program's skins.
+// Vertical stretches and PNG cells against the program's skins, and every
+// piece geometry under damaged input.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -24,16 +25,6 @@ VertStretchLayout Thumb(int32_t state, ElementRect target)
 }
 
 }  // namespace
-
-TEST(VertStretch, ThumbOn15By40)
-{
-    VertStretchLayout v = Thumb(0, ElementRect{0, 0, 15, 40});
-    EXPECT_EQ(0, v.cell);
-    ASSERT_EQ(3u, v.pieces.size());
-    ExpectPiece(v.pieces[0], {0, 0, 15, 1}, {0, 0, 15, 1}, "top: row 0");
-    ExpectPiece(v.pieces[1], {0, 1, 15, 37}, {0, 1, 15, 2}, "middle: rows 1 and 2 to 37 pixels");
-    ExpectPiece(v.pieces[2], {0, 38, 15, 2}, {0, 3, 15, 2}, "bottom: rows 3 and 4");
-}
 
 TEST(VertStretch, CellFollowsStateWithinTheStrip)
 {
@@ -77,40 +68,6 @@ TEST(VertStretch, TrackWithTopZero)
     ASSERT_EQ(2u, v.pieces.size());
     ExpectPiece(v.pieces[0], {0, 0, 15, 99}, {0, 0, 15, 2}, "middle");
     ExpectPiece(v.pieces[1], {0, 99, 15, 1}, {0, 2, 15, 1}, "bottom");
-}
-
-TEST(HorzStretch, ThreeParts)
-{
-    // A 3 x 82 bitmap, left 1, on a 100-pixel target.
-    auto pieces = LayoutHorzStretch(3, 82, 0, 1, ElementRect{10, 5, 110, 20});
-    ASSERT_EQ(3u, pieces.size());
-    ExpectPiece(pieces[0], {10, 5, 1, 82}, {0, 0, 1, 82}, "left part");
-    EXPECT_FALSE(pieces[0].stretch);
-    ExpectPiece(pieces[1], {109, 5, 1, 82}, {2, 0, 1, 82}, "right part");
-    EXPECT_FALSE(pieces[1].stretch);
-    ExpectPiece(pieces[2], {11, 5, 98, 82}, {1, 0, 1, 82}, "middle");
-    EXPECT_TRUE(pieces[2].stretch);
-}
-
-TEST(HorzStretch, CellsUseTheCellWidthAfterWidening)
-{
-    // Four 10-pixel cells, left 3: widened to 40 first, then cut as 10.
-    auto pieces = LayoutHorzStretch(40, 8, 10, 3, ElementRect{0, 0, 20, 8});
-    ASSERT_EQ(3u, pieces.size());
-    ExpectPiece(pieces[0], {0, 0, 3, 8}, {0, 0, 3, 8}, "left part");
-    ExpectPiece(pieces[1], {34, 0, 6, 8}, {4, 0, 6, 8}, "right part");
-    ExpectPiece(pieces[2], {3, 0, 31, 8}, {3, 0, 1, 8}, "middle");
-}
-
-TEST(HorzStretch, CellFromState)
-{
-    EXPECT_EQ(-1, HorzExtendCell(-1));
-    EXPECT_EQ(0, HorzExtendCell(0));
-    EXPECT_EQ(0, HorzExtendCell(0x04));
-    EXPECT_EQ(1, HorzExtendCell(0x01));
-    EXPECT_EQ(2, HorzExtendCell(0x03));
-    EXPECT_EQ(3, HorzExtendCell(0x13));
-    EXPECT_EQ(3, HorzExtendCell(0x10));
 }
 
 TEST(SkinGeometry, RandomInputsKeepEveryInvariant)

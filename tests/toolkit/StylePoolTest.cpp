@@ -6,34 +6,6 @@
 #include "toolkit/ElementRegistry.h"
 #include "toolkit/StylePool.h"
 
-TEST(BkStyle, DefaultsAndAttributeResults)
-{
-    BkStyle s;
-    EXPECT_FALSE(ColourIsSet(s.crbg) || ColourIsSet(s.crtext) || s.font.set);
-    EXPECT_EQ(0xCCCCCCu, s.crdisabled);
-    EXPECT_EQ(0x24u, s.textmode);
-    EXPECT_EQ(20, s.linespacing);
-    EXPECT_EQ(kCursorArrow, s.cursor);
-    const struct {
-        const char *name, *value;
-        int result;
-    } cases[] = {{"crbg", "FFFFFF", kAttrRepaint},     {"crdisabled", "808080", kAttrRepaint},
-                 {"textmode", "8030", kAttrApplied},   {"font", "0104", kAttrApplied},
-                 {"x-margin", "3", kAttrApplied},      {"thumb", "AppPackageSBarThumb", kAttrApplied},
-                 {"cursor", "hand", kAttrRepaint},     {"cursor", "wait", kAttrNotRecognised},
-                 {"colour", "FFFFFF", kAttrNotRecognised}, {"margin", "6", kAttrApplied}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c.result, s.SetAttribute(c.name, c.value, true)) << c.name << "=" << c.value;
-    EXPECT_EQ(kCursorHand, s.cursor);
-    EXPECT_EQ(0x8030u, s.textmode);
-    EXPECT_EQ(0x0104, s.font.code);
-    EXPECT_EQ(6, s.xMargin);
-    EXPECT_EQ(6, s.yMargin);
-    s.SetAttribute("font", "0x0104", true);  // junk is the default font, set
-    EXPECT_TRUE(s.font.set);
-    EXPECT_EQ(0, s.font.code);
-}
-
 TEST(StylePool, ClassesLoadInDocumentOrderAndEachLoadStartsAgain)
 {
     StylePool pool;

@@ -41,15 +41,3 @@ TEST(FontCode, LowSixteenBitsStyleBitsAndSignedSizeDelta)
     for (const auto& h : heights)
         EXPECT_EQ(h.height, FontHeightFor(-12, ParseFontCode(h.code))) << h.code;
 }
-
-TEST(ParseDecimal, UsualStringToIntegerRuleSaturating)
-{
-    const struct {
-        const char* text;
-        int32_t value;
-    } cases[] = {{"20003", 20003}, {"-5", -5}, {"+7px", 7}, {"  12", 12}, {"x12", 0}, {"", 0}, {"-", 0},
-                 {"99999999999999999999", INT32_MAX}, {"-99999999999999999999", INT32_MIN},
-                 {"-2147483648", INT32_MIN}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c.value, ParseDecimal(c.text)) << c.text;
-}

@@ -1,15 +1,13 @@
 // What a host view shows, read back in tests under Wine: its client area as
-// WM_PRINT paints it, and the text of the view's tool in its tooltip.
+// WM_PRINT paints it.
 #pragma once
 
 #include <string>
 
 #include <windows.h>
 
-#include <commctrl.h>
 
 #include "tests/toolkit/MemoryCanvas.h"
-#include "toolkit/host/HostTooltip.h"
 
 namespace view_test {
 
@@ -33,15 +31,5 @@ public:
 private:
     pixel_test::MemoryCanvas canvas_;
 };
-
-// The text the tooltip holds for the view's own tool (the view is its id);
-// "?" when the tooltip wrote nothing.
-inline std::wstring TooltipText(HWND tooltip, HWND view)
-{
-    wchar_t text[256] = {L'?'};
-    TOOLINFOW ti = HostTool(view, text);
-    SendMessageW(tooltip, TTM_GETTEXTW, sizeof text / sizeof text[0], reinterpret_cast<LPARAM>(&ti));
-    return text;
-}
 
 }  // namespace view_test

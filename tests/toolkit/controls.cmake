@@ -2,10 +2,7 @@
 # loading from layouts under Wine.
 set(_controls_tests ${CMAKE_CURRENT_LIST_DIR}/controls)
 tarvo_add_test(toolkit_controls_pure_tests
-    ${_controls_tests}/ProgressMathTest.cpp
     ${_controls_tests}/ControlRulesTest.cpp
-    ${_controls_tests}/TabGeometryTest.cpp
-    ${_controls_tests}/RichTextModelTest.cpp
     LIBS toolkit_pure platform)
 if(WIN32)
     enable_language(RC)
@@ -17,10 +14,7 @@ if(WIN32)
         ${_controls_tests}/ImageElementTest.cpp
         ${_controls_tests}/LineElementTest.cpp
         ${_controls_tests}/RealWndTest.cpp
-        ${_controls_tests}/CheckRadioTest.cpp
-        ${_controls_tests}/ProgressElementTest.cpp
         ${_controls_tests}/TextKindsTest.cpp
-        ${_controls_tests}/TabCtrlTest.cpp
         ${_controls_res}/controls_test.rc
         LIBS toolkit toolkit_pure platform)
 endif()

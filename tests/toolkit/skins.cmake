@@ -1,6 +1,5 @@
 # tarvo_add_test(...) calls for skins and image pools
 tarvo_add_test(toolkit_skins_pure_tests
-    ${CMAKE_CURRENT_LIST_DIR}/SkinFrameGeometryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinStretchGeometryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinPixelMathTest.cpp
     LIBS toolkit_pure platform)

@@ -111,38 +111,6 @@ TEST_F(ScriptedAdb, SdCardAndPathWithBlanksAndChinese)
 #endif
 }
 
-TEST_F(ScriptedAdb, UnknownCommandLinesPrintUsageAndRunNothing)
-{
-    Says("Success\n");
-    // Every refused line is the parser's test; here, that the program says so and runs nothing.
-    for (const wchar_t* tail : {L"", L" -nv uninstall -r x.apk", L" -nv install -r   "}) {
-        SCOPED_TRACE(WideToUtf8(tail));
-        std::wstring out = Run(tail);
-        EXPECT_TRUE(Has(out, L"usage: korvel_helper")) << WideToUtf8(out);
-        EXPECT_FALSE(Has(out, L"Success"));
-        EXPECT_EQ(AdbArgs(), "") << "adb must not run";
-    }
-}
-
-TEST_F(ScriptedAdb, AdbOnThePathServesWhenNoneIsBeside)
-{
-    ASSERT_TRUE(platform::RemoveFile(folder_.PathOf(ExeName("adb"))));
-    scratch::ScratchFolder elsewhere;
-    ASSERT_TRUE(AdbInto(elsewhere));
-    ASSERT_TRUE(elsewhere.Write("adb-says.txt", "Success\n"));
-    ASSERT_TRUE(folder_.Write("tmp1.tmp", "PK"));
-    const std::wstring path = platform::EnvironmentValue(L"PATH");
-#ifdef _WIN32
-    platform::SetEnvironmentValue(L"PATH", elsewhere.Path() + L";" + path);
-#else
-    platform::SetEnvironmentValue(L"PATH", elsewhere.Path() + L":" + path);
-#endif
-    std::wstring out = Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")));
-    platform::SetEnvironmentValue(L"PATH", path);
-    EXPECT_EQ(out, L"Success\n");
-    EXPECT_EQ(AdbArgs(elsewhere), "install\n-r\n" + TempPackage("tmp1.tmp") + ".apk\nexists\n");
-}
-
 TEST_F(ScriptedAdb, MissingAdbIsSaidPlainly)
 {
     ASSERT_TRUE(platform::RemoveFile(folder_.PathOf(ExeName("adb"))));

@@ -18,25 +18,3 @@ TEST(LineElement, RowRuleIsOnePixelOnTheLastLineAndABandIsFilled)
     EXPECT_EQ(100, canvas.Count(2, 2, 12, 12, DibOf("00FF00")));
     EXPECT_EQ(100, canvas.Changed(0, 0, 60, 34));
 }
-
-TEST(LineElement, DottedRulesLeaveGapsAndSizeIsThePenWidth)
-{
-    auto paint = [](const char* style, const char* size) {
-        CBkLine hr;
-        hr.SetAttribute("style", style, true);
-        hr.SetAttribute("size", size, true);
-        hr.SetAttribute("crbg", "0000FF", true);
-        hr.SetRect(RECT{0, 10, 60, 10});
-        Canvas canvas(60, 20);
-        hr.RedrawRegion(canvas.Dc(), nullptr);
-        EXPECT_EQ(0, canvas.Changed(0, 0, 60, 8));
-        return canvas.Count(0, 8, 60, 12, DibOf("0000FF"));
-    };
-    EXPECT_EQ(60, paint("solid", "1"));
-    int dots = paint("dot", "1");
-    EXPECT_GT(dots, 10);
-    EXPECT_LT(dots, 50);
-    EXPECT_GT(paint("wavy", "3"), 120) << "unknown style stays solid, three pixels wide";
-    CBkLine hr;
-    EXPECT_EQ(kAttrNotRecognised, hr.SetAttribute("style", "wavy", true));
-}

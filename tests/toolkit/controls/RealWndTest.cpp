@@ -20,31 +20,6 @@ const char* kLayout =
     "</dlg></dlg>";
 }  // namespace
 
-TEST(RealWnd, PlacementMovesTheChildAndNotifiesOnlyWhenTheRectangleChanges)
-{
-    for (bool withChild : {true, false}) {
-        HostWindow host;
-        HWND child = withChild ? host.AddChild(7) : nullptr;
-        auto dlg = LoadPlaced(kLayout, host.Hwnd(), 200, 100);
-        ASSERT_EQ(1u, host.notices.size()) << "notified even without its window";
-        EXPECT_EQ(static_cast<UINT>(NotifyRealWndMoved), host.notices[0].code);
-        EXPECT_EQ(7u, host.notices[0].itemId);
-        element_test::ExpectRect(RECT{host.notices[0].rect.left, host.notices[0].rect.top, host.notices[0].rect.right,
-                                      host.notices[0].rect.bottom},
-                                 10, 20, 190, 50, "notified");
-        if (child)
-            element_test::ExpectRect(ChildRect(host.Hwnd(), child), 10, 20, 190, 50, "child");
-        element_test::Place(dlg.get(), 0, 0, 200, 100);
-        EXPECT_EQ(1u, host.notices.size()) << "unchanged: nothing sent";
-        element_test::Place(dlg.get(), 0, 0, 300, 100);
-        ASSERT_EQ(2u, host.notices.size());
-        EXPECT_EQ(290, host.notices[1].rect.right);
-        if (child) {
-            EXPECT_EQ(290, ChildRect(host.Hwnd(), child).right);
-        }
-    }
-}
-
 TEST(RealWnd, ChildIsShownOnlyWhileItAndEveryAncestorAreAndHiddenWhenDestroyed)
 {
     HostWindow host;

@@ -39,39 +39,6 @@ protected:
 
 }  // namespace
 
-TEST_F(HostRouting, AClickIsAPressAndAReleaseOverTheSameEnabledElementWithAnId)
-{
-    Open();
-    Down(30, 210);
-    EXPECT_TRUE(Item(22)->State() & StatePushDown);
-    EXPECT_EQ(view_, GetCapture());
-    Move(150, 400);
-    Up(150, 400);  // moved off: nothing
-    EXPECT_TRUE(dialog_->Clicks().empty());
-    EXPECT_FALSE(Item(22)->State() & StatePushDown);
-    EXPECT_EQ(nullptr, GetCapture());
-    Down(30, 210);
-    Move(150, 400);
-    Move(31, 211);  // back over it before the release: a click again
-    Up(31, 211);
-    Click(20, 460);   // a leaf without an id
-    Click(150, 400);  // the body's background
-    Click(20, 310);   // a link with an href opens it instead
-    EXPECT_EQ(1, Item(23)->Count(WM_LBUTTONUP));
-    Click(20, 340);  // a link without one notifies
-    ASSERT_TRUE(dialog_->EnableItem(22, false));
-    Click(30, 210);
-    EXPECT_FALSE(Item(22)->State() & (StateHover | StatePushDown));
-    std::vector<Notice> clicks = dialog_->Clicks();
-    ASSERT_EQ(2u, clicks.size());
-    EXPECT_EQ(22u, clicks[0].itemId);
-    EXPECT_EQ("imgbtn", clicks[0].itemClass);
-    EXPECT_EQ(static_cast<UINT_PTR>(kViewControlId), clicks[0].idFrom);
-    EXPECT_EQ(24u, clicks[1].itemId);
-    EXPECT_EQ("link", clicks[1].itemClass);
-    EXPECT_EQ(0u, dialog_->View().PressedHandle());
-}
-
 TEST_F(HostRouting, TheBandsDragTheWindowExceptOnButtonsAndLinks)
 {
     Open();
@@ -96,32 +63,6 @@ TEST_F(HostRouting, TheBandsDragTheWindowExceptOnButtonsAndLinks)
     Click(360, 10);
     ASSERT_EQ(1u, dialog_->Clicks().size());
     EXPECT_EQ(60001u, dialog_->Clicks()[0].itemId);
-}
-
-TEST_F(HostRouting, DoubleClicksMaximiseAndRestoreOnTheHeaderAndNotifyInTheBody)
-{
-    Open();
-    dialog_->passFrameCommands = true;
-    HWND hwnd = dialog_->GetHwnd();
-    ShowWindow(hwnd, SW_SHOWNORMAL);
-    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(10, 45));
-    EXPECT_TRUE(IsZoomed(hwnd));
-    SendMessageW(view_, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 10));  // maximised: no move
-    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(10, 45));
-    EXPECT_EQ((std::vector<WPARAM>{0xF030, 0xF120}), dialog_->sysCommands);
-    EXPECT_FALSE(IsZoomed(hwnd));
-    RECT client = {};
-    GetClientRect(hwnd, &client);
-    EXPECT_EQ(700, client.bottom);
-    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(370, 20));  // the button keeps its double click
-    EXPECT_EQ(2u, dialog_->sysCommands.size());
-
-    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(250, 120));
-    SendMessageW(view_, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(20, 460));  // no id: no notice
-    std::vector<Notice> doubles = dialog_->Only(NotifyDoubleClick);
-    ASSERT_EQ(1u, doubles.size());
-    EXPECT_EQ(25u, doubles[0].itemId);  // 26 above it is transparent
-    EXPECT_EQ("leaf", doubles[0].itemClass);
 }
 
 TEST_F(HostRouting, HoverFollowsTheMouseRepaintsAndIsLostByHiddenDestroyedOrLeftElements)
@@ -160,42 +101,6 @@ TEST_F(HostRouting, HoverFollowsTheMouseRepaintsAndIsLostByHiddenDestroyedOrLeft
     Move(10, 10);
     SendMessageW(view_, WM_LBUTTONUP, 0, Point(10, 10));
     SendMessageW(view_, WM_MOUSELEAVE, 0, 0);
-}
-
-TEST_F(HostRouting, WheelCursorTooltipAndTimersReachTheirElement)
-{
-    Open();
-    POINT screen = {20, 110};
-    ClientToScreen(view_, &screen);
-    LPARAM at = MAKELPARAM(screen.x, screen.y);
-    EXPECT_EQ(0, SendMessageW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), at)) << "nothing hovered";
-    Move(20, 110);
-    EXPECT_EQ(1, SendMessageW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), at));
-    EXPECT_EQ(TRUE, SendMessageW(view_, WM_SETCURSOR, reinterpret_cast<WPARAM>(view_), HTCLIENT));
-    Probe* leaf = Item(21);
-    EXPECT_EQ(1, leaf->Count(WM_SETCURSOR));
-    for (const Message& m : leaf->messages) {
-        if (m.message == WM_MOUSEWHEEL) {  // in client coordinates
-            EXPECT_EQ(20, static_cast<short>(LOWORD(m.lparam)));
-            EXPECT_EQ(110, static_cast<short>(HIWORD(m.lparam)));
-        }
-    }
-    HWND tooltip = dialog_->View().Tooltip();
-    ASSERT_NE(nullptr, tooltip);
-    EXPECT_EQ(std::wstring(L"提示文字"), view_test::TooltipText(tooltip, view_));
-    ASSERT_TRUE(dialog_->EnableItem(21, false));
-    Move(21, 111);
-    EXPECT_EQ(0, SendMessageW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), at)) << "disabled";
-    Move(150, 400);
-    EXPECT_EQ(std::wstring(), view_test::TooltipText(tooltip, view_));
-
-    Probe* timed = Item(30);
-    ElementRegistry::Instance().SetTimerOwner(7001, timed->Handle());
-    SendMessageW(view_, WM_TIMER, 7001, 0);
-    SendMessageW(view_, WM_TIMER, 7002, 0);
-    ElementRegistry::Instance().RemoveTimer(7001);
-    SendMessageW(view_, WM_TIMER, 7001, 0);
-    EXPECT_EQ(1, timed->Count(WM_TIMER));
 }
 
 // (A colour question a child answers itself: the main window's permission

@@ -31,28 +31,6 @@ TEST(InputRules, BandsKindsThatKeepInputKeysAndDoubleClicks)
     EXPECT_EQ(0u, DoubleClickCommand(false, false) + DoubleClickCommand(false, true));
 }
 
-TEST(LayerStyles, AttributesAddTheirBits)
-{
-    LayerStyles plain = ComputeLayerStyles(0, 0, 0);
-    EXPECT_EQ(0x80080000u, plain.style);
-    EXPECT_EQ(0x300u, plain.exStyle);
-    EXPECT_FALSE(plain.resizable);
-
-    // The main window's layer: appwin 1, resize 1, noborder 0.
-    LayerStyles main = ComputeLayerStyles(1, 1, 0);
-    EXPECT_EQ(0x800F0000u, main.style);
-    EXPECT_EQ(0x40300u, main.exStyle);
-    EXPECT_TRUE(main.resizable);
-
-    LayerStyles bare = ComputeLayerStyles(0, 0, 7);
-    EXPECT_EQ(0x88u, bare.exStyle);
-    EXPECT_EQ(0x80080000u, bare.style);
-
-    // Any non-zero number counts, negative ones too.
-    EXPECT_TRUE(ComputeLayerStyles(0, -1, 0).resizable);
-    EXPECT_EQ(0x40088u, ComputeLayerStyles(2, 0, -3).exStyle);
-}
-
 TEST(MaximizedGeometry, FrameLineFallsOutsideTheWorkArea)
 {
     // A task bar along the bottom of the primary monitor.

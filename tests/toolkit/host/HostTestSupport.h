@@ -43,7 +43,6 @@ public:
     std::vector<Notice> notices;
     std::vector<WPARAM> sysCommands;
     int initDialogs = 0;
-    bool passFrameCommands = false;
 
     std::vector<Notice> Clicks() const { return Only(NotifyClick); }
     std::vector<Notice> Only(UINT code) const
@@ -77,7 +76,7 @@ protected:
         if (message == WM_SYSCOMMAND) {
             sysCommands.push_back(wparam);
             // A real move would start the system's modal drag loop.
-            return !(passFrameCommands && (wparam == 0xF030 || wparam == 0xF120));
+            return TRUE;
         }
         return FALSE;
     }

@@ -64,76 +64,6 @@ TEST_F(HostWindow, TheLayerGivesAFramelessWindowOfItsSizeWithItsPartsLaidOut)
     EXPECT_FALSE(tool.View().Resizable());
 }
 
-TEST_F(HostWindow, WithoutALayerNoWindowAndALayerGivenAsTextReplacesTheResource)
-{
-    TestDialog missing(399);
-    EXPECT_EQ(nullptr, missing.Create(nullptr));
-    EXPECT_EQ(0, missing.DoModal(nullptr));
-    EXPECT_EQ(0, missing.initDialogs);
-    EXPECT_FALSE(missing.View().LoadLayer(std::string("<layer><body")));
-    EXPECT_FALSE(missing.View().LoadLayer(std::string("<dlg/>")));
-
-    TestDialog dialog(kLayer);
-    ASSERT_TRUE(dialog.View().LoadLayer(std::string("<layer width=\"120\" height=\"80\"><body crbg=\"00FF00\"/></layer>")));
-    HWND hwnd = Open(&dialog);
-    RECT client = {};
-    GetClientRect(hwnd, &client);
-    EXPECT_EQ(120, client.right);
-    EXPECT_EQ(nullptr, dialog.View().Header());
-    EXPECT_EQ(kGreen, Picture(dialog.View().Hwnd()).At(119, 79));
-    // Another layer loaded into the live window is laid out and painted.
-    ASSERT_TRUE(dialog.View().LoadLayer(std::string("<layer><header height=\"10\" crbg=\"FF0000\"/><body crbg=\"0000FF\"/></layer>")));
-    Picture after(dialog.View().Hwnd());
-    EXPECT_EQ(kRed, after.At(0, 9));
-    EXPECT_EQ(kBlue, after.At(0, 10));
-}
-
-TEST_F(HostWindow, ElementsChangedByIdAreRefittedAndRepaintedOnlyWhereDirty)
-{
-    TestDialog dialog(kLayer);
-    Open(&dialog);
-    HWND view = dialog.View().Hwnd();
-    CBkWindow* text = dialog.FindItem(29);
-    const RECT before = text->Rect();
-    ASSERT_TRUE(dialog.SetItemText(29, L"a much longer text than before"));
-    EXPECT_EQ(before.left, text->Rect().left);  // refitted from its corner
-    EXPECT_GT(text->Rect().right, before.right);
-    EXPECT_FALSE(dialog.SetItemText(4242, L"x") || dialog.SetItemAttribute(4242, "crbg", std::string("FF0000")) ||
-                 dialog.EnableItem(4242, false) || dialog.SetItemVisible(4242, false));
-
-    EXPECT_EQ(0x808080u, Picture(view).At(250, 120));  // leaf 25
-    ASSERT_TRUE(dialog.SetItemAttribute(25, "crbg", std::string("FF0000")));
-    EXPECT_EQ(kRed, Picture(view).At(250, 120));
-    ASSERT_TRUE(dialog.SetItemAttribute(25, "crbg", std::wstring(L"00FF00")));
-    EXPECT_EQ(kGreen, Picture(view).At(250, 120));
-    ASSERT_TRUE(dialog.SetItemIntAttribute(26, "id", 77));
-    EXPECT_NE(nullptr, dialog.FindItem(77));
-    ASSERT_TRUE(dialog.SetItemAttribute(22, "pos", std::string("20,160,70,190")));
-    EXPECT_EQ(210, dialog.FindItem(22)->Rect().top) << "placed again inside its part";
-    // A colour changed behind the host's back stays unpainted until the
-    // area is invalidated: the dirty region is all that is painted. (This
-    // picture paints what the changes above left dirty; 26 lies over 25.)
-    EXPECT_EQ(kGreen, Picture(view).At(250, 120));
-    dialog.FindItem(25)->Style().crbg = RGB(0, 0, 255);
-    EXPECT_EQ(kGreen, Picture(view).At(250, 120));
-    ElementNotify invalidate = {};
-    invalidate.hdr.code = NotifyInvalidate;
-    invalidate.rect = ElementNotifyRect{200, 100, 300, 150};
-    SendMessageW(view, WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&invalidate));
-    EXPECT_EQ(kBlue, Picture(view).At(250, 120));
-    EXPECT_TRUE(dialog.notices.empty());
-
-    ASSERT_TRUE(dialog.SetItemVisible(21, false));
-    EXPECT_EQ(kWhite, Picture(view).At(20, 110));
-    ASSERT_TRUE(dialog.SetItemVisible(21, true));
-    ASSERT_TRUE(dialog.SetItemVisible(27, false));  // a container hides what is inside
-    EXPECT_FALSE(dialog.FindItem(28)->IsVisible(true));
-    EXPECT_EQ(kWhite, Picture(view).At(205, 205));
-    SendMessageW(view, WM_MOUSEMOVE, 0, Point(20, 110));
-    ASSERT_TRUE(dialog.EnableItem(21, false));
-    EXPECT_EQ(StateDisabled, dialog.FindItem(21)->State() & (StateDisabled | StateHover)) << "disabling drops the hover";
-}
-
 TEST_F(HostWindow, EscapeEnterAndCloseArriveAsClicksOneAndTwoAndOtherKeysReachTheHoverElement)
 {
     TestDialog dialog(kLayer);
@@ -189,19 +119,3 @@ protected:
         return TestDialog::OnWindowMessage(message, wparam, lparam, result);
     }
 };
-
-TEST_F(HostWindow, DoModalRunsUntilEndDialogWithItsOwnerDisabledAndCanRunAgain)
-{
-    TestDialog ownerDialog(kFixedLayer);
-    HWND owner = Open(&ownerDialog);
-    ShowWindow(owner, SW_SHOW);
-    ClosingDialog dialog;
-    dialog.owner = owner;
-    EXPECT_EQ(42, dialog.DoModal(owner));
-    EXPECT_FALSE(dialog.ownerEnabledInside);
-    EXPECT_TRUE(IsWindowEnabled(owner));
-    EXPECT_EQ(nullptr, dialog.GetHwnd());
-    EXPECT_EQ(1u, dialog.Clicks().size());
-    EXPECT_EQ(42, dialog.DoModal(nullptr));  // made again from the layout
-    EXPECT_EQ(2, dialog.initDialogs);
-}

@@ -90,27 +90,6 @@ TEST_F(SBarList, RangeIsTheOverflowPlusTheReservedPixelsAndPositionsClamp)
     EXPECT_EQ(200, attributes.GetScrollMax()) << "\"reserved\" replaces the 50 at the placement";
 }
 
-TEST_F(SBarList, TheBarHidesWhileTheRowsFitAndLiesAlongTheBottomWhenHorizontal)
-{
-    auto list = Make(3, "reserved=\"0\" alwaysshowscrollbar=\"0\"");  // 90 in 100
-    EXPECT_FALSE(list->ScrollBar().IsVisible(false));
-    list->SetTopMargin(11);  // content 101: one pixel too tall
-    list->SetItemCount(3);
-    EXPECT_TRUE(list->ScrollBar().IsVisible(false));
-    EXPECT_EQ(1, list->GetScrollMax());
-    EXPECT_TRUE(Make(1, "reserved=\"0\"")->ScrollBar().IsVisible(false)) << "shown by default";
-
-    auto across = Make(10, "SBarType=\"1\"");
-    RECT bar = across->ScrollBar().BarRect();
-    EXPECT_EQ((std::vector<LONG>{0, 105, 100, 120}), (std::vector<LONG>{bar.left, bar.top, bar.right, bar.bottom}));
-    across->SetScrollBarRect(RECT{1, 2, 3, 4});
-    across->Layout();
-    EXPECT_EQ(4, across->ScrollBar().BarRect().bottom);
-    list->HoverLastItem();
-    EXPECT_EQ(2, list->GetHoverIndex());
-    EXPECT_EQ(2, list->GetSelectedIndex());
-}
-
 TEST_F(SBarList, TheWheelEasesOnTheTicksAndTheRowsPaintFromTheNewOffsetUnderTheBar)
 {
     SetElementSkins(&SkinPool::Instance());
@@ -144,28 +123,6 @@ TEST_F(SBarList, TheWheelEasesOnTheTicksAndTheRowsPaintFromTheNewOffsetUnderTheB
     EXPECT_EQ(0xFFFFFFu, plain.At(92, 35)) << "no bar while the rows fit";
     SetElementSkins(nullptr);
     SkinPool::Instance().Clear();
-}
-
-TEST_F(SBarList, APressOnTheTrackPagesThenSelectsTheRowAtThatHeightButOnTheThumbOnlyDrags)
-{
-    auto list = Make(40);  // range 1200 - 100 + 50
-    list->SetSelectedIndex(0);
-    const int below = list->ScrollBar().ThumbRect().bottom + 10;
-    ASSERT_LT(below, 120);
-    Send(list.get(), host.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 92, below);
-    EXPECT_EQ(544, list->GetScrollPos());
-    Send(list.get(), host.Hwnd(), WM_LBUTTONUP, 0, 92, below);
-    const int32_t row = (below - 20 + 544) / 30;
-    EXPECT_EQ(std::vector<int32_t>({row}), list->SelectedRows());
-    const RECT thumb = list->ScrollBar().ThumbRect();
-    const int onThumb = (thumb.top + thumb.bottom) / 2;
-    Send(list.get(), host.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 92, onThumb);
-    Send(list.get(), host.Hwnd(), WM_LBUTTONUP, 0, 92, onThumb);
-    EXPECT_EQ(544, list->GetScrollPos());
-    EXPECT_EQ(std::vector<int32_t>({row}), list->SelectedRows());
-    Send(list.get(), host.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 40, 35);
-    Send(list.get(), host.Hwnd(), WM_LBUTTONUP, 0, 40, 35);
-    EXPECT_EQ(std::vector<int32_t>({18}), list->SelectedRows()) << "544 = 18 rows + 4 pixels";
 }
 
 }  // namespace

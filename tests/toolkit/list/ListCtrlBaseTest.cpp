@@ -64,29 +64,6 @@ TEST(ListCtrlBase, HeightsAddUpWithTheSpaceBetweenRowsOnly)
     EXPECT_EQ(0, m.GetItemBottom(-1));
 }
 
-TEST(ListCtrlBase, RecordsOwnTheirElements)
-{
-    int alive = 0;
-    {
-        Model m(20, 0);
-        m.AppendItem(Record(0, new Tracked(&alive)));
-        m.AppendItem(Record(0));
-        m.AppendItem(Record(0, new Tracked(&alive)));
-        EXPECT_EQ(2, alive);
-        EXPECT_EQ(nullptr, m.GetItemElement(1));
-        EXPECT_EQ(nullptr, m.GetItemElement(3));
-        std::unique_ptr<ListRowRecord> back = m.RemoveItem(0);
-        EXPECT_EQ(2, alive);
-        back.reset();
-        EXPECT_EQ(1, alive);
-        m.DeleteAllItems();
-        EXPECT_EQ(0, alive);
-        EXPECT_EQ(0, m.GetTotalHeight());
-        m.AppendItem(Record(0, new Tracked(&alive)));
-    }
-    EXPECT_EQ(0, alive);
-}
-
 TEST(ListCtrlBase, OutOfRangeIndicesAreIgnoredAndThePlainPositionIsNeverAtABoundary)
 {
     Model m(35, 0);

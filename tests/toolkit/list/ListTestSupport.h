@@ -1,6 +1,6 @@
 // Fixtures for the list element tests under Wine: an observer that records
-// fill calls and fills the template, lists whose cursor and modifier keys
-// the test sets, and the rows' template and styles resources.
+// fill calls and fills the template, lists whose cursor the test sets, and
+// the rows' template and styles resources.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,7 +15,6 @@ using namespace element_test;
 
 const unsigned kStyles = 303;
 const int kButtonId = 501;
-const int kSmallButtonId = 502;
 
 struct FillCall {
     int32_t code;
@@ -67,25 +66,6 @@ inline LRESULT Send(CBkWindow* element, HWND host, UINT msg, WPARAM wparam, int 
     element->ProcessMessage(host, msg, wparam, MAKELPARAM(x, y), &result);
     return result;
 }
-
-// Holds Ctrl and/or Shift in this thread's key state for one scope.
-class HeldKeys {
-public:
-    HeldKeys(bool ctrl, bool shift)
-    {
-        GetKeyboardState(saved_);
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        keys[VK_RCONTROL] = keys[VK_LCONTROL] = keys[VK_RSHIFT] = keys[VK_LSHIFT] = 0;
-        SetKeyboardState(keys);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256];
-};
 
 class ListFixture : public ::testing::Test {
 protected:

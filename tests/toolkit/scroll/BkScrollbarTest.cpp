@@ -19,7 +19,6 @@ namespace {
 
 using scroll_test::FakeClock;
 using Canvas = pixel_test::MemoryCanvas;
-const uint32_t kBlank = Canvas::kBlank;
 
 constexpr uint32_t kBackground = 0x202020;
 constexpr uint32_t kRail = 0x909090;
@@ -102,53 +101,6 @@ protected:
     Trigger trigger;
 };
 
-TEST_F(ScrollbarElement, PaintsItsPartsThroughTheStyleSkinsInTheirStates)
-{
-    CBkScrollbar bar;
-    Configure(bar, false, RECT{10, 10, 25, 110}, 0);
-    Canvas c(40, 130);
-    bar.Paint(c.Dc());
-    EXPECT_EQ(std::vector<std::string>({"bg"}), skins.draws) << "without a range only the background";
-    EXPECT_EQ(15 * 100, c.Changed(10, 10, 25, 110));
-    EXPECT_EQ(0, c.ChangedOutside(RECT{10, 10, 25, 110}));
-
-    bar.SetScrollRange(100);
-    skins.draws.clear();
-    bar.Paint(c.Dc());
-    // Thumb 50 long: rows 13 to 56 at p = 0; the rail is never drawn.
-    EXPECT_EQ(std::vector<std::string>({"bg", "th"}), skins.draws);
-    EXPECT_EQ(kBackground, c.At(17, 12));
-    EXPECT_EQ(kThumb, c.At(24, 56));
-    EXPECT_EQ(kBackground, c.At(17, 57));
-    const struct {
-        void (*act)(CBkScrollbar&);
-        uint32_t colour;
-    } steps[] = {
-        {[](CBkScrollbar& b) { b.OnMouseMove(POINT{17, 30}); }, kThumb + StateHover},
-        {[](CBkScrollbar& b) { b.OnLButtonDown(POINT{17, 30}); }, kThumb + StatePushDown},
-        {[](CBkScrollbar& b) { b.OnLButtonUp(); }, kThumb + StateHover},
-        {[](CBkScrollbar& b) { b.OnMouseLeave(); }, kThumb},
-    };
-    for (const auto& s : steps) {
-        s.act(bar);
-        bar.Paint(c.Dc());
-        EXPECT_EQ(pixel_test::Hex(s.colour), pixel_test::Hex(c.At(17, 30)));
-    }
-
-    CBkScrollbar across;
-    Configure(across, true, RECT{0, 20, 300, 35}, 200);
-    EXPECT_EQ(15, across.HorizontalThickness());
-    Canvas h(320, 40);
-    across.OnMouseMove(POINT{295, 25});
-    skins.draws.clear();
-    across.Paint(h.Dc());
-    EXPECT_EQ(std::vector<std::string>({"bg", "up", "dn", "th"}), skins.draws);
-    EXPECT_EQ(kUp, h.At(5, 25));
-    EXPECT_EQ(kDown + StateHover, h.At(295, 25));
-    EXPECT_EQ(kThumb, h.At(100, 25));
-    EXPECT_EQ(0, h.ChangedOutside(RECT{0, 20, 300, 35}));
-}
-
 TEST_F(ScrollbarElement, MessagesMoveThePositionTheOwnerHearsAndTheWheelEasesOnTheMainTrigger)
 {
     FakeClock clock(40000);
@@ -187,53 +139,6 @@ TEST_F(ScrollbarElement, MessagesMoveThePositionTheOwnerHearsAndTheWheelEasesOnT
     EXPECT_EQ(624, bar.GetPos());
     bar.OnLButtonUp();
     EXPECT_FALSE(bar.ProcessMessage(nullptr, WM_KEYDOWN, VK_DOWN, 0, &result));
-}
-
-TEST_F(ScrollbarElement, HeldArrowsAndDragsRunTheirTimersUntilReleasedOrDestroyed)
-{
-    HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 50, 60, 320, 40, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, host);
-    {
-        CBkScrollbar bar;
-        bar.SetContainer(host);
-        Configure(bar, true, RECT{0, 0, 300, 15}, 200);
-        ASSERT_TRUE(bar.OnLButtonDown(POINT{290, 7}));
-        EXPECT_EQ(16, bar.GetPos());
-        EXPECT_EQ(bar.Handle(), ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerSecondArrow));
-        // The repeat reads the cursor in host coordinates.
-        ASSERT_TRUE(SetCursorPos(50 + 290, 60 + 7));
-        LRESULT result = -1;
-        EXPECT_TRUE(bar.ProcessMessage(host, WM_TIMER, CBkScrollbar::kTimerSecondArrow, 0, &result));
-        EXPECT_EQ(32, bar.GetPos());
-        bar.OnTimer(20000, POINT{290, 7});  // not the bar's
-        EXPECT_EQ(32, bar.GetPos());
-        // On the track the repeat becomes a page press, backwards on a horizontal bar.
-        ASSERT_TRUE(SetCursorPos(50 + 250, 60 + 7));
-        bar.ProcessMessage(host, WM_TIMER, CBkScrollbar::kTimerSecondArrow, 0, &result);
-        EXPECT_EQ(0, bar.GetPos());
-        EXPECT_FALSE(bar.IsTimerRunning(CBkScrollbar::kTimerSecondArrow));
-        EXPECT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerPage));
-        bar.OnLButtonUp();
-        EXPECT_EQ(0u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerPage));
-        EXPECT_FALSE(KillTimer(host, CBkScrollbar::kTimerPage)) << "the system timer is gone too";
-
-        CBkScrollbar drag;
-        drag.SetContainer(host);
-        drag.SetTimerTarget(4242);
-        Configure(drag, false, RECT{0, 0, 15, 100}, 100);
-        ASSERT_TRUE(drag.OnLButtonDown(POINT{7, 10}));
-        EXPECT_EQ(4242u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerDrag));
-        drag.OnTimer(CBkScrollbar::kTimerDrag, POINT{7, 20});
-        EXPECT_EQ(20, drag.GetPos());
-        drag.OnLButtonUp();
-        EXPECT_FALSE(drag.IsTimerRunning(CBkScrollbar::kTimerDrag));
-
-        bar.OnLButtonDown(POINT{7, 7});  // destroyed while its timer runs
-        ASSERT_TRUE(bar.IsTimerRunning(CBkScrollbar::kTimerFirstArrow) || bar.IsTimerRunning(CBkScrollbar::kTimerPage));
-    }
-    EXPECT_EQ(0u, ElementRegistry::Instance().TimerOwner(CBkScrollbar::kTimerFirstArrow));
-    EXPECT_FALSE(KillTimer(host, CBkScrollbar::kTimerFirstArrow));
-    DestroyWindow(host);
 }
 
 TEST(ScrollbarSkins, TheProgramsOwnListScrollBar)

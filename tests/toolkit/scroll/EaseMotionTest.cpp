@@ -56,26 +56,6 @@ TEST(EaseMotion, ANotchEasesToItsTargetAndStops)
     }
 }
 
-TEST(EaseMotion, FastThenSlowNeverOvershootingAndANewTargetStartsFromWhereItIs)
-{
-    FakeClock clock(0);
-    EaseMotion motion;
-    motion.SetValue(0);
-    motion.Animate(80, 300, 4.0);
-    int32_t previous = 0;
-    for (uint32_t t = 1; t < 150; ++t) {
-        int32_t v = ValueAt(motion, clock, t);
-        ASSERT_GE(v, previous) << t;
-        previous = v;
-    }
-    EXPECT_EQ(44, ValueAt(motion, clock, 150));  // more than half the way in half the time
-    motion.Animate(124, 300, 4.0);
-    EXPECT_EQ(44, motion.Start());
-    EXPECT_EQ(150u, motion.StartTick());
-    EXPECT_EQ(88, ValueAt(motion, clock, 300));
-    EXPECT_EQ(124, ValueAt(motion, clock, 450));
-}
-
 TEST(EaseMotion, NothingToDoAndExtremeValuesStayDefined)
 {
     FakeClock clock(0);

@@ -68,34 +68,6 @@ TEST(ScrollbarGeometry, ThumbsAndArrowsOfBothOrientations)
     EXPECT_EQ(15, ComputeScrollbarParts(true, 0, 15, R(10, 200, 310, 215), 0, 1000000).thumbLength);
 }
 
-TEST(ScrollbarGeometry, RandomRectanglesKeepTheThumbInsideTheBar)
-{
-    std::mt19937 rng(4711);
-    std::uniform_int_distribution<int32_t> coord(-5000, 5000), size(0, 3000), range(-100, 100000);
-    for (int i = 0; i < 20000; ++i) {
-        const bool horizontal = (i & 1) != 0;
-        const int32_t l = coord(rng), t = coord(rng);
-        const ElementRect bar = R(l, t, l + size(rng), t + size(rng));
-        const int32_t max = std::max(range(rng), 0);
-        const int32_t pos = std::uniform_int_distribution<int32_t>(0, max)(rng);
-        ScrollbarParts p = ComputeScrollbarParts(horizontal, horizontal ? 0 : 15, horizontal ? 15 : 0, bar, pos, max);
-        if (p.thumbLength == 0)
-            continue;
-        if (horizontal) {
-            ASSERT_LE(p.thumb.right, bar.right - 15) << i;
-            ASSERT_GE(p.thumb.left, bar.left + 15) << i;
-        } else {
-            ASSERT_LE(p.thumb.bottom, bar.bottom) << i;
-        }
-    }
-    // Extreme rectangles give some answer without overflow traps.
-    ComputeScrollbarParts(false, 15, 0, R(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX), INT32_MAX, INT32_MAX);
-    ComputeScrollbarParts(true, 0, 15, R(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX), 1, INT32_MAX);
-    ComputeScrollbarParts(false, 15, 0, R(0, 100, 15, 0), 5, 10);
-    EXPECT_EQ(INT32_MAX, ScrollbarDragDelta(INT32_MAX, INT32_MAX, 2, 0, 0));
-    EXPECT_EQ(0, ScrollbarDragDelta(10, 100, 80, 50, 15)) << "a zero divisor";
-}
-
 TEST(ScrollbarRange, ReserveIsAddedAndPositionsClamp)
 {
     ScrollbarModel bar;
