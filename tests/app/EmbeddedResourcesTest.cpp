@@ -1,77 +1,245 @@
-// The resources linked into a Windows executable: found by type and id the
-// way the toolkit asks for them, loadable by the program's image pools, and
-// consistent with each other.
+// The resources linked into the program, read the way the toolkit reads
+// them: every document parses with its root, and the skins, styles,
+// strings and both layouts name each other and their images consistently.
 #include <gtest/gtest.h>
-
 #include <windows.h>
+#include <tinyxml.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "ImageHeaders.h"
-#include "ResourceCrossCheck.h"
+#include "toolkit/PosGrammar.h"
+#include "toolkit/XmlResource.h"
 #include "toolkit/skins/BkBmpPool.h"
 #include "toolkit/skins/BkPngPool.h"
 
 namespace {
 
-const int kPngIds[] = {101, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1014, 1015};
-
-bool ResourceBytes(const wchar_t* type, int id, std::string* bytes)
+// The bytes of an XML resource, without the zero the loader adds.
+bool XmlBytes(int id, std::string* bytes)
 {
-    HMODULE self = GetModuleHandleW(nullptr);
-    HRSRC info = FindResourceW(self, MAKEINTRESOURCEW(id), type);
-    if (!info)
+    std::vector<char> loaded;
+    if (!LoadXmlResource(static_cast<unsigned>(id), &loaded))
         return false;
-    DWORD size = SizeofResource(self, info);
-    HGLOBAL data = LoadResource(self, info);
-    const char* p = data ? static_cast<const char*>(LockResource(data)) : nullptr;
-    if (!p || size == 0)
-        return false;
-    bytes->assign(p, size);
+    bytes->assign(loaded.data());
     return true;
 }
 
-bool Embedded(ResourceKind kind, int id, std::string* bytes)
+// Sizes as the program's image pools decode them; false when they cannot.
+bool PngSize(int id, SIZE* size)
 {
-    switch (kind) {
-    case ResourceKind::Xml: return ResourceBytes(L"XML", id, bytes);
-    case ResourceKind::Png: return ResourceBytes(L"PNG", id, bytes);
-    case ResourceKind::Bitmap: return ResourceBytes(RT_BITMAP, id, bytes);
-    }
-    return false;
+    const BkPngImage* image = BkPngPool::Instance().GetPng(static_cast<unsigned>(id));
+    if (!image || !image->Valid())
+        return false;
+    *size = SIZE{image->Width(), image->Height()};
+    return true;
 }
 
-std::string Joined(const std::vector<std::string>& lines)
+bool BitmapSize(int id, SIZE* size)
 {
-    std::string all;
-    for (const std::string& l : lines)
-        all += l + "\n";
-    return all;
+    BITMAP info{};
+    if (!GetObjectW(BkBmpPool::Instance().GetBitmap(static_cast<unsigned>(id)), sizeof(info), &info))
+        return false;
+    *size = SIZE{info.bmWidth, info.bmHeight};
+    return true;
 }
+
+// Skins the window code draws by name; the documents' own names are checked where they stand.
+const char* const kCodeSkins[] = {"DefaultIco", "ListDefaultIco"};
+// Element ids the window code addresses: each must be in its layout once.
+const int kMainIds[] = {60004, 60001, 20028, 20017, 20009, 20015, 20014, 20029, 20018, 20001, 20002, 20011, 20030,
+                        20031, 20004, 20003, 20010, 20006, 20007, 20022, 20008, 20019, 20020, 20027, 20024, 20026,
+                        20000, 20025};
+const int kRowIds[] = {22001, 22002, 22003, 22009, 22004, 22007, 22006};
+const char* const kSkinTags[] = {"imglst", "imgframe", "button", "imghorzex", "gradation", "png", "pngvertex"};
+
+bool IsHex(const std::string& text, size_t minCount, size_t maxCount)
+{
+    if (text.size() < minCount || text.size() > maxCount)
+        return false;
+    for (char c : text)
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return false;
+    return true;
+}
+
+int Int(const TiXmlElement* e, const char* name)
+{
+    const char* text = e->Attribute(name);
+    return text ? std::atoi(text) : 0;
+}
+
+std::string Attr(const TiXmlElement* e, const char* name)
+{
+    const char* v = e->Attribute(name);
+    return v ? v : "";
+}
+
+class Checker {
+public:
+
+    std::vector<std::string> Run()
+    {
+        TiXmlDocument strings, skins, styles, main, row;
+        if (Load(102, "string", &strings))
+            for (const TiXmlElement* s = strings.RootElement()->FirstChildElement(); s; s = s->NextSiblingElement())
+                if (Int(s, "id") <= 0 || !strings_.insert(Int(s, "id")).second)
+                    Problem("strings: an id that is not positive or given twice");
+        if (Load(100, "skins", &skins))
+            CheckSkins(skins.RootElement());
+        if (Load(101, "style", &styles))
+            CheckStyles(styles.RootElement());
+        if (Load(103, "layer", &main)) {
+            for (const TiXmlElement* part = main.RootElement()->FirstChildElement(); part; part = part->NextSiblingElement())
+                CheckElements(part, "main layout");
+            CheckIds("main layout", kMainIds, sizeof kMainIds / sizeof kMainIds[0]);
+        }
+        ids_.clear();
+        if (Load(104, "listitem", &row)) {
+            CheckElements(row.RootElement(), "row layout");
+            CheckIds("row layout", kRowIds, sizeof kRowIds / sizeof kRowIds[0]);
+        }
+        for (const char* name : kCodeSkins)
+            if (!skins_.count(name))
+                Problem(std::string("skin ") + name + ": missing");
+        return problems_;
+    }
+
+private:
+    void Problem(const std::string& text) { problems_.push_back(text); }
+
+    bool Load(int id, const char* root, TiXmlDocument* doc)
+    {
+        const std::string where = "XML " + std::to_string(id);
+        std::string raw;
+        if (!XmlBytes(id, &raw)) {
+            Problem(where + ": missing");
+            return false;
+        }
+        // The skins and style documents are plain ASCII, the layouts UTF-8 with a byte-order mark.
+        const bool bom = raw.compare(0, 3, "\xEF\xBB\xBF") == 0;
+        if ((id == 100 || id == 101) && std::any_of(raw.begin(), raw.end(), [](char c) { return c & 0x80; }))
+            Problem(where + ": not plain ASCII");
+        if ((id == 103 || id == 104) && !bom)
+            Problem(where + ": no UTF-8 byte-order mark");
+        doc->Parse(raw.c_str(), nullptr, TIXML_ENCODING_UTF8);
+        if (doc->Error()) {
+            Problem(where + ": does not parse: " + doc->ErrorDesc());
+            return false;
+        }
+        if (!doc->RootElement() || root != std::string(doc->RootElement()->Value())) {
+            Problem(where + ": root is not \"" + root + "\"");
+            return false;
+        }
+        return true;
+    }
+
+    // Every skin's image is there and is a whole number of its cells.
+    void CheckSkins(const TiXmlElement* root)
+    {
+        for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
+            const std::string name = Attr(e, "name"), tag = e->Value(), where = "skin " + name;
+            if (name.empty() || std::find(std::begin(kSkinTags), std::end(kSkinTags), tag) == std::end(kSkinTags)) {
+                Problem("skins: a " + tag + " without name or of no kind");
+                continue;
+            }
+            int& cells = skins_[name];
+            if (tag == "button" || tag == "gradation")
+                continue;
+            const bool png = tag == "png" || tag == "pngvertex";
+            const std::string image = std::string(png ? "PNG " : "bitmap ") + std::to_string(Int(e, "src"));
+            SIZE size = {};
+            if (!(png ? PngSize(Int(e, "src"), &size) : BitmapSize(Int(e, "src"), &size))) {
+                Problem(where + ": " + image + " missing or unreadable");
+            } else if (Int(e, "subwidth") < 0 || (Int(e, "subwidth") > 0 && size.cx % Int(e, "subwidth") != 0)) {
+                Problem(where + ": width " + std::to_string(size.cx) + " is no whole number of " +
+                        Attr(e, "subwidth") + "-pixel cells");
+            } else {
+                cells = Int(e, "subwidth") > 0 ? size.cx / Int(e, "subwidth") : 1;
+                if (tag == "imgframe" && (Int(e, "left") >= size.cx || Int(e, "top") >= size.cy))
+                    Problem(where + ": left/top outside the image");
+            }
+        }
+    }
+
+    void CheckStyles(const TiXmlElement* root)
+    {
+        for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
+            const std::string where = "style " + Attr(e, "name");
+            styles_.insert(Attr(e, "name"));
+            for (const TiXmlAttribute* a = e->FirstAttribute(); a; a = a->Next()) {
+                const std::string attr = a->Name(), value = a->Value();
+                if (attr.compare(0, 2, "cr") == 0 && !IsHex(value, 6, 6))
+                    Problem(where + ": " + attr + " is not a colour");
+                else if (attr == "cursor" && value != "hand" && value != "arrow")
+                    Problem(where + ": unknown cursor " + value);
+                else if ((attr == "skin" || attr == "uporleft" || attr == "downorright" || attr == "thumb" ||
+                          attr == "rail" || attr == "bkgd") && !skins_.count(value))
+                    Problem(where + ": " + attr + " names no skin: " + value);
+            }
+        }
+    }
+
+    // What an element names exists, its values read, and its text names strings.
+    void CheckElements(const TiXmlElement* parent, const std::string& layout)
+    {
+        for (const TiXmlElement* e = parent->FirstChildElement(); e; e = e->NextSiblingElement()) {
+            const std::string tag = e->Value();
+            const std::string where = layout + " " + tag + (e->Attribute("id") ? " " + Attr(e, "id") : "");
+            if (e->Attribute("id"))
+                ++ids_[Int(e, "id")];
+            for (const char* attr : {"class", "vertSBar", "cnormal", "chover", "cselect"})
+                if (e->Attribute(attr) && !styles_.count(Attr(e, attr)))
+                    Problem(where + ": " + attr + " names no style: " + Attr(e, attr));
+            const auto skin = skins_.find(Attr(e, "skin"));
+            if (e->Attribute("skin") && skin == skins_.end())
+                Problem(where + ": skin names no skin: " + Attr(e, "skin"));
+            else if (skin != skins_.end() && skin->second && Int(e, "sub") >= skin->second)
+                Problem(where + ": sub " + Attr(e, "sub") + " beyond the skin's cells");
+            for (const char* attr : {"crbg", "crtext"})
+                if (e->Attribute(attr) && !IsHex(Attr(e, attr), 6, 6))
+                    Problem(where + ": " + attr + " is not a colour");
+            PosList pos;
+            if (e->Attribute("pos") && (!ParsePos(Attr(e, "pos"), &pos) || (pos.count != 2 && pos.count != 4)))
+                Problem(where + ": pos \"" + Attr(e, "pos") + "\" has not two or four items");
+            const std::string text = e->GetText() ? e->GetText() : "";
+            for (size_t at = text.find("%str"); at != std::string::npos; at = text.find("%str", at + 4))
+                if (!strings_.count(std::atoi(text.c_str() + at + 4)))
+                    Problem(where + ": text names no string: " + text.substr(at));
+            std::string rows;
+            if (tag == "listSbar" && (!XmlBytes(Int(e, "src"), &rows) || rows.find("<listitem") == std::string::npos))
+                Problem(where + ": src is no row layout");
+            CheckElements(e, layout);
+        }
+    }
+
+    void CheckIds(const std::string& layout, const int* ids, size_t count)
+    {
+        for (size_t i = 0; i < count; ++i) {
+            const int n = ids_.count(ids[i]) ? ids_[ids[i]] : 0;
+            if (n != 1)
+                Problem(layout + ": id " + std::to_string(ids[i]) + (n ? " given " + std::to_string(n) + " times" : " missing"));
+        }
+    }
+
+    std::vector<std::string> problems_;
+    std::set<int> strings_;
+    std::map<std::string, int> skins_;  // name, cells (0 when unknown)
+    std::set<std::string> styles_;
+    std::map<int, int> ids_;
+};
+
+}  // namespace
 
 TEST(EmbeddedResources, FitTogether)
 {
-    std::vector<std::string> problems = CrossCheckResources(Embedded);
-    EXPECT_TRUE(problems.empty()) << Joined(problems);
+    std::string all;
+    for (const std::string& problem : Checker().Run())
+        all += problem + "\n";
+    EXPECT_EQ(all, "");
 }
-
-TEST(EmbeddedResources, EveryImageLoadsAsThePoolsLoadThemAtItsHeaderSize)
-{
-    std::string bytes;
-    ImageSize header;
-    ASSERT_TRUE(ResourceBytes(RT_BITMAP, 73, &bytes) && ReadBitmapSize(bytes, &header));
-    BITMAP info{};
-    ASSERT_NE(GetObjectW(BkBmpPool::Instance().GetBitmap(73), sizeof(info), &info), 0);
-    EXPECT_EQ(info.bmWidth, header.width);
-    EXPECT_EQ(info.bmHeight, header.height);
-    for (int id : kPngIds) {
-        ASSERT_TRUE(ResourceBytes(L"PNG", id, &bytes) && ReadPngSize(bytes, &header)) << id;
-        const BkPngImage* image = BkPngPool::Instance().GetPng(static_cast<unsigned>(id));
-        ASSERT_TRUE(image && image->Valid()) << id;
-        EXPECT_EQ(image->Width(), header.width) << id;
-        EXPECT_EQ(image->Height(), header.height) << id;
-    }
-}
-
-}  // namespace

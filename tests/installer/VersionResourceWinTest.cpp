@@ -1,6 +1,6 @@
-// The version resources of the built programs and of the installer carry the
-// project's version (TARVO_EXPECTED_VERSION, from CMake) and the fixed
-// product facts, in the Chinese (simplified) UTF-16 string table.
+// The version resources of the built programs carry the project's version
+// (TARVO_EXPECTED_VERSION, from CMake) and a Chinese description that reads
+// back as written, in the Chinese (simplified) UTF-16 string table.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "platform/Environment.h"
 #include "platform/Text.h"
 
 namespace {
@@ -43,11 +42,11 @@ bool ReadVersion(const std::wstring& file, VersionFacts* facts)
     return true;
 }
 
-// A value of the string table of `table` (language and code page in hex,
-// "080404b0" is Chinese (simplified), UTF-16); empty if missing.
-std::wstring StringValue(const VersionFacts& facts, const wchar_t* name, const wchar_t* table = L"080404b0")
+// A value of the Chinese (simplified) UTF-16 string table ("080404b0");
+// empty if missing.
+std::wstring StringValue(const VersionFacts& facts, const wchar_t* name)
 {
-    std::wstring query = std::wstring(L"\\StringFileInfo\\") + table + L"\\" + name;
+    std::wstring query = std::wstring(L"\\StringFileInfo\\080404b0\\") + name;
     void* data = nullptr;
     UINT length = 0;
     if (!VerQueryValueW(facts.block.data(), query.c_str(), &data, &length) || length == 0)
@@ -113,25 +112,5 @@ TEST_P(ProgramVersion, CarriesTheProjectVersionAndProductFacts)
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramVersion, ::testing::Values(L"KorvelTarvo", L"korvel_helper"));
-
-TEST(InstallerVersion, SetupProgramCarriesTheProjectVersion)
-{
-    const std::wstring setup = platform::EnvironmentValue(L"TARVO_INSTALLER");
-    ASSERT_FALSE(setup.empty()) << "the test runs without TARVO_INSTALLER";
-    std::wstring path = L"Z:" + setup;
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    VersionFacts facts;
-    ASSERT_TRUE(ReadVersion(path, &facts)) << WideToUtf8(path);
-    std::vector<WORD> n = VersionNumbers(TARVO_EXPECTED_VERSION);
-    ExpectFixedVersion(facts.fixed, MAKELONG(n[1], n[0]), MAKELONG(n[3], n[2]));
-    // The installer's strings are in its language's ANSI code page table.
-    ASSERT_EQ(facts.translations.size(), 1u);
-    EXPECT_EQ(facts.translations[0].first, 0x0804);
-    wchar_t table[16] = {};
-    wsprintfW(table, L"%04x%04x", facts.translations[0].first, facts.translations[0].second);
-    EXPECT_EQ(StringValue(facts, L"ProductVersion", table), Utf8ToWide(TARVO_EXPECTED_VERSION));
-}
 
 }  // namespace

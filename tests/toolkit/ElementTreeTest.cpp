@@ -1,9 +1,6 @@
 // The element tree: loading, placement by pos, hit testing, visibility and
-// state passing down, attributes, measuring text, and "dlgfile".
+// state passing down, attributes and measuring text.
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <random>
 
 #include "ElementTestSupport.h"
 #include "toolkit/BkFontPool.h"
@@ -38,11 +35,6 @@ const char kLayout[] =
     "<dlg id=\"10\" pos=\"10,100,110,200\"><leaf id=\"11\" pos=\"5,5,15,15\"/></dlg>"
     "<text id=\"4\" width=\"full\" height=\"full\"/>"
     "</dlg>";
-
-int Moves(CBkWindow* w)
-{
-    return static_cast<Leaf*>(w)->Count(WM_MOUSEMOVE);
-}
 
 }  // namespace
 
@@ -229,27 +221,4 @@ TEST_F(ElementTree, NewTextRefitsAContentSizedElementFromItsCorner)
     RECT fixed = refit(3, L"a much longer text");
     EXPECT_EQ(40, fixed.right - fixed.left);  // only the content-sized height follows
     EXPECT_GT(fixed.bottom, fixed.top);
-}
-
-TEST_F(ElementTree, DialogFileTakesTheRootOfAnotherLayoutAndPassesVisibility)
-{
-    auto root = LoadDialog("<dlg pos=\"0,0,-0,-0\"><dlgfile id=\"50\" src=\"206\" pos=\"10,10,-10,-10\">"
-                           "<leaf id=\"51\"/></dlgfile><dlgfile id=\"80\" src=\"208\"/></dlg>");
-    auto* file = static_cast<CBkContainerWnd*>(root->FindChildById(50));
-    ASSERT_EQ(1u, file->ChildCount());  // its own XML children are not read
-    EXPECT_EQ(nullptr, root->FindChildById(51));
-    CBkWindow* inner = file->ChildAt(0);
-    EXPECT_STREQ("dlg", inner->GetClassName());
-    EXPECT_EQ(file, inner->GetParent());
-    Place(root.get(), 0, 0, 100, 100);
-    ExpectRect(inner->Rect(), 10, 10, 30, 30, "resource root inside the dlgfile");
-    ExpectRect(root->FindChildById(61)->Rect(), 12, 12, 14, 14, "its child");
-    ASSERT_NE(nullptr, root->FindChildById(81));  // a row root holds its children
-    EXPECT_TRUE(root->FindChildById(81)->GetParent()->IsContainer());
-
-    auto* leaf = static_cast<Leaf*>(root->FindChildById(61));
-    LRESULT r = 0;
-    root->ProcessMessage(nullptr, WM_SHOWWINDOW, FALSE, 0, &r);
-    root->ProcessMessage(nullptr, WM_SHOWWINDOW, TRUE, 0, &r);
-    EXPECT_EQ((std::vector<bool>{false, true}), leaf->shownCalls);
 }

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-
 #include "tests/toolkit/MemoryCanvas.h"
 
 namespace view_test {

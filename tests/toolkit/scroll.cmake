@@ -4,7 +4,6 @@ set(_scroll_tests ${CMAKE_CURRENT_LIST_DIR}/scroll)
 tarvo_add_test(toolkit_scroll_pure_tests
     ${_scroll_tests}/AnimTriggerTest.cpp
     ${_scroll_tests}/EaseMotionTest.cpp
-    ${_scroll_tests}/ScrollAnimTest.cpp
     ${_scroll_tests}/ScrollbarModelTest.cpp
     LIBS toolkit_pure platform)
 if(WIN32)

@@ -56,34 +56,4 @@ TEST(EaseMotion, ANotchEasesToItsTargetAndStops)
     }
 }
 
-TEST(EaseMotion, NothingToDoAndExtremeValuesStayDefined)
-{
-    FakeClock clock(0);
-    EaseMotion idle;
-    int32_t out = 99;
-    EXPECT_FALSE(idle.Step(&out));
-    EXPECT_EQ(99, out);
-    for (int32_t duration : {0, -5}) {
-        EaseMotion none;
-        none.SetValue(40);
-        none.Animate(400, duration, 4.0);
-        EXPECT_FALSE(none.Step(&out));
-        EXPECT_EQ(99, out);
-        EXPECT_EQ(40, none.Current());
-    }
-    EaseMotion wide;
-    wide.SetValue(INT32_MIN);
-    wide.Animate(INT32_MAX, 300, 4.0);
-    for (uint32_t t = 0; t <= 300; t += 30)
-        ValueAt(wide, clock, t);
-    EXPECT_EQ(INT32_MAX, wide.Current());
-    // 65536 squared wraps to 0 in 32 bits: the acceleration is not finite.
-    EaseMotion wrapped;
-    clock.Set(0);
-    wrapped.SetValue(0);
-    wrapped.Animate(100, 65536, 4.0);
-    ValueAt(wrapped, clock, 1000);
-    EXPECT_EQ(100, ValueAt(wrapped, clock, 65536));
-}
-
 }  // namespace

@@ -182,38 +182,4 @@ TEST(ScrollbarDrag, TheThumbFollowsTheMouseScaledByTheTrack)
     EXPECT_EQ(50, full.Pos());
 }
 
-TEST(ScrollbarHoverAndWheel, HoverFollowsThePointAndTheWheelGoesByItsStep)
-{
-    ScrollbarModel bar = Bar(true, R(0, 0, 300, 15), 200);
-    ScrollbarAction a = bar.Move(ScrollbarPoint{20, 7});
-    EXPECT_TRUE(a.redraw);
-    EXPECT_EQ(ScrollbarModel::kPartHover, bar.PartState(ScrollbarPart::Thumb));
-    EXPECT_FALSE(bar.Move(ScrollbarPoint{21, 7}).redraw);
-    bar.Move(ScrollbarPoint{2, 2});
-    EXPECT_EQ(0u, bar.PartState(ScrollbarPart::Thumb));
-    bar.Press(ScrollbarPoint{2, 2});
-    EXPECT_EQ(ScrollbarModel::kPartHover | ScrollbarModel::kPartPushed, bar.PartState(ScrollbarPart::First));
-    bar.Move(ScrollbarPoint{250, 7});
-    EXPECT_FALSE(bar.PointOnPart());
-    EXPECT_EQ(ScrollbarModel::kPartPushed, bar.PartState(ScrollbarPart::First));
-    bar.Move(ScrollbarPoint{295, 7});
-    EXPECT_TRUE(bar.Leave().redraw);
-    EXPECT_EQ(0u, bar.PartState(ScrollbarPart::Second));
-    EXPECT_FALSE(bar.Leave().redraw);
-
-    ScrollbarModel wheel = Bar(false, R(0, 0, 15, 300), 0);
-    wheel.SetWheelStep(80);
-    int32_t from = -1, to = -1;
-    EXPECT_FALSE(wheel.WheelTarget(-120, &from, &to));
-    wheel.SetScrollRange(1000);
-    wheel.SetPos(100);
-    ASSERT_TRUE(wheel.WheelTarget(-120, &from, &to));
-    EXPECT_EQ(100, from);
-    EXPECT_EQ(180, to);
-    wheel.WheelTarget(120, &from, &to);
-    EXPECT_EQ(20, to);
-    wheel.WheelTarget(-1, &from, &to);
-    EXPECT_EQ(180, to);
-}
-
 }  // namespace
