@@ -11,7 +11,6 @@
 #include "toolkit/skins/BkBmpPool.h"
 #include "toolkit/skins/BkPngPool.h"
 #include "toolkit/skins/BkPngSkin.h"
-#include "toolkit/skins/SkinFactory.h"
 #include "toolkit/skins/SkinPool.h"
 
 TEST(ProgramSkinsDocument, ElementsReachAndPaintTheSkinsByNameAndAMissingDocumentEmptiesThePool)
@@ -47,26 +46,6 @@ TEST(ProgramSkinsDocument, ElementsReachAndPaintTheSkinsByNameAndAMissingDocumen
     EXPECT_TRUE(LoadSkins(101));  // the styles document parses and adds nothing
     EXPECT_EQ(0u, SkinPool::Instance().Count());
     ASSERT_TRUE(LoadSkins(100));
-}
-
-TEST(SkinsDocument, FrameRules)
-{
-    SkinPool pool;
-    EXPECT_FALSE(pool.LoadDocument("<skins><png name=a"));
-    EXPECT_FALSE(pool.LoadDocument(""));
-    EXPECT_FALSE(pool.LoadDocument(nullptr));
-    EXPECT_TRUE(pool.LoadDocument("<style><png name=a src=1002/></style>"));
-    EXPECT_EQ(0u, pool.Count());
-    ASSERT_TRUE(pool.LoadDocument("<skins><png name=a src=1002/><png src=1003/><PNG name=upper src=1003/>"
-                                  "<div name=unknown/><button name=a/><gradation name=g/></skins>"));
-    EXPECT_EQ(2u, pool.Count());
-    EXPECT_EQ(nullptr, pool.GetSkin("upper"));
-    EXPECT_EQ(nullptr, pool.GetSkin("A"));
-    EXPECT_STREQ("button", pool.GetSkin("a")->GetClassName()) << "the second \"a\" replaced the first";
-    ASSERT_TRUE(pool.LoadDocument("<skins><imglst name=b/></skins>"));  // a new document starts empty
-    EXPECT_EQ(1u, pool.Count());
-    EXPECT_EQ(nullptr, CreateSkin("Png"));
-    EXPECT_EQ(nullptr, CreateSkin("png "));
 }
 
 TEST(ImagePools, DecodeOnceShareAndCacheMissingOnesAsEmpty)

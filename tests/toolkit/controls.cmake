@@ -1,9 +1,6 @@
-# The element kinds: window-free rules natively, painting, input and
-# loading from layouts under Wine.
+# The element kinds the program uses: painting, input and loading from
+# layouts under Wine.
 set(_controls_tests ${CMAKE_CURRENT_LIST_DIR}/controls)
-tarvo_add_test(toolkit_controls_pure_tests
-    ${_controls_tests}/ControlRulesTest.cpp
-    LIBS toolkit_pure platform)
 if(WIN32)
     enable_language(RC)
     set(_controls_res ${CMAKE_CURRENT_LIST_DIR}/res)
@@ -14,7 +11,6 @@ if(WIN32)
         ${_controls_tests}/ImageElementTest.cpp
         ${_controls_tests}/LineElementTest.cpp
         ${_controls_tests}/RealWndTest.cpp
-        ${_controls_tests}/TextKindsTest.cpp
         ${_controls_res}/controls_test.rc
         LIBS toolkit toolkit_pure platform)
 endif()

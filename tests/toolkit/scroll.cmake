@@ -1,8 +1,7 @@
-# Animation scheduler, eased motion and scroll bar behaviour (window-free),
+# Eased motion and scroll bar behaviour (window-free),
 # and the scroll bar element under Wine.
 set(_scroll_tests ${CMAKE_CURRENT_LIST_DIR}/scroll)
 tarvo_add_test(toolkit_scroll_pure_tests
-    ${_scroll_tests}/AnimTriggerTest.cpp
     ${_scroll_tests}/EaseMotionTest.cpp
     ${_scroll_tests}/ScrollbarModelTest.cpp
     LIBS toolkit_pure platform)

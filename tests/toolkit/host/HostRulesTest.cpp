@@ -1,5 +1,5 @@
-// The host's window-free decisions: bands, kinds that keep input, layer
-// styles, command keys, maximised geometry and the part spans.
+// The host's window-free decisions: bands, kinds that keep input, command
+// keys and maximised geometry.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -47,35 +47,4 @@ TEST(MaximizedGeometry, FrameLineFallsOutsideTheWorkArea)
     EXPECT_EQ(-1, g.y);
     EXPECT_EQ(1222, g.width);
     EXPECT_EQ(1026, g.height);
-}
-
-TEST(PartSpans, BodyLiesBetweenHeaderAndFooter)
-{
-    PartSpans s = ComputePartSpans(700, 50, 30);
-    EXPECT_EQ(670, s.footerTop);
-    EXPECT_EQ(50, s.bodyTop);
-    EXPECT_EQ(620, s.bodyHeight);
-
-    s = ComputePartSpans(225, 0, 0);
-    EXPECT_EQ(225, s.footerTop);
-    EXPECT_EQ(0, s.bodyTop);
-    EXPECT_EQ(225, s.bodyHeight);
-
-    // Parts taller than the window leave a negative body, never a crash.
-    s = ComputePartSpans(20, 50, 30);
-    EXPECT_EQ(-60, s.bodyHeight);
-}
-
-TEST(PartPos, HeaderAndFooterTakeTheirHeights)
-{
-    char pos[48];
-    HeaderPos(50, pos, sizeof(pos));
-    EXPECT_EQ("0,0,-0,50", std::string(pos));
-    FooterPos(30, pos, sizeof(pos));
-    EXPECT_EQ("0,-30,-0,-0", std::string(pos));
-    FooterPos(-2147483647 - 1, pos, sizeof(pos));
-    EXPECT_EQ("0,--2147483648,-0,-0", std::string(pos));
-    HeaderPos(123456, pos, 8);  // cut, still terminated
-    EXPECT_EQ("0,0,-0,", std::string(pos));
-    EXPECT_EQ("0,0,-0,-0", std::string(BodyPos()));
 }
