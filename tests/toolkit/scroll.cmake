@@ -2,7 +2,7 @@
 # and the scroll bar element under Wine.
 set(_scroll_tests ${CMAKE_CURRENT_LIST_DIR}/scroll)
 tarvo_add_test(toolkit_scroll_pure_tests
-    ${_scroll_tests}/EaseMotionTest.cpp
+    ${_scroll_tests}/ScrollAnimTest.cpp
     ${_scroll_tests}/ScrollbarModelTest.cpp
     LIBS toolkit_pure platform)
 if(WIN32)
