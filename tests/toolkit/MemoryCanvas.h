@@ -159,8 +159,6 @@ private:
 
 }  // namespace pixel_test
 
-#define EXPECT_PIXEL(canvas, x, y, rgb) \
-    EXPECT_EQ(pixel_test::Hex(rgb), pixel_test::Hex((canvas).At(x, y))) << "at " << (x) << "," << (y)
 #define EXPECT_PIXEL_NEAR(canvas, x, y, rgb, tol)                                            \
     EXPECT_TRUE(pixel_test::Near((canvas).At(x, y), rgb, tol))                               \
         << "at " << (x) << "," << (y) << ": " << pixel_test::Hex((canvas).At(x, y)) << " vs " \

@@ -15,7 +15,6 @@
 //   hang           run on until the release file appears (cap: two
 //                  minutes), then remove it
 //   mark           create the mark file (all before it has been written)
-//   exit:N         exit code (never read by the program)
 // Log: TARVO_FAKEBRIDGE_LOG (else korvel_helper.log beside this program),
 // one UTF-8 line per call. Release and mark files: the log's path +
 // ".release" and ".mark".
@@ -87,7 +86,7 @@ std::string BaseName(const std::string& path)
 
 // Plays one word; returns false for an unknown word.
 bool Play(const std::string& word, const std::string& package, const std::wstring& releaseFile,
-          const std::wstring& markFile, int* exitCode)
+          const std::wstring& markFile)
 {
     const std::string remote = "/data/local/tmp/" + BaseName(package);
     if (word == "success") {
@@ -120,8 +119,6 @@ bool Play(const std::string& word, const std::string& package, const std::wstrin
             Pause(50);
         // Taken: the next hanging call waits for its own release.
         platform::RemoveFile(releaseFile);
-    } else if (word.compare(0, 5, "exit:") == 0) {
-        *exitCode = static_cast<int>(std::strtol(word.c_str() + 5, nullptr, 10));
     } else {
         return false;
     }
@@ -143,14 +140,13 @@ int Run(const std::string& commandLine, const std::string& package)
 
     std::vector<std::string> script = platform::SplitLines(ReadAll(scriptPath));
     std::string line = script.empty() ? "success" : script[call < script.size() ? call : script.size() - 1];
-    int exitCode = 0;
     for (const std::string& word : Words(line)) {
-        if (!Play(word, package, logPath + L".release", logPath + L".mark", &exitCode)) {
+        if (!Play(word, package, logPath + L".release", logPath + L".mark")) {
             Write(stderr, "korvel_helper (fake): unknown script word: " + word + "\r\n");
             return 3;
         }
     }
-    return exitCode;
+    return 0;
 }
 
 // The package is everything after "-r": the program never quotes it.

@@ -1,4 +1,4 @@
-// "realwnd": moving, notifying and showing the child window it stands for.
+// "realwnd": showing and hiding the child window it stands for.
 #include <gtest/gtest.h>
 
 #include "../ElementTestSupport.h"
@@ -7,14 +7,6 @@
 using namespace element_test;
 
 namespace {
-RECT ChildRect(HWND parent, HWND child)
-{
-    RECT r = {};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 const char* kLayout =
     "<dlg pos=\"0,0,-0,-0\"><dlg id=\"50\" pos=\"0,0,-0,-0\"><realwnd id=\"7\" pos=\"10,20,-10,50\" crbg=\"FF0000\"/>"
     "</dlg></dlg>";
