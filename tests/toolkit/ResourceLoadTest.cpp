@@ -1,10 +1,9 @@
-// Layout resources, the style and string documents, and the font pool.
+// Layout resources and the style and string documents.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
-#include "toolkit/BkFontPool.h"
 #include "toolkit/BkString.h"
 #include "toolkit/ResourceLoaders.h"
 #include "toolkit/StylePool.h"
@@ -49,12 +48,3 @@ TEST(LoadStylesAndStrings, FillFromTheResourceAndFailSafely)
         EXPECT_FALSE(LoadStrings(id)) << id;
     EXPECT_EQ(L"Arial", GetString(1));
 }
-
-namespace {
-LOGFONTW FontOf(HFONT font)
-{
-    LOGFONTW lf = {};
-    GetObjectW(font, sizeof(lf), &lf);
-    return lf;
-}
-}  // namespace
