@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (text.empty())
         FUZZ_CHECK(result == InstallNoDevice);
-    if (!text.empty())
+    else
         FUZZ_CHECK(ClassifyInstallOutput(L"\r\n" + text + L"\r\n") == result);
     return 0;
 }

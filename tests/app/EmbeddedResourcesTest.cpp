@@ -58,14 +58,12 @@ const int kMainIds[] = {60004, 60001, 20028, 20017, 20009, 20015, 20014, 20029, 
 const int kRowIds[] = {22001, 22002, 22003, 22009, 22004, 22007, 22006};
 const char* const kSkinTags[] = {"imglst", "imgframe", "button", "imghorzex", "gradation", "png", "pngvertex"};
 
-bool IsHex(const std::string& text, size_t minCount, size_t maxCount)
+// Six hexadecimal digits, as the documents write colours.
+bool IsColour(const std::string& text)
 {
-    if (text.size() < minCount || text.size() > maxCount)
-        return false;
-    for (char c : text)
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return false;
-    return true;
+    return text.size() == 6 && std::all_of(text.begin(), text.end(), [](char c) {
+               return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+           });
 }
 
 int Int(const TiXmlElement* e, const char* name)
@@ -82,7 +80,6 @@ std::string Attr(const TiXmlElement* e, const char* name)
 
 class Checker {
 public:
-
     std::vector<std::string> Run()
     {
         TiXmlDocument strings, skins, styles, main, row;
@@ -174,7 +171,7 @@ private:
             styles_.insert(Attr(e, "name"));
             for (const TiXmlAttribute* a = e->FirstAttribute(); a; a = a->Next()) {
                 const std::string attr = a->Name(), value = a->Value();
-                if (attr.compare(0, 2, "cr") == 0 && !IsHex(value, 6, 6))
+                if (attr.compare(0, 2, "cr") == 0 && !IsColour(value))
                     Problem(where + ": " + attr + " is not a colour");
                 else if (attr == "cursor" && value != "hand" && value != "arrow")
                     Problem(where + ": unknown cursor " + value);
@@ -202,7 +199,7 @@ private:
             else if (skin != skins_.end() && skin->second && Int(e, "sub") >= skin->second)
                 Problem(where + ": sub " + Attr(e, "sub") + " beyond the skin's cells");
             for (const char* attr : {"crbg", "crtext"})
-                if (e->Attribute(attr) && !IsHex(Attr(e, attr), 6, 6))
+                if (e->Attribute(attr) && !IsColour(Attr(e, attr)))
                     Problem(where + ": " + attr + " is not a colour");
             PosList pos;
             if (e->Attribute("pos") && (!ParsePos(Attr(e, "pos"), &pos) || (pos.count != 2 && pos.count != 4)))
