@@ -1,29 +1,49 @@
 #include "inspect/PackageIconReader.h"
 
+#include <cstring>
 #include <new>
 #include <string>
 
-#include "inspect/ArchivePath.h"
+#include "bundle/ArchivePath.h"
+#include "bundle/Bundle.h"
 #include "inspect/PackageInfo.h"
+#include "platform/Files.h"
 
 namespace {
 
-// Closes the archive on every path out of ReadIcon.
-class ScopedUnzFile {
-public:
-    explicit ScopedUnzFile(unzFile file) : file_(file) {}
-    ~ScopedUnzFile()
-    {
-        if (file_)
-            unzClose(file_);
-    }
-    ScopedUnzFile(const ScopedUnzFile&) = delete;
-    ScopedUnzFile& operator=(const ScopedUnzFile&) = delete;
-    unzFile Get() const { return file_; }
+// The entry's bytes, whole and under the icon bound.
+bool ReadWhole(const ZipArchive& archive, const std::string& name, std::string* bytes)
+{
+    ZipEntry entry;
+    return archive.Find(name, &entry) && archive.Read(entry, kMaxIconBytes, bytes);
+}
 
-private:
-    unzFile file_;
-};
+// The icon as the inspection tool names it: "SPLIT!/ENTRY" is ENTRY of the
+// APK stored as SPLIT in a bundle; any other name is an entry of the file
+// itself or, in a bundle, of its base APK.
+bool ReadNamedEntry(const std::wstring& path, const std::string& name, std::string* bytes)
+{
+    const ZipArchive archive = ZipArchive::Open(path);
+    if (!archive || name.empty())
+        return false;
+    std::wstring scratch;
+    platform::TempFolder(&scratch);
+    const size_t bang = name.find("!/");
+    if (bang != std::string::npos) {
+        ZipEntry outer;
+        NestedArchive nested;
+        return archive.Find(name.substr(0, bang), &outer) && nested.Open(path, archive, outer, scratch) &&
+               ReadWhole(nested.Archive(), name.substr(bang + 2), bytes);
+    }
+    if (ReadWhole(archive, name, bytes))
+        return true;
+    bool read = false;
+    ReadBundle(path, scratch, 0, [&](const BundleApk& apk, const ZipArchive& nested) {
+        if (!read && apk.facts.split.empty())
+            read = ReadWhole(nested, name, bytes);
+    });
+    return read;
+}
 
 }  // namespace
 
@@ -31,38 +51,15 @@ PackageIconReader::PackageIconReader(const PackageInfo& package) : package_(pack
 
 bool PackageIconReader::ReadIcon()
 {
-    const std::wstring apkPath = package_.GetApkPath();
-    const std::wstring iconPath = package_.GetIconPath();
-
-    ScopedUnzFile archive(OpenArchive(apkPath));
-    if (!archive.Get())
-        return false;
-
-    // An empty name fails here: the inspection found no icon. The name is
-    // used as printed; no other spelling or density is tried.
-    if (unzLocateFile(archive.Get(), ArchiveEntryName(iconPath).c_str(), 0) != UNZ_OK)
-        return false;
-    // The 64-bit header, so a zip64 size cannot wrap below the bound.
-    unz_file_info64 info;
-    if (unzGetCurrentFileInfo64(archive.Get(), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
-        return false;
-    if (info.uncompressed_size > kMaxIconBytes)
-        return false;
-    if (unzOpenCurrentFile(archive.Get()) != UNZ_OK)
-        return false;
-
-    size_ = static_cast<std::uint32_t>(info.uncompressed_size);
     buffer_.reset();
-    bool read = false;
-    if (size_ > 0) {
-        // Zero-filled, so an entry shorter than its header claims leaves no
-        // uninitialised bytes behind.
-        buffer_.reset(new (std::nothrow) unsigned char[size_]());
-        if (buffer_)
-            read = unzReadCurrentFile(archive.Get(), buffer_.get(), size_) > 0;
-        else
-            size_ = 0;  // no size without bytes behind it
-    }
-    unzCloseCurrentFile(archive.Get());
-    return read;
+    size_ = 0;
+    std::string bytes;
+    if (!ReadNamedEntry(package_.GetApkPath(), ArchiveEntryName(package_.GetIconPath()), &bytes) || bytes.empty())
+        return false;
+    buffer_.reset(new (std::nothrow) unsigned char[bytes.size()]);
+    if (!buffer_)
+        return false;
+    std::memcpy(buffer_.get(), bytes.data(), bytes.size());
+    size_ = static_cast<std::uint32_t>(bytes.size());
+    return true;
 }

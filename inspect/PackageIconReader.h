@@ -1,5 +1,5 @@
-// Reads the icon entry of a package (a ZIP archive) whole into memory; the
-// caller decodes the bytes.
+// Reads the icon entry of a package (a ZIP archive) or of a bundle's APK
+// whole into memory; the caller decodes the bytes.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +18,8 @@ public:
     PackageIconReader(const PackageIconReader&) = delete;
     PackageIconReader& operator=(const PackageIconReader&) = delete;
 
-    // True when at least one byte of the entry was read. After false, data
-    // and size mean nothing (size may already hold the declared size).
+    // True when the whole entry was read and holds at least one byte; after
+    // false there is no data and the size is 0.
     bool ReadIcon();
 
     const unsigned char* GetIconData() const { return buffer_.get(); }

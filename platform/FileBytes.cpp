@@ -7,20 +7,7 @@
 
 namespace {
 
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-using ScopedFile = std::unique_ptr<FILE, FileCloser>;
-
-// mode: "rb", "wb" or "ab".
-ScopedFile Open(const std::wstring& path, const char* mode)
-{
-#ifdef _WIN32
-    return ScopedFile(_wfopen(path.c_str(), Utf8ToWide(mode).c_str()));
-#else
-    return ScopedFile(std::fopen(WideToUtf8(path).c_str(), mode));
-#endif
-}
+using platform::ScopedFile;
 
 bool WriteAll(ScopedFile f, const std::string& bytes)
 {
@@ -35,10 +22,19 @@ bool WriteAll(ScopedFile f, const std::string& bytes)
 
 namespace platform {
 
+ScopedFile OpenFile(const std::wstring& path, const char* mode)
+{
+#ifdef _WIN32
+    return ScopedFile(_wfopen(path.c_str(), Utf8ToWide(mode).c_str()));
+#else
+    return ScopedFile(std::fopen(WideToUtf8(path).c_str(), mode));
+#endif
+}
+
 bool ReadFileBytes(const std::wstring& path, std::string* bytes, size_t limit)
 {
     bytes->clear();
-    ScopedFile f = Open(path, "rb");
+    ScopedFile f = OpenFile(path, "rb");
     if (!f)
         return false;
     char chunk[64 * 1024];
@@ -54,12 +50,12 @@ bool ReadFileBytes(const std::wstring& path, std::string* bytes, size_t limit)
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
 {
-    return WriteAll(Open(path, "wb"), bytes);
+    return WriteAll(OpenFile(path, "wb"), bytes);
 }
 
 bool AppendFileBytes(const std::wstring& path, const std::string& bytes)
 {
-    return WriteAll(Open(path, "ab"), bytes);
+    return WriteAll(OpenFile(path, "ab"), bytes);
 }
 
 }  // namespace platform

@@ -75,7 +75,7 @@ TEST_F(ScriptedAdb, AdbGetsThePackageUnderAnApkNameThatGoesAfterwards)
     // A real adb may be on PATH too; the one beside the tool wins.
     Says("Performing Streamed Install\r\nSuccess\r\n");
     const std::string package = TempPackage("tmp1A2B.tmp");
-    ASSERT_TRUE(folder_.Write("tmp1A2B.tmp", "PK package"));
+    ASSERT_TRUE(folder_.Write("tmp1A2B.tmp", "PK\x03\x04 package"));
     folder_.Keep("tmp1A2B.tmp-1.apk");
     EXPECT_EQ(Run(L" -nv install -r " + Utf8ToWide(package)), L"Performing Streamed Install\r\nSuccess\r\n");
     // adb saw the file under its .apk name while it ran.
@@ -95,7 +95,7 @@ TEST_F(ScriptedAdb, AdbGetsThePackageUnderAnApkNameThatGoesAfterwards)
 TEST_F(ScriptedAdb, SdCardAndPathWithBlanksAndChinese)
 {
     Says("Success\n");
-    ASSERT_TRUE(folder_.Write("空格 目录 tmp1.tmp", "PK"));
+    ASSERT_TRUE(folder_.Write("空格 目录 tmp1.tmp", "PK\x03\x04"));
     folder_.Keep("空格 目录 tmp1.tmp.apk");
     const std::string package = TempPackage("空格 目录 tmp1.tmp");
     EXPECT_TRUE(Has(Run(L" -nv install -s -r " + Utf8ToWide(package)), L"Success"));
@@ -103,7 +103,7 @@ TEST_F(ScriptedAdb, SdCardAndPathWithBlanksAndChinese)
     EXPECT_EQ(AdbArgs(), "install\n-r\n-s\n" + package + ".apk\nexists\n");
 #ifdef _WIN32
     // The line as written reaches the tool, so even two blanks stay two.
-    ASSERT_TRUE(folder_.Write("two  blanks.tmp", "PK"));
+    ASSERT_TRUE(folder_.Write("two  blanks.tmp", "PK\x03\x04"));
     folder_.Keep("two  blanks.tmp.apk");
     const std::string doubled = TempPackage("two  blanks.tmp");
     EXPECT_TRUE(Has(Run(L" -nv install -r " + Utf8ToWide(doubled)), L"Success"));

@@ -1,19 +1,24 @@
 #!/usr/bin/env python3
 """tarvo-cli install -> the real bridge shim -> Debian's real adb client and
 server -> a scripted phone on the loopback: every outcome today's adb and
-package manager word their own way reaches the program as its result."""
+package manager word their own way reaches the program as its result, and
+each kind of split bundle reaches the phone as the APKs it should get."""
+import hashlib
 import argparse
 import os
+import shutil
 import socket
 import subprocess
 import sys
 import tempfile
 import time
+import zipfile
 
 ap = argparse.ArgumentParser()
 ap.add_argument("--cli", required=True)
 ap.add_argument("--shim", required=True)
 ap.add_argument("--phone", required=True)
+ap.add_argument("--bundles", required=True)
 opts = ap.parse_args()
 
 ADB = "/usr/bin/adb"
@@ -44,6 +49,13 @@ env["PATH"] = "/usr/bin:" + env.get("PATH", "")
 env["TMPDIR"] = work
 answer_file = os.path.join(work, "answer.txt")
 phone_log = os.path.join(work, "phone.log")
+props_file = os.path.join(work, "props.txt")
+refuse_push_file = os.path.join(work, "refuse-push.txt")
+received = os.path.join(work, "received")
+os.makedirs(received)
+with open(props_file, "w") as f:
+    f.write("[ro.product.cpu.abilist]: [arm64-v8a,armeabi-v7a]\n[ro.sf.lcd_density]: [440]\n"
+            "[persist.sys.locale]: [fr-FR]\n[ro.build.version.sdk]: [29]\n")
 phones = []
 
 
@@ -51,9 +63,11 @@ def adb(*args):
     return subprocess.run([ADB] + list(args), capture_output=True, text=True, env=env, timeout=120).stdout
 
 
-def phone(mode="device"):
+def phone(mode="device", features="cmd"):
     p = subprocess.Popen([sys.executable, opts.phone, "--mode", mode, "--answer-file", answer_file, "--log",
-                          phone_log, "--lifetime", "600"], stdout=subprocess.PIPE, text=True)
+                          phone_log, "--props-file", props_file, "--received", received, "--refuse-push-file",
+                          refuse_push_file, "--features", features, "--lifetime", "600"],
+                         stdout=subprocess.PIPE, text=True)
     phones.append(p)
     serial = "127.0.0.1:%s" % p.stdout.readline().strip()
     adb("connect", serial)
@@ -84,9 +98,93 @@ def install(answer="Success", sd=False, package=None):
     return int(first[1]) if first[1].lstrip("-").isdigit() else None
 
 
-def last_service():
+def services():
     with open(phone_log, encoding="utf-8") as f:
-        return f.read().splitlines()[-1]
+        return f.read().splitlines()
+
+
+def last_service():
+    return services()[-1]
+
+
+def entries(bundle, *names):
+    with zipfile.ZipFile(os.path.join(opts.bundles, bundle)) as z:
+        return sorted(hashlib.sha256(z.read(n)).hexdigest() for n in names)
+
+
+def install_bundle(bundle, answer="Success", sd=False):
+    """The result through tarvo-cli, the shim's own first line, and the
+    received files (their hashes) and services of the phone."""
+    for f in os.listdir(received):
+        os.remove(os.path.join(received, f))
+    open(phone_log, "w").close()
+    result = install(answer, sd, os.path.join(opts.bundles, bundle))
+    copy = os.path.join(work, "tmpBUNDLE.tmp")
+    shutil.copy(os.path.join(opts.bundles, bundle), copy)
+    shim = subprocess.run([opts.shim, "-nv", "install"] + (["-s"] if sd else []) + ["-r", copy],
+                          capture_output=True, text=True, env=env, timeout=300).stdout
+    os.remove(copy)
+    got = {}
+    for f in os.listdir(received):
+        with open(os.path.join(received, f), "rb") as data:
+            got[f] = hashlib.sha256(data.read()).hexdigest()
+    return result, (shim.splitlines() or [""])[0], got
+
+
+def check_bundles():
+    """Each kind, chosen for a phone that is arm64, 440 dpi and French."""
+    base = ["splits/base-master.apk", "splits/base-arm64_v8a.apk", "splits/base-xxhdpi.apk", "splits/base-fr.apk",
+            "splits/feature1-master.apk", "splits/feature1-arm64_v8a.apk"]
+    obb = "Android/obb/com.korvel.split/main.42.com.korvel.split.obb"
+    cases = [("split.apks", False, base, None),
+             ("split.xapk", False, ["com.korvel.split.apk", "config.arm64_v8a.apk", "config.xxhdpi.apk",
+                                    "config.fr.apk"], obb),
+             ("split.apkm", True, ["base.apk", "split_config.arm64_v8a.apk", "split_config.xxhdpi.apk",
+                                   "split_config.fr.apk"], None),
+             ("bigjson.xapk", False, ["com.korvel.split.apk", "config.arm64_v8a.apk", "config.xxhdpi.apk",
+                                      "config.fr.apk"], None),
+             ("many.apks", False, ["splits/base-master.apk"], None)]
+    for bundle, sd, names, expansion in cases:
+        result, first, got = install_bundle(bundle, sd=sd)
+        check(result == 0, "%s installs: %s (%s)" % (bundle, result, first))
+        splits = sorted(h for f, h in got.items() if f.endswith(".apk"))
+        # Each install is made twice (the program, the shim's own line).
+        check(splits == sorted(entries(bundle, *names) * 2), "%s: the phone got %s" % (bundle, sorted(got)))
+        pushed = {f: h for f, h in got.items() if not f.endswith(".apk")}
+        want = {("!sdcard!" + expansion).replace("/", "!"): entries(bundle, expansion)[0]} if expansion else {}
+        check(pushed == want, "%s: expansion files %s" % (bundle, pushed))
+        creates = [s for s in services() if "install-create" in s]
+        check(creates and all(s.startswith("exec:cmd package install-create") and "'-r'" in s and
+                              ("'--install-location' '2'" in s) == sd for s in creates),
+              "%s: %s" % (bundle, creates))
+    left = [f for f in os.listdir(work) if f.startswith("korvel-bundle-")]
+    check(not left, "private folders left: %s" % left)
+
+    refusals = {"nobase.xapk": "no base APK", "twobases.apks": "2 base APKs", "noabi.xapk": "processors",
+                "missing.xapk": "lists the split config.", "encrypted.apkm": "not a ZIP archive",
+                "app.aab": "(.aab)", "escape.xapk": "would go outside", "bomb.xapk": "is damaged"}
+    for bundle, reason in refusals.items():
+        result, first, got = install_bundle(bundle)
+        check(result == -1 and reason in first and not got, "%s: %s, %r, %s" % (bundle, result, first, got))
+    check(not os.path.exists(os.path.join(work, "outside.apk")) and not os.path.exists("/etc/x"), "escaped")
+
+    # The phone's own refusals, and an expansion file it will not take.
+    result, first, _ = install_bundle("split.apks", "Failure [INSTALL_FAILED_MISSING_SPLIT: Missing split for x]")
+    check(result == -1 and "INSTALL_FAILED_MISSING_SPLIT" in first, "missing split on the phone: %r" % first)
+    result, first, _ = install_bundle("split.xapk", "Failure [INSTALL_FAILED_VERSION_DOWNGRADE]")
+    check(result == 2, "a downgrade of a bundle: %s" % result)
+    with open(refuse_push_file, "w") as f:
+        f.write("main.42")
+    result, first, _ = install_bundle("split.xapk")
+    check(result == -1 and "expansion file" in first, "refused push: %s %r" % (result, first))
+    os.remove(refuse_push_file)
+
+    # A run killed with its folder left behind: the next one removes it.
+    stale = os.path.join(work, "korvel-bundle-4000000")
+    os.makedirs(stale)
+    open(os.path.join(stale, "split0.apk"), "w").close()
+    install_bundle("many.apks")
+    check(not os.path.exists(stale), "a killed run's folder stays")
 
 
 apk = os.path.join(work, "app.apk")
@@ -128,6 +226,8 @@ try:
     check(len(left) == 1 and left[0].startswith("tmp") and left[0].endswith(".tmp"), "left behind: %s" % left)
     env["TMPDIR"] = work
 
+    check_bundles()
+
     two = phone()
     check(install() == 7, "two phones")
     disconnect(two)
@@ -137,7 +237,15 @@ try:
     for mode in ("unauthorized", "offline"):
         serial = phone(mode)
         check(install() == 1, mode + " phone")
+        check(install_bundle("split.xapk")[0] == 1, mode + " phone, a bundle")
         disconnect(serial)
+
+    # A phone before Android 7 has pm but no cmd.
+    old = phone(features="shell_v2")
+    result, first, got = install_bundle("pm.xapk")
+    check(result == 0 and len(got) == 4, "pm: %s %r %s" % (result, first, got))
+    check(any(s.startswith("exec:pm install-create") for s in services()), "pm: %s" % services())
+    disconnect(old)
 finally:
     adb("kill-server")
     for p in phones:

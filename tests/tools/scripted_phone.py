@@ -2,10 +2,16 @@
 """An Android phone on the loopback, for tests with the real adb.
 
 Speaks adb's wire protocol over TCP, so a real adb server takes it for a
-device after `adb connect 127.0.0.1:PORT`. It answers each streamed install
-(`exec:cmd package 'install' ... -S SIZE`) with the package-manager line in
---answer-file (read afresh for every install), records every service it is
-asked to open in --log, and ends by itself after --lifetime seconds.
+device after `adb connect 127.0.0.1:PORT`. It answers streamed installs
+(`exec:cmd package 'install' ... -S SIZE`) and split installs
+(install-create, install-write, install-commit, as `exec:cmd package` or,
+without the `cmd` feature, `exec:pm`) with the package-manager line in
+--answer-file (read afresh for every install), `shell:getprop` with
+--props-file, `shell:` commands with nothing, and `adb push` through the
+sync protocol. Every service it opens goes to --log; every file it receives
+(a split written to a session, a pushed file) is saved in --received as
+"<session>-<name>" or under its device path with '/' as '!'. Pushes to a
+path containing the text in --refuse-push-file fail. Ends by itself after --lifetime seconds.
 Modes: `device`; `unauthorized` (asks for a key it never accepts);
 `offline` (never finishes the handshake). Prints its port, then serves."""
 import argparse
@@ -13,7 +19,6 @@ import os
 import re
 import socket
 import struct
-import sys
 import threading
 
 CNXN, AUTH, OPEN, OKAY, WRTE, CLSE = (struct.unpack("<I", w)[0] for w in (b"CNXN", b"AUTH", b"OPEN", b"OKAY", b"WRTE", b"CLSE"))
@@ -23,17 +28,27 @@ ap = argparse.ArgumentParser()
 ap.add_argument("--mode", choices=["device", "unauthorized", "offline"], default="device")
 ap.add_argument("--features", default="cmd")
 ap.add_argument("--answer-file")
+ap.add_argument("--props-file")
+ap.add_argument("--received")
+ap.add_argument("--refuse-push-file")
 ap.add_argument("--log")
 ap.add_argument("--lifetime", type=float, default=300)
 opts = ap.parse_args()
 
 log_lock = threading.Lock()
+sessions = iter(range(1000, 1000000))
 
 
 def log(line):
     if opts.log:
         with log_lock, open(opts.log, "a", encoding="utf-8") as f:
             f.write(line + "\n")
+
+
+def save(name, data):
+    if opts.received:
+        with open(os.path.join(opts.received, name), "wb") as f:
+            f.write(data)
 
 
 def packet(command, arg0, arg1, data=b""):
@@ -50,19 +65,97 @@ def receive(sock, n):
     return data
 
 
+def read_text(path, default):
+    if path and os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
+            return f.read()
+    return default
+
+
 def answer():
-    text = "Success"
-    if opts.answer_file and os.path.exists(opts.answer_file):
-        with open(opts.answer_file, encoding="utf-8") as f:
-            text = f.read()
+    text = read_text(opts.answer_file, "Success")
     return (text if text.endswith("\n") else text + "\n").encode("utf-8")
 
 
+class Sized:
+    """A service that takes SIZE bytes, then answers once."""
+
+    def __init__(self, size, done):
+        self.left, self.data, self.done = size, b"", done
+
+    def feed(self, data):
+        self.data += data
+        self.left -= len(data)
+        return self.done(self.data) if self.left <= 0 else None
+
+
+class Sync:
+    """adb push: STAT, SEND path,mode, DATA..., DONE, QUIT."""
+
+    def __init__(self):
+        self.buffer, self.path, self.data = b"", None, b""
+
+    def feed(self, data):
+        self.buffer += data
+        out = b""
+        while len(self.buffer) >= 8:
+            sid, length = self.buffer[:4], struct.unpack("<I", self.buffer[4:8])[0]
+            if sid in (b"DONE", b"QUIT"):
+                body_len = 0
+            elif len(self.buffer) < 8 + length:
+                break
+            else:
+                body_len = length
+            body, self.buffer = self.buffer[8:8 + body_len], self.buffer[8 + body_len:]
+            if sid in (b"STAT", b"LSTA"):
+                out += sid + struct.pack("<3I", 0, 0, 0)
+            elif sid == b"SEND":
+                self.path, self.data = body.decode("utf-8", "replace").rsplit(",", 1)[0], b""
+                log("push " + self.path)
+            elif sid == b"DATA":
+                self.data += body
+            elif sid == b"DONE":
+                refused = read_text(opts.refuse_push_file, "").strip()
+                if refused and refused in self.path:
+                    message = b"Permission denied"
+                    out += b"FAIL" + struct.pack("<I", len(message)) + message
+                else:
+                    save(self.path.replace("/", "!"), self.data)
+                    out += b"OKAY" + struct.pack("<I", 0)
+            elif sid == b"QUIT":
+                return out, True
+        return out, False
+
+
+def session_service(service):
+    """install-create / install-write / install-commit / install-abandon."""
+    words = service.split()
+    verb = next((w.strip("'") for w in words if w.strip("'").startswith("install-")), "")
+    if verb == "install-create":
+        return None, "Success: created install session [%d]\n" % next(sessions)
+    if verb == "install-write":
+        at = words.index("-S") if "-S" in words else -1
+        size, session, name = int(words[at + 1]), words[at + 2], words[at + 3]
+        def written(data):
+            save("%s-%s" % (session, name), data)
+            return "Success: streamed %d bytes\n" % len(data)
+        return Sized(size, written), None
+    if verb == "install-commit":
+        return None, answer().decode("utf-8")
+    return None, "Success\n"
+
+
 def serve(sock):
-    installs = {}  # our stream id -> [their id, bytes still to come]
-    next_id = 1
+    streams = {}  # our stream id -> [their id, handler]
+    next_id = iter(range(1, 1 << 30))
     banner = ("device::ro.product.name=scripted;ro.product.model=Scripted_Phone;"
               "ro.product.device=scripted;features=%s;" % opts.features).encode()
+
+    def reply(ours, theirs, text):
+        if text:
+            sock.sendall(packet(WRTE, ours, theirs, text if isinstance(text, bytes) else text.encode("utf-8")))
+        sock.sendall(packet(CLSE, ours, theirs))
+
     while True:
         head = receive(sock, 24)
         if head is None:
@@ -83,21 +176,46 @@ def serve(sock):
         elif command == OPEN:
             service = data.rstrip(b"\0").decode("utf-8", "replace")
             log(service)
+            ours = next(next_id)
             size = re.search(r" -S (\d+)", service)
+            installer = re.match(r"exec:(cmd package|pm) ", service)
+            command_line = re.sub(r"^shell(,[^:]*)?:", "", service) if service.startswith("shell") else None
             if service.startswith("exec:cmd package 'install'") and size:
-                ours, next_id = next_id, next_id + 1
-                installs[ours] = [arg0, int(size.group(1))]
+                streams[ours] = [arg0, Sized(int(size.group(1)), lambda data: answer())]
                 sock.sendall(packet(OKAY, ours, arg0))
+            elif installer and "install-" in service:
+                handler, text = session_service(service)
+                sock.sendall(packet(OKAY, ours, arg0))
+                if handler:
+                    streams[ours] = [arg0, handler]
+                else:
+                    reply(ours, arg0, text)
+            elif service == "sync:":
+                streams[ours] = [arg0, Sync()]
+                sock.sendall(packet(OKAY, ours, arg0))
+            elif command_line is not None:
+                sock.sendall(packet(OKAY, ours, arg0))
+                text = read_text(opts.props_file, "") if command_line.strip() == "getprop" else ""
+                reply(ours, arg0, text)
             else:
                 sock.sendall(packet(CLSE, 0, arg0))
-        elif command == WRTE and arg1 in installs:
-            theirs, left = installs[arg1]
+        elif command == WRTE and arg1 in streams:
+            theirs, handler = streams[arg1]
             sock.sendall(packet(OKAY, arg1, theirs))
-            installs[arg1][1] = left - len(data)
-            if installs[arg1][1] <= 0:
-                del installs[arg1]
-                sock.sendall(packet(WRTE, arg1, theirs, answer()))
-                sock.sendall(packet(CLSE, arg1, theirs))
+            if isinstance(handler, Sync):
+                out, done = handler.feed(data)
+                if out:
+                    sock.sendall(packet(WRTE, arg1, theirs, out))
+                if done:
+                    del streams[arg1]
+                    sock.sendall(packet(CLSE, arg1, theirs))
+            else:
+                text = handler.feed(data)
+                if text is not None:
+                    del streams[arg1]
+                    reply(arg1, theirs, text)
+        elif command == CLSE and arg1 in streams:
+            del streams[arg1]
 
 
 def connection(sock):

@@ -49,9 +49,10 @@ bool IsInt(const Value& v) { return v.type >= res::kTypeFirstInt && v.type <= re
 
 class ManifestReader {
 public:
-    ManifestReader(const res::BinaryXml& xml, const res::ResourceTable& table, bool hasTable)
-        : xml_(xml), table_(table), base_(ResConfig::BadgingRequest())
+    ManifestReader(const res::BinaryXml& xml, const res::ResourceTable& table, const PackageFiles& files)
+        : xml_(xml), table_(table), files_(files), base_(ResConfig::BadgingRequest())
     {
+        const bool hasTable = files.tableFound;
         if (!hasTable)
             return;
         std::set<std::string> locales;
@@ -101,6 +102,7 @@ private:
         return table_.String(v);
     }
     std::string PngInsteadOfXml(std::uint32_t reference, const std::string& icon) const;
+    std::string BundleIcon(std::uint32_t reference) const;
 
     void Package(const XmlEvent& e);
     void UsesSdk(const XmlEvent& e);
@@ -111,6 +113,7 @@ private:
 
     const res::BinaryXml& xml_;
     const res::ResourceTable& table_;
+    const PackageFiles& files_;
     const ResConfig base_;
     std::vector<std::string> locales_;
     std::set<int> densities_;
@@ -220,6 +223,28 @@ std::string ManifestReader::PngInsteadOfXml(std::uint32_t reference, const std::
     return best;
 }
 
+std::string ManifestReader::BundleIcon(std::uint32_t reference) const
+{
+    std::string best;
+    int bestDensity = -1;
+    for (const auto& split : files_.densityTables) {
+        res::ResourceTable table;
+        if (reference == 0 || !table.Read(split.second))
+            continue;
+        for (const auto& variant : table.Variants(reference)) {
+            const std::string& path = table.String(variant.second);
+            const int density = variant.first.density ? variant.first.density : ResConfig::kDensityMedium;
+            if (!path.empty() && density != ResConfig::kDensityAny && density > bestDensity) {
+                best = split.first + "!/" + path;
+                bestDensity = density;
+            }
+        }
+    }
+    if (best.empty() && files_.bundleIcon)
+        best = "icon.png";
+    return best;
+}
+
 void ManifestReader::Application(const XmlEvent& e)
 {
     std::string label;
@@ -240,7 +265,9 @@ void ManifestReader::Application(const XmlEvent& e)
     }
     std::uint32_t reference = 0;
     const std::string resolved = Resolved(e, kIcon, base_, &reference);
-    const std::string icon = PngInsteadOfXml(reference, resolved);
+    std::string icon = PngInsteadOfXml(reference, resolved);
+    if (icon.empty())
+        icon = BundleIcon(reference);
     out_ += "application: label='" + Normalized(label) + "' icon='" + Normalized(icon) + "'\n";
 }
 
@@ -320,6 +347,8 @@ BadgingReport DumpBadging(const PackageFiles& files)
 {
     if (!files.opened)
         return Failure("assets could not be loaded");
+    if (!files.bundleFailure.empty())
+        return Failure(files.bundleFailure.c_str());
     res::ResourceTable table;
     if (files.tableFound && !table.Read(files.table))
         return Failure("the resource table is invalid/corrupt.");
@@ -332,5 +361,5 @@ BadgingReport DumpBadging(const PackageFiles& files)
         report.status = 1;
         return report;
     }
-    return ManifestReader(xml, table, files.tableFound).Run();
+    return ManifestReader(xml, table, files).Run();
 }

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 struct PackageFiles {
     bool opened = false;         // the file exists and can be read at all
@@ -12,6 +14,12 @@ struct PackageFiles {
     std::string manifest;
     bool tableFound = false;     // resources.arsc
     std::string table;
+    // A bundle's: why its base cannot be read (empty when it can), the
+    // resource tables of the base module's density splits by their entry
+    // names, and whether it carries its own top-level icon.png.
+    std::string bundleFailure;
+    std::vector<std::pair<std::string, std::string>> densityTables;
+    bool bundleIcon = false;
 };
 
 struct BadgingReport {
@@ -20,7 +28,10 @@ struct BadgingReport {
     int status = 0;   // aapt's exit status: 0, or 1 on an error
 };
 
-// One choice beyond aapt: where aapt's icon is an XML drawable (an adaptive
+// Two choices beyond aapt. Where aapt's icon is an XML drawable (an adaptive
 // icon), which the program cannot draw, the largest PNG variant of the same
-// resource is given instead, when there is one.
+// resource is given instead, when there is one. Where a bundle's base does
+// not hold its icon (bundletool moves density drawables into splits), the
+// icon is named in the densest split that does, as "SPLIT!/ENTRY" (SPLIT
+// the split's entry in the bundle), or else as the bundle's own icon.png.
 BadgingReport DumpBadging(const PackageFiles& files);

@@ -1,29 +1,18 @@
 #include "tools/badging/PackageFiles.h"
 
-#include "inspect/ArchivePath.h"
+#include "bundle/Bundle.h"
 #include "platform/Files.h"
 
 namespace {
 
-// The whole entry; false when it is missing, too large or damaged.
-bool ReadEntry(unzFile archive, const char* name, std::string* bytes)
+void ReadApkFiles(const ZipArchive& archive, PackageFiles* files)
 {
-    unz_file_info64 info;
-    if (unzLocateFile(archive, name, 1) != UNZ_OK ||
-        unzGetCurrentFileInfo64(archive, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK ||
-        info.uncompressed_size > kMaxBadgingEntryBytes || unzOpenCurrentFile(archive) != UNZ_OK)
-        return false;
-    bytes->assign(static_cast<size_t>(info.uncompressed_size), '\0');
-    size_t done = 0;
-    int n = 1;
-    while (done < bytes->size() && (n = unzReadCurrentFile(archive, &(*bytes)[done],
-                                                           static_cast<unsigned>(bytes->size() - done))) > 0)
-        done += static_cast<size_t>(n);
-    // Closing checks the CRC of an entry read to its end.
-    const bool whole = done == bytes->size() && n >= 0 && unzCloseCurrentFile(archive) == UNZ_OK;
-    if (!whole)
-        bytes->clear();
-    return whole;
+    files->manifestFound = archive.Read("AndroidManifest.xml", kMaxBadgingEntryBytes, &files->manifest);
+    // A table that is there but cannot be read is a damaged table.
+    ZipEntry table;
+    files->tableFound = archive.Find("resources.arsc", &table);
+    if (files->tableFound)
+        archive.Read(table, kMaxBadgingEntryBytes, &files->table);
 }
 
 }  // namespace
@@ -32,14 +21,32 @@ PackageFiles ReadPackageFiles(const std::wstring& path)
 {
     PackageFiles files;
     files.opened = !path.empty() && platform::FileExists(path);
-    unzFile archive = files.opened ? OpenArchive(path) : nullptr;
-    if (!archive)
+    if (!files.opened)
         return files;
-    files.manifestFound = ReadEntry(archive, "AndroidManifest.xml", &files.manifest);
-    // A table that is there but cannot be read is a damaged table.
-    files.tableFound = unzLocateFile(archive, "resources.arsc", 1) == UNZ_OK;
-    if (files.tableFound)
-        ReadEntry(archive, "resources.arsc", &files.table);
-    unzClose(archive);
+    std::wstring scratch;
+    platform::TempFolder(&scratch);
+    // A bundle prints its base's lines; every other file reads as a package.
+    int bases = 0;
+    const Bundle bundle = ReadBundle(path, scratch, 0, [&](const BundleApk& apk, const ZipArchive& nested) {
+        const SplitRole role = RoleOf(apk.facts);
+        if (role.kind == SplitKind::Base) {
+            ++bases;
+            ReadApkFiles(nested, &files);
+        } else if (role.kind == SplitKind::Density && role.module.empty()) {
+            std::string table;
+            if (nested.Read("resources.arsc", kMaxBadgingEntryBytes, &table))
+                files.densityTables.emplace_back(apk.entry.name, std::move(table));
+        }
+    });
+    if (bundle.kind == PackageKind::Refused) {
+        files.bundleFailure = bundle.refusal;
+    } else if (bundle.kind == PackageKind::Bundle) {
+        files.bundleIcon = bundle.hasIcon;
+        if (bases != 1)
+            files.bundleFailure = bases == 0 ? "the bundle holds no base APK (an APK without a split name)"
+                                             : "the bundle holds more than one base APK";
+    } else if (const ZipArchive archive = ZipArchive::Open(path)) {
+        ReadApkFiles(archive, &files);
+    }
     return files;
 }

@@ -1,4 +1,5 @@
-// Reads the two files the badging needs out of a package archive.
+// Reads the two files the badging needs out of a package archive, or out of
+// the base APK of a bundle.
 #pragma once
 
 #include <string>

@@ -30,10 +30,13 @@ bool PhoneTakesInstallLocation(const std::string& featuresOutput)
     return false;
 }
 
-std::vector<std::wstring> AdbInstallArguments(const std::wstring& adb, const std::wstring& apk, bool sdCard,
-                                              bool installLocationForm)
+namespace {
+
+std::vector<std::wstring> InstallArguments(const std::wstring& adb, const wchar_t* verb,
+                                           const std::vector<std::wstring>& apks, bool sdCard,
+                                           bool installLocationForm)
 {
-    std::vector<std::wstring> args{adb, L"install", L"-r"};
+    std::vector<std::wstring> args{adb, verb, L"-r"};
     if (sdCard && installLocationForm) {
         // 2: prefer external storage, the package manager's current form.
         args.push_back(L"--install-location");
@@ -41,6 +44,20 @@ std::vector<std::wstring> AdbInstallArguments(const std::wstring& adb, const std
     } else if (sdCard) {
         args.push_back(L"-s");
     }
-    args.push_back(apk);
+    args.insert(args.end(), apks.begin(), apks.end());
     return args;
+}
+
+}  // namespace
+
+std::vector<std::wstring> AdbInstallArguments(const std::wstring& adb, const std::wstring& apk, bool sdCard,
+                                              bool installLocationForm)
+{
+    return InstallArguments(adb, L"install", {apk}, sdCard, installLocationForm);
+}
+
+std::vector<std::wstring> AdbInstallMultipleArguments(const std::wstring& adb, const std::vector<std::wstring>& apks,
+                                                      bool sdCard, bool installLocationForm)
+{
+    return InstallArguments(adb, L"install-multiple", apks, sdCard, installLocationForm);
 }

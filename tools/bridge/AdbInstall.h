@@ -18,3 +18,8 @@ bool PhoneTakesInstallLocation(const std::string& featuresOutput);
 // adb's arguments: program, install, -r, the SD-card option, the package.
 std::vector<std::wstring> AdbInstallArguments(const std::wstring& adb, const std::wstring& apk, bool sdCard,
                                               bool installLocationForm);
+
+// adb's arguments for a bundle's chosen APKs: program, install-multiple,
+// -r, the SD-card option, the files (each ending ".apk").
+std::vector<std::wstring> AdbInstallMultipleArguments(const std::wstring& adb, const std::vector<std::wstring>& apks,
+                                                      bool sdCard, bool installLocationForm);

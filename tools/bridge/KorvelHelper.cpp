@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bundle/ZipArchive.h"
 #include "platform/ConsoleTool.h"
 #include "platform/Environment.h"
 #include "platform/Files.h"
@@ -12,6 +13,8 @@
 #include "tools/bridge/AdbLocator.h"
 #include "tools/bridge/AdbWording.h"
 #include "tools/bridge/BridgeCommand.h"
+#include "tools/bridge/BundleInstall.h"
+#include "tools/bridge/PrivateFolder.h"
 
 namespace {
 
@@ -52,6 +55,9 @@ std::wstring HandOverName(const std::wstring& package, bool* made)
 
 int Run(const std::wstring& arguments)
 {
+    std::wstring temp;
+    if (platform::TempFolder(&temp))
+        RemoveStaleFolders(temp);
     BridgeRequest request = ParseBridgeArguments(arguments);
     if (!request.valid) {
         Write(stderr, kBridgeUsage);
@@ -68,6 +74,23 @@ int Run(const std::wstring& arguments)
     if (!platform::FileExists(request.package)) {
         Write(stdout, "korvel_helper: no package at " + WideToUtf8(request.package) + "\n");
         return 1;
+    }
+    if (!StartsLikeZip(request.package)) {
+        Write(stdout, "korvel_helper: this file is no Android package: not a ZIP archive "
+                      "(an .apkm from before 2021 is encrypted and cannot be installed)\n");
+        return 1;
+    }
+    // A ZIP without a top-level manifest that holds APKs is a bundle.
+    bool plain = true;
+    {
+        const ZipArchive archive = ZipArchive::Open(request.package);
+        ZipEntry manifest;
+        plain = !archive || archive.Find("AndroidManifest.xml", &manifest);
+    }
+    if (!plain) {
+        const ShimOutcome outcome = InstallBundle(adb, request.package, request.sdCard);
+        Write(stdout, outcome.report);
+        return outcome.success ? 0 : 1;
     }
     bool made = false;
     const std::wstring apk = HandOverName(request.package, &made);

@@ -12,6 +12,17 @@
 // or holds a zero character (it would name another file).
 unzFile OpenArchive(const std::wstring& path);
 
+// The file functions minizip uses on this target, and the path in the form
+// they take, for readers that wrap them (an archive inside an archive).
+struct NativeFileFunctions {
+    zlib_filefunc64_def functions;
+    std::string narrowPath;
+    std::wstring widePath;
+    const void* Path() const;
+};
+// False for an empty path or one holding a zero character.
+bool FillNativeFileFunctions(const std::wstring& path, NativeFileFunctions* native);
+
 // An entry name as the archive stores it: UTF-8, the encoding the inspection
 // tool printed it in. Empty (which no entry has) when the name holds a zero
 // character.

@@ -1,0 +1,151 @@
+#include "bundle/Bundle.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "bundle/BundleManifest.h"
+#include "bundle/TocReader.h"
+
+namespace {
+
+bool EndsWithApk(const std::string& name)
+{
+    if (name.size() <= 4 || name.back() == '/')
+        return false;
+    std::string tail = name.substr(name.size() - 4);
+    for (char& c : tail)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".apk";
+}
+
+const ZipEntry* Named(const std::vector<ZipEntry>& entries, const std::string& name)
+{
+    for (const ZipEntry& e : entries)
+        if (e.name == name)
+            return &e;
+    return nullptr;
+}
+
+Bundle Refuse(const std::string& why)
+{
+    Bundle bundle;
+    bundle.kind = PackageKind::Refused;
+    bundle.refusal = why;
+    return bundle;
+}
+
+}  // namespace
+
+bool LooksLikeAppBundle(const std::vector<ZipEntry>& entries)
+{
+    return Named(entries, "BundleConfig.pb") || Named(entries, "base/manifest/AndroidManifest.xml");
+}
+
+Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, int sdk, const BundleApkVisitor& visit)
+{
+    Bundle bundle;
+    const ZipArchive archive = ZipArchive::Open(path);
+    if (!archive)
+        return bundle;
+    ZipEntry manifest;
+    if (archive.Find("AndroidManifest.xml", &manifest)) {
+        bundle.kind = PackageKind::Apk;
+        return bundle;
+    }
+    std::vector<ZipEntry> entries;
+    if (!archive.List(&entries, kMaxBundleEntries))
+        return Refuse("the archive's directory is damaged or holds more than " +
+                      std::to_string(kMaxBundleEntries) + " entries");
+    if (LooksLikeAppBundle(entries))
+        return Refuse("this is an Android App Bundle (.aab), which app stores turn into APKs; "
+                      "a phone cannot install it");
+    std::vector<const ZipEntry*> candidates;
+    for (const ZipEntry& e : entries)
+        if (EndsWithApk(e.name))
+            candidates.push_back(&e);
+    if (candidates.empty()) {
+        // Neither a package nor a bundle: read as a package, it fails as one.
+        bundle.kind = PackageKind::Apk;
+        return bundle;
+    }
+    if (candidates.size() > kMaxBundleApks)
+        return Refuse("the bundle holds more than " + std::to_string(kMaxBundleApks) + " APKs");
+    bundle.kind = PackageKind::Bundle;
+
+    std::string json;
+    XapkManifest xapk;
+    ApkmInfo apkm;
+    Toc toc;
+    const bool hasToc = archive.Read("toc.pb", kMaxTocBytes, &json) && ReadToc(json, &toc);
+    if (hasToc) {
+        bundle.format = "apks";
+        std::set<std::string> wanted;
+        if (const TocVariant* variant = ChooseVariant(toc, sdk)) {
+            for (const TocModule& m : variant->modules)
+                if (!m.onDemand)
+                    wanted.insert(m.apks.begin(), m.apks.end());
+        }
+        for (const TocModule& m : toc.assetModules)
+            if (!m.onDemand)
+                wanted.insert(m.apks.begin(), m.apks.end());
+        candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                        [&](const ZipEntry* e) { return wanted.count(e->name) == 0; }),
+                         candidates.end());
+    } else if (archive.Read("manifest.json", kMaxBundleJsonBytes, &json) && ParseXapkManifest(json, &xapk)) {
+        bundle.format = "xapk";
+        if (!xapk.splitFiles.empty()) {
+            const std::set<std::string> listed(xapk.splitFiles.begin(), xapk.splitFiles.end());
+            for (const std::string& file : listed)
+                if (!Named(entries, file))
+                    bundle.problems.push_back("the bundle lists the split " + file + " but does not hold it");
+            candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                            [&](const ZipEntry* e) { return listed.count(e->name) == 0; }),
+                             candidates.end());
+        }
+    } else if (archive.Read("info.json", kMaxBundleJsonBytes, &json) && ParseApkmInfo(json, &apkm)) {
+        bundle.format = "apkm";
+    } else {
+        bundle.format = "apk set";
+    }
+    ZipEntry icon;
+    bundle.hasIcon = archive.Find("icon.png", &icon);
+
+    for (const ZipEntry* entry : candidates) {
+        NestedArchive nested;
+        BundleApk apk{*entry, ApkFacts()};
+        std::string bytes;
+        if (!nested.Open(path, archive, *entry, scratchFolder) ||
+            !nested.Archive().Read("AndroidManifest.xml", kMaxManifestBytes, &bytes) ||
+            !ReadApkFacts(bytes, &apk.facts)) {
+            bundle.problems.push_back("the APK " + entry->name + " in the bundle is damaged");
+            continue;
+        }
+        bundle.apks.push_back(apk);
+        if (visit)
+            visit(bundle.apks.back(), nested.Archive());
+    }
+    for (size_t i = 0; i < bundle.apks.size(); ++i) {
+        if (!bundle.apks[i].facts.split.empty())
+            continue;
+        bundle.base = bundle.base == -1 ? static_cast<int>(i) : -2;
+    }
+    if (bundle.base < 0) {
+        bundle.base = -1;
+        return bundle;
+    }
+
+    const std::string& package = bundle.apks[bundle.base].facts.package;
+    for (const XapkExpansion& e : xapk.expansions) {
+        const ZipEntry* entry = Named(entries, e.file);
+        const std::string device = ExpansionDevicePath(package, e);
+        if (!entry)
+            bundle.problems.push_back("the bundle lists the expansion file " + e.file + " but does not hold it");
+        else if (device.empty())
+            bundle.problems.push_back("the expansion file " + e.file + " would go outside Android/obb/" + package +
+                                      "/ (" + e.installPath + ")");
+        else
+            bundle.expansions.push_back({*entry, device});
+    }
+    return bundle;
+}
