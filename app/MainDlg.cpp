@@ -408,7 +408,7 @@ void CMainDlg::OnDropFiles(HDROP drop)
         wchar_t name[MAX_PATH] = {};
         if (DragQueryFileW(drop, i, name, MAX_PATH) == 0)
             continue;
-        if (IsApkPath(name))
+        if (IsPackagePath(name))
             AddPackage(name);
     }
     DragFinish(drop);

@@ -2,13 +2,16 @@
 
 #include "platform/Text.h"
 
-bool IsApkPath(const std::wstring& path)
+bool IsPackagePath(const std::wstring& path)
 {
     size_t dot = path.rfind(L'.');
     if (dot == std::wstring::npos)
         return false;
     std::wstring ext = path.substr(dot + 1);
-    return SamePathIgnoringCase(ext, L"apk");
+    for (const wchar_t* kind : {L"apk", L"apks", L"xapk", L"apkm"})
+        if (SamePathIgnoringCase(ext, kind))
+            return true;
+    return false;
 }
 
 std::wstring FileNameOf(const std::wstring& path)

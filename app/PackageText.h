@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-// Dropped files count when the part after the last '.' is "apk" in any case.
-bool IsApkPath(const std::wstring& path);
+// Dropped files count when the part after the last '.' is, in any case,
+// "apk" or a split bundle's "apks", "xapk" or "apkm".
+bool IsPackagePath(const std::wstring& path);
 
 // The part after the last '\' (the whole path when there is none).
 std::wstring FileNameOf(const std::wstring& path);

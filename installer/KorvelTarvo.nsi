@@ -1,7 +1,8 @@
-; KorvelTarvo installer: the program, its bridge tool and the readme into
+; KorvelTarvo installer: the program, its tools and the readme into
 ; Program Files, .apk "Open with" registration (and, when the user agrees,
-; the .apk default), a Start-menu link, an uninstaller and its Add/Remove
-; Programs entry.
+; the .apk default), the split bundles .apks, .xapk and .apkm (opened by us
+; where nothing else opens them), a Start-menu link, an uninstaller and its
+; Add/Remove Programs entry.
 ;
 ; makensis -DVERSION=x.y.z -DVERSION_QUAD=x.y.z.w -DBIN_DIR=<folder with both
 ;          programs> -DREADME=<readme file> -DOUTFILE=<setup.exe>
@@ -35,6 +36,7 @@ Target amd64-unicode
 !define EXE         "KorvelTarvo.exe"
 !define HELPER      "korvel_helper.exe"
 !define BADGING     "aapt.exe"
+!define CLI         "tarvo-cli.exe"
 !define README_NAME "README-zh.txt"
 !define PROGID      "KorvelTarvo.apk"
 !define CLASSES     "Software\Classes"
@@ -43,6 +45,26 @@ Target amd64-unicode
 !define PREVIOUS_VALUE "PreviousApkHandler"
 ; SHCNE_ASSOCCHANGED, SHCNF_IDLIST
 !define NOTIFY_ASSOCIATIONS "System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'"
+
+; A bundle extension: in the "Open with" lists, and ours by default when no
+; other program opens it; only what is still ours goes on uninstall.
+!macro ASSOCIATE_BUNDLE EXT
+    WriteRegNone HKLM "${CLASSES}\${EXT}\OpenWithProgids" "${PROGID}"
+    WriteRegStr HKLM "${CLASSES}\Applications\${EXE}\SupportedTypes" "${EXT}" ""
+    ReadRegStr $0 HKLM "${CLASSES}\${EXT}" ""
+    ${If} $0 == ""
+        WriteRegStr HKLM "${CLASSES}\${EXT}" "" "${PROGID}"
+    ${EndIf}
+!macroend
+!macro UNASSOCIATE_BUNDLE EXT
+    ReadRegStr $0 HKLM "${CLASSES}\${EXT}" ""
+    ${If} $0 == "${PROGID}"
+        DeleteRegValue HKLM "${CLASSES}\${EXT}" ""
+    ${EndIf}
+    DeleteRegValue HKLM "${CLASSES}\${EXT}\OpenWithProgids" "${PROGID}"
+    DeleteRegKey /ifempty HKLM "${CLASSES}\${EXT}\OpenWithProgids"
+    DeleteRegKey /ifempty HKLM "${CLASSES}\${EXT}"
+!macroend
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -91,6 +113,7 @@ Section "$(SecProgramName)" SecProgram
     File "/oname=${EXE}" "${BIN_DIR}/${EXE}"
     File "/oname=${HELPER}" "${BIN_DIR}/${HELPER}"
     File "/oname=${BADGING}" "${BIN_DIR}/${BADGING}"
+    File "/oname=${CLI}" "${BIN_DIR}/${CLI}"
     File "/oname=${README_NAME}" "${README}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
@@ -105,6 +128,9 @@ Section "$(SecProgramName)" SecProgram
     WriteRegStr HKLM "${CLASSES}\Applications\${EXE}" "FriendlyAppName" "${PRODUCT}"
     WriteRegStr HKLM "${CLASSES}\Applications\${EXE}\shell\open\command" "" '"$INSTDIR\${EXE}" "%1"'
     WriteRegStr HKLM "${CLASSES}\Applications\${EXE}\SupportedTypes" ".apk" ""
+    !insertmacro ASSOCIATE_BUNDLE ".apks"
+    !insertmacro ASSOCIATE_BUNDLE ".xapk"
+    !insertmacro ASSOCIATE_BUNDLE ".apkm"
 
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0 \
         SW_SHOWNORMAL "" "$(ShortcutName)"
@@ -154,6 +180,7 @@ Section "Uninstall"
     Delete "$INSTDIR\${EXE}"
     Delete "$INSTDIR\${HELPER}"
     Delete "$INSTDIR\${BADGING}"
+    Delete "$INSTDIR\${CLI}"
     Delete "$INSTDIR\${README_NAME}"
     Delete "$INSTDIR\uninstall.exe"
     ; Files the user put there (adb.exe) keep the folder.
@@ -173,6 +200,9 @@ Section "Uninstall"
     DeleteRegValue HKLM "${CLASSES}\.apk\OpenWithProgids" "${PROGID}"
     DeleteRegKey /ifempty HKLM "${CLASSES}\.apk\OpenWithProgids"
     DeleteRegKey /ifempty HKLM "${CLASSES}\.apk"
+    !insertmacro UNASSOCIATE_BUNDLE ".apks"
+    !insertmacro UNASSOCIATE_BUNDLE ".xapk"
+    !insertmacro UNASSOCIATE_BUNDLE ".apkm"
     DeleteRegKey HKLM "${CLASSES}\${PROGID}"
     DeleteRegKey HKLM "${CLASSES}\Applications\${EXE}"
     DeleteRegKey HKLM "${UNINST_KEY}"

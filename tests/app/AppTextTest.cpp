@@ -67,10 +67,12 @@ TEST(CopyDataText, TheTextUpToItsFirstZeroWithinAnyCountAndHugeOrMissingDataRefu
 
 TEST(PackageText, ApkNamesLabelsPathsAndTexts)
 {
-    for (const wchar_t* yes : {L"C:\\a\\game.apk", L"C:\\a\\GAME.APK", L"C:\\a\\x.ApK"})
-        EXPECT_TRUE(IsApkPath(yes)) << yes;
-    for (const wchar_t* no : {L"C:\\a\\game.apk.bak", L"C:\\a\\apk", L"C:\\a\\game.apkx", L""})
-        EXPECT_FALSE(IsApkPath(no)) << no;
+    for (const wchar_t* yes : {L"C:\\a\\game.apk", L"C:\\a\\GAME.APK", L"C:\\a\\x.ApK", L"C:\\a\\s.apks",
+                               L"C:\\a\\s.XAPK", L"C:\\a\\s.ApkM"})
+        EXPECT_TRUE(IsPackagePath(yes)) << yes;
+    for (const wchar_t* no : {L"C:\\a\\game.apk.bak", L"C:\\a\\apk", L"C:\\a\\game.apkx", L"C:\\a\\b.aab",
+                              L"C:\\a\\b.zip", L""})
+        EXPECT_FALSE(IsPackagePath(no)) << no;
     EXPECT_EQ(FileNameOf(L"C:\\dir\\"), L"");
     EXPECT_EQ(LabelFromPath(L"C:\\dir\\My.Game.apk"), L"My.Game");
     EXPECT_EQ(LabelFromPath(L"C:\\dir.x\\noext"), L"noext");

@@ -125,6 +125,24 @@ TEST_F(PackageIconReaderTest, DeclaredSizesAreBoundedAndNeverReadBeyondTheData)
     EXPECT_EQ(readDeclaring(real, true), icon);
 }
 
+TEST_F(PackageIconReaderTest, BundlesGiveTheIconTheToolNames)
+{
+    // The PNG's width tells whose icon it is: the base's mipmap (24), the
+    // densest split's drawable (48), the bundle's own icon.png (32).
+    const struct {
+        const char* bundle;
+        unsigned width;
+    } kCases[] = {{"bundles/split.xapk", 24}, {"bundles/split.apkm", 24}, {"bundles/split.apks", 48},
+                  {"bundles/many.apks", 32}};
+    for (const auto& c : kCases) {
+        const std::string icon = Read(Inspected(c.bundle));
+        ASSERT_GE(icon.size(), 24u) << c.bundle;
+        const unsigned width = static_cast<unsigned char>(icon[18]) << 8 | static_cast<unsigned char>(icon[19]);
+        EXPECT_EQ(icon.compare(1, 3, "PNG"), 0) << c.bundle;
+        EXPECT_EQ(width, c.width) << c.bundle;
+    }
+}
+
 TEST_F(PackageIconReaderTest, OddPathsAreReadInPlace)
 {
     const std::string odd = "空格 目录/my app 安装.apk";

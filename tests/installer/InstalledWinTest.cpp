@@ -178,7 +178,7 @@ TEST(Before, ApkKeyIsTheOneThisVariantStartsFrom)
 
 TEST(Installed, ProgramsAreTheBuiltOnes)
 {
-    for (const wchar_t* name : {L"KorvelTarvo", L"korvel_helper", L"aapt"}) {
+    for (const wchar_t* name : {L"KorvelTarvo", L"korvel_helper", L"aapt", L"tarvo-cli"}) {
         std::string installed, built;
         ASSERT_TRUE(platform::ReadFileBytes(Installed(std::wstring(name) + L".exe"), &installed, kMaxFileBytes))
             << WideToUtf8(name);
@@ -196,6 +196,12 @@ TEST(Installed, TheShellOpensPackagesWithTheProgramAndTheDefaultIsOursOnlyWhenAs
     EXPECT_TRUE(ReadValue(kClasses + L".apk\\OpenWithProgids", kProgId).present);
     EXPECT_EQ(ReadText(app + L"\\shell\\open\\command", L""), OpenCommand()) << "in the open-with list";
     EXPECT_TRUE(ReadValue(app + L"\\SupportedTypes", L".apk").present);
+    // Bundles: nothing else opens them in the test prefix, so we do.
+    for (const wchar_t* ext : {L".apks", L".xapk", L".apkm"}) {
+        EXPECT_EQ(ReadValue(kClasses + ext, L"").Text(), kProgId) << WideToUtf8(ext);
+        EXPECT_TRUE(ReadValue(kClasses + ext + L"\\OpenWithProgids", kProgId).present) << WideToUtf8(ext);
+        EXPECT_TRUE(ReadValue(app + L"\\SupportedTypes", ext).present) << WideToUtf8(ext);
+    }
     const RegValue current = ReadValue(kClasses + L".apk", L""), previous = ReadValue(progId, L"PreviousApkHandler");
     EXPECT_EQ(current.Text(), AskedForDefault() ? kProgId : L"");
     // Only a handler that was there is remembered.
@@ -330,7 +336,8 @@ TEST(Removed, NoFileFolderLinkOrKeyOfOursIsLeft)
     EXPECT_FALSE(IsFolder(InstallDir()));
     EXPECT_FALSE(platform::FileExists(StartMenuLink()));
     for (const std::wstring& key : {kClasses + kProgId, kClasses + L"Applications\\KorvelTarvo.exe", kUninstallKey,
-                                    kClasses + L".apk\\OpenWithProgids"})
+                                    kClasses + L".apk\\OpenWithProgids", kClasses + L".apks", kClasses + L".xapk",
+                                    kClasses + L".apkm"})
         EXPECT_FALSE(KeyExists(key)) << WideToUtf8(key);
 }
 

@@ -1,0 +1,23 @@
+// A bundletool toc.pb as anything at all: the reader stays within its
+// item bound, a refused table leaves nothing behind, and the variant chosen
+// for a phone is one that phone's SDK level allows.
+#include "bundle/TocReader.h"
+#include "fuzz/FuzzCheck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    Toc toc;
+    if (!ReadToc(fuzz::Bytes(data, size), &toc)) {
+        FUZZ_CHECK(toc.variants.empty() && toc.assetModules.empty());
+        return 0;
+    }
+    size_t items = toc.variants.size() + toc.assetModules.size();
+    for (const TocVariant& v : toc.variants)
+        for (const TocModule& m : v.modules)
+            items += 1 + m.apks.size();
+    FUZZ_CHECK(items <= 2 * kMaxTocItems);
+    const int sdk = static_cast<int>(size % 35);
+    if (const TocVariant* chosen = ChooseVariant(toc, sdk))
+        FUZZ_CHECK(chosen->splits && chosen->minSdk <= sdk);
+    return 0;
+}

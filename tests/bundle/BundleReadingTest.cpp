@@ -1,0 +1,81 @@
+// What the bundle reader makes of the JSON manifests and the APK set table
+// bundles carry, from lying and hostile manifests and real fixtures.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestSupport.h"
+#include "bundle/BundleManifest.h"
+#include "bundle/TocReader.h"
+#include "bundle/ZipArchive.h"
+
+TEST(BundleManifest, NumbersEitherWayMissingFieldsAndTooMuchText)
+{
+    XapkManifest m;
+    ASSERT_TRUE(ParseXapkManifest(R"({"package_name":"a.b","version_code":"42","split_apks":[{"file":"a.apk"},
+        {"id":"x"},7,{"file":3}],"expansions":[{"file":"main.obb","install_path":"Android/obb/a.b/main.obb"}]})", &m));
+    EXPECT_EQ(m.versionCode, 42);
+    EXPECT_EQ(m.splitFiles, std::vector<std::string>{"a.apk"});
+    ASSERT_EQ(m.expansions.size(), 1u);
+    ASSERT_TRUE(ParseXapkManifest(R"({"version_code":42.5,"split_apks":"all"})", &m));
+    EXPECT_EQ(m.versionCode, -1);
+    EXPECT_TRUE(m.packageName.empty() && m.splitFiles.empty());
+    for (const std::string& bad : {std::string("[1]"), std::string("{\"a\":"), std::string("\xff"),
+                                   "{\"a\":\"" + std::string(kMaxBundleJsonBytes, 'x') + "\"}"})
+        EXPECT_FALSE(ParseXapkManifest(bad, &m)) << bad.substr(0, 20);
+
+    ApkmInfo info;
+    EXPECT_TRUE(ParseApkmInfo(R"({"apkm_version":5,"pname":"a.b","versioncode":"17"})", &info));
+    EXPECT_EQ(info.versionCode, 17);
+    EXPECT_FALSE(ParseApkmInfo(R"({"pname":"a.b"})", &info)) << "another tool's info.json";
+}
+
+TEST(BundleManifest, ExpansionFilesStayInTheirFolder)
+{
+    const struct {
+        const char* file;
+        const char* installPath;
+        const char* device;
+    } cases[] = {
+        {"x/main.1.a.b.obb", "Android/obb/a.b/main.1.a.b.obb", "/sdcard/Android/obb/a.b/main.1.a.b.obb"},
+        {"x/main.1.a.b.obb", "", "/sdcard/Android/obb/a.b/main.1.a.b.obb"},
+        {"x", "Android/obb/a.b/../../../data/x", ""},
+        {"x", "Android/obb/a.b/./x", ""},
+        {"x", "/Android/obb/a.b/x", ""},
+        {"x", "Android/obb/a.bc/x", ""},
+        {"x", "Android/obb/a.b/", ""},
+        {"x", "Android/obb/a.b//x", ""},
+        {"x", "Android/obb/a.b/x;reboot", ""},
+        {"x", "Android/obb/a.b/main obb", ""},
+        {"../..", "", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExpansionDevicePath("a.b", {c.file, c.installPath}), c.device) << c.installPath;
+    EXPECT_EQ(ExpansionDevicePath("..", {"x", ""}), "");
+}
+
+TEST(TocReader, TheVariantForThePhonesLevelFromARealApkSet)
+{
+    std::string bytes;
+    const ZipArchive set = ZipArchive::Open(
+        testing_support::CorpusFile(L"bundles" + std::wstring(1, platform::kPathSeparator) + L"split.apks"));
+    ASSERT_TRUE(set.Read("toc.pb", kMaxTocBytes, &bytes));
+    Toc toc;
+    ASSERT_TRUE(ReadToc(bytes, &toc));
+    EXPECT_EQ(toc.packageName, "com.korvel.split");
+    ASSERT_EQ(toc.variants.size(), 2u);
+    EXPECT_EQ(ChooseVariant(toc, 29)->minSdk, 24);
+    EXPECT_EQ(ChooseVariant(toc, 0)->minSdk, 24) << "unknown: the newest";
+    EXPECT_EQ(ChooseVariant(toc, 23)->minSdk, 21);
+    EXPECT_EQ(ChooseVariant(toc, 19), nullptr);
+    const TocVariant& current = *ChooseVariant(toc, 29);
+    ASSERT_EQ(current.modules.size(), 3u);
+    EXPECT_EQ(current.modules[0].apks.size(), 7u);
+    EXPECT_TRUE(current.modules[2].onDemand);
+    // Every cut of the table is read or refused, never more.
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        Toc part;
+        if (!ReadToc(bytes.substr(0, cut), &part))
+            EXPECT_TRUE(part.variants.empty());
+    }
+}
