@@ -1,5 +1,5 @@
-// Opens a package archive for minizip by its wide path, in the platform's own
-// path encoding, so paths with blanks and Chinese open on every target.
+// How minizip opens a package archive by its wide path, in the platform's
+// own path encoding, so paths with blanks and Chinese open on every target.
 #pragma once
 
 #include <unzip.h>
@@ -8,19 +8,16 @@
 
 #include "platform/Text.h"
 
-// No handle (nullptr) when the archive cannot be opened or the path is empty
-// or holds a zero character (it would name another file).
-unzFile OpenArchive(const std::wstring& path);
-
 // The file functions minizip uses on this target, and the path in the form
-// they take, for readers that wrap them (an archive inside an archive).
+// they take, for the reader that wraps them (ZipArchive).
 struct NativeFileFunctions {
     zlib_filefunc64_def functions;
     std::string narrowPath;
     std::wstring widePath;
     const void* Path() const;
 };
-// False for an empty path or one holding a zero character.
+// False for an empty path or one holding a zero character (it would name
+// another file).
 bool FillNativeFileFunctions(const std::wstring& path, NativeFileFunctions* native);
 
 // An entry name as the archive stores it: UTF-8, the encoding the inspection

@@ -1,17 +1,10 @@
 #include "bundle/ArchivePath.h"
 
-unzFile OpenArchive(const std::wstring& path)
-{
-    if (path.empty() || path.find(L'\0') != std::wstring::npos)
-        return nullptr;
-    // UTF-8 is the file system's own encoding here.
-    return unzOpen64(WideToUtf8(path).c_str());
-}
-
 bool FillNativeFileFunctions(const std::wstring& path, NativeFileFunctions* native)
 {
     if (path.empty() || path.find(L'\0') != std::wstring::npos)
         return false;
+    // UTF-8 is the file system's own encoding here.
     fill_fopen64_filefunc(&native->functions);
     native->narrowPath = WideToUtf8(path);
     return true;

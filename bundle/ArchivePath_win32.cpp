@@ -2,14 +2,6 @@
 
 #include <iowin32.h>
 
-unzFile OpenArchive(const std::wstring& path)
-{
-    NativeFileFunctions native;
-    if (!FillNativeFileFunctions(path, &native))
-        return nullptr;
-    return unzOpen2_64(native.Path(), &native.functions);
-}
-
 bool FillNativeFileFunctions(const std::wstring& path, NativeFileFunctions* native)
 {
     if (path.empty() || path.find(L'\0') != std::wstring::npos)

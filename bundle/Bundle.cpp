@@ -48,13 +48,16 @@ Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, i
     const ZipArchive archive = ZipArchive::Open(path);
     if (!archive)
         return bundle;
+    // One walk of the central directory; every later look-up is in memory
+    // (an archive of 10,000 entries is read once, not once per name).
+    std::vector<ZipEntry> entries;
+    const bool listed = archive.List(&entries, kMaxBundleEntries);
     ZipEntry manifest;
-    if (archive.Find("AndroidManifest.xml", &manifest)) {
+    if (Named(entries, "AndroidManifest.xml") || (!listed && archive.Find("AndroidManifest.xml", &manifest))) {
         bundle.kind = PackageKind::Apk;
         return bundle;
     }
-    std::vector<ZipEntry> entries;
-    if (!archive.List(&entries, kMaxBundleEntries))
+    if (!listed)
         return Refuse("the archive's directory is damaged or holds more than " +
                       std::to_string(kMaxBundleEntries) + " entries");
     if (LooksLikeAppBundle(entries))
@@ -73,11 +76,15 @@ Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, i
         return Refuse("the bundle holds more than " + std::to_string(kMaxBundleApks) + " APKs");
     bundle.kind = PackageKind::Bundle;
 
+    auto read = [&](const char* name, std::size_t limit, std::string* bytes) {
+        const ZipEntry* entry = Named(entries, name);
+        return entry && archive.Read(*entry, limit, bytes);
+    };
     std::string json;
     XapkManifest xapk;
     ApkmInfo apkm;
     Toc toc;
-    const bool hasToc = archive.Read("toc.pb", kMaxTocBytes, &json) && ReadToc(json, &toc);
+    const bool hasToc = read("toc.pb", kMaxTocBytes, &json) && ReadToc(json, &toc);
     if (hasToc) {
         bundle.format = "apks";
         std::set<std::string> wanted;
@@ -92,7 +99,7 @@ Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, i
         candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
                                         [&](const ZipEntry* e) { return wanted.count(e->name) == 0; }),
                          candidates.end());
-    } else if (archive.Read("manifest.json", kMaxBundleJsonBytes, &json) && ParseXapkManifest(json, &xapk)) {
+    } else if (read("manifest.json", kMaxBundleJsonBytes, &json) && ParseXapkManifest(json, &xapk)) {
         bundle.format = "xapk";
         if (!xapk.splitFiles.empty()) {
             const std::set<std::string> listed(xapk.splitFiles.begin(), xapk.splitFiles.end());
@@ -103,13 +110,12 @@ Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, i
                                             [&](const ZipEntry* e) { return listed.count(e->name) == 0; }),
                              candidates.end());
         }
-    } else if (archive.Read("info.json", kMaxBundleJsonBytes, &json) && ParseApkmInfo(json, &apkm)) {
+    } else if (read("info.json", kMaxBundleJsonBytes, &json) && ParseApkmInfo(json, &apkm)) {
         bundle.format = "apkm";
     } else {
         bundle.format = "apk set";
     }
-    ZipEntry icon;
-    bundle.hasIcon = archive.Find("icon.png", &icon);
+    bundle.hasIcon = Named(entries, "icon.png") != nullptr;
 
     for (const ZipEntry* entry : candidates) {
         NestedArchive nested;

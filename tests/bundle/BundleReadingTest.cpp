@@ -75,7 +75,8 @@ TEST(TocReader, TheVariantForThePhonesLevelFromARealApkSet)
     // Every cut of the table is read or refused, never more.
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         Toc part;
-        if (!ReadToc(bytes.substr(0, cut), &part))
+        if (!ReadToc(bytes.substr(0, cut), &part)) {
             EXPECT_TRUE(part.variants.empty());
+        }
     }
 }

@@ -100,4 +100,13 @@ if opts.aapt:
     _, beside, _ = inspect(plain)
     check(json.loads(beside) == json.loads(with_tool), f"the tool beside the program: {beside}")
 
+# A bundle, read by our own tool beside the program: its base's record,
+# the bundle file's size, the icon inside the densest split.
+apks = os.path.join(opts.corpus, "bundles", "split.apks")
+code, out, err = inspect(apks)
+rec = json.loads(out)
+check(code == 0 and rec["label"] == "Split Demo" and rec["versionName"] == "4.2", f"a bundle: {rec}")
+check(rec["iconPath"] == "splits/base-xxhdpi.apk!/res/drawable-xxhdpi-v4/icon.png", f"bundle icon: {rec['iconPath']}")
+check(rec["size"] == "%.2f KB" % (os.path.getsize(apks) / 1024), f"bundle size: {rec['size']}")
+
 sys.exit(1 if failures else 0)

@@ -1,6 +1,7 @@
 // Scripted stand-in for adb, for the bridge tool's tests on both targets. It
 // writes its arguments, one per line, to adb-args.txt beside itself (and
-// "exists" when its last argument names a file), then
+// "exists" when its last argument names a file), adds them as one line to
+// adb-log.txt, then
 // prints adb-says.txt (standard output) and adb-err.txt (standard error)
 // from beside itself when they exist, and ends with status 0 as adb does on
 // some failures too.
@@ -39,6 +40,10 @@ int Run(const std::vector<std::wstring>& args)
     if (!args.empty() && platform::FileExists(args.back()))
         record += "exists\n";
     platform::WriteFileBytes(Beside(L"adb-args.txt"), record);
+    std::string line;
+    for (const std::wstring& a : args)
+        line += (line.empty() ? "" : " ") + WideToUtf8(a);
+    platform::AppendFileBytes(Beside(L"adb-log.txt"), line + "\n");
     Echo(L"adb-says.txt", stdout);
     Echo(L"adb-err.txt", stderr);
     return 0;

@@ -67,8 +67,22 @@ std::wstring FindAdb(const std::vector<std::wstring>& candidates)
 
 std::string AdbMissingReport(const std::vector<std::wstring>& candidates)
 {
+    // The first places say enough (beside us, then PATH); a long PATH of
+    // long folders must not push the report past what the program reads.
+    constexpr size_t kNamed = 4;
+    constexpr size_t kPlaceBytes = 160;
     std::string looked;
-    for (const std::wstring& place : candidates)
-        looked += (looked.empty() ? "" : "; ") + WideToUtf8(place);
+    for (size_t i = 0; i < candidates.size() && i < kNamed; ++i) {
+        std::string place = WideToUtf8(candidates[i]);
+        if (place.size() > kPlaceBytes) {
+            size_t cut = kPlaceBytes;
+            while (cut > 0 && (static_cast<unsigned char>(place[cut]) & 0xC0) == 0x80)
+                --cut;
+            place = place.substr(0, cut) + "...";
+        }
+        looked += (looked.empty() ? "" : "; ") + place;
+    }
+    if (candidates.size() > kNamed)
+        looked += "; and " + std::to_string(candidates.size() - kNamed) + " more";
     return "error: device not found\nkorvel_helper: adb was not found; looked for it at: " + looked + "\n";
 }

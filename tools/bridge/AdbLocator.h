@@ -17,5 +17,6 @@ std::vector<std::wstring> AdbCandidates(const std::wstring& shimFolder,
 std::wstring FindAdb(const std::vector<std::wstring>& candidates);
 
 // The shim's line for a missing adb: the program's no-device wording first,
-// so the batch ends at once, then where adb was looked for.
+// so the batch ends at once, then the first few places adb was looked for,
+// well within the bound of everything the shim prints.
 std::string AdbMissingReport(const std::vector<std::wstring>& candidates);

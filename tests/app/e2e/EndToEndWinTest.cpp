@@ -150,6 +150,29 @@ TEST(EndToEnd, SuccessCountsDownAndClosesTheWindow)
     EXPECT_EQ(calls[0].find("安装"), std::string::npos) << calls[0];
 }
 
+TEST(EndToEnd, AnXapkOpensWithItsIconAndInstallsThroughTheRealBridge)
+{
+    ProgramUnderTest p(L"bundle");
+    DeleteFileW(SettingsFile().c_str());
+    // Every call succeeds, and the phone tells no properties: every split goes.
+    p.UseRealBridge("1 file pushed\nSuccess\n");
+    StartOn(p, p.CopyPackage(L"bundles\\split.xapk", L"拆分 应用.xapk"), L"Split Demo");
+    EXPECT_TRUE(p.WaitFor([](const ShownState& s) { return s.Text(20017) == L"4.2" && s.Text(20018) == L"21"; }));
+    p.Screenshot(L"bundle-detail");
+    Click(p, kInstallButton);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.EverShowed(20007, L"安装成功，4秒后自动关闭窗口!"); }));
+    EXPECT_EQ(p.WaitForExit(), 0) << "the countdown did not close the window";
+
+    const std::vector<std::string> calls = p.AdbCalls();
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[0], "shell getprop");
+    EXPECT_EQ(calls[1].find("install-multiple -r "), 0u) << calls[1];
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NE(calls[1].find("split" + std::to_string(i) + ".apk"), std::string::npos) << calls[1];
+    EXPECT_EQ(calls[2], "shell mkdir -p /sdcard/Android/obb/com.korvel.split");
+    EXPECT_NE(calls[3].find(" /sdcard/Android/obb/com.korvel.split/main.42.com.korvel.split.obb"), std::string::npos);
+}
+
 TEST(EndToEnd, APackageThatVanishedBeforeItsTurnIsSaid)
 {
     ProgramUnderTest p(L"vanished");

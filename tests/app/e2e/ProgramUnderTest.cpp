@@ -1,6 +1,7 @@
 #include "app/e2e/ProgramUnderTest.h"
 
 #include <commctrl.h>
+#include <utility>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -100,7 +101,8 @@ std::wstring SettingsFile()
 }
 
 ProgramUnderTest::ProgramUnderTest(const std::wstring& name)
-    : e2e_(GetModuleDirectory() + L"\\"), work_(e2e_ + L"work\\" + name + L"\\"), diagnostics_(work_ + L"shown.log")
+    : e2e_(GetModuleDirectory() + L"\\"), work_(e2e_ + L"work\\" + name + L"\\"), exeFolder_(e2e_),
+      diagnostics_(work_ + L"shown.log")
 {
     RemoveTree(work_.substr(0, work_.size() - 1));
     CreateDirectoryW((e2e_ + L"work").c_str(), nullptr);
@@ -132,7 +134,27 @@ void ProgramUnderTest::End()
     DeleteFileW(diagnostics_.c_str());
 }
 
-std::wstring ProgramUnderTest::ExePath() const { return e2e_ + L"KorvelTarvo.exe"; }
+std::wstring ProgramUnderTest::ExePath() const { return exeFolder_ + L"KorvelTarvo.exe"; }
+
+void ProgramUnderTest::UseRealBridge(const std::string& adbSays)
+{
+    exeFolder_ = work_ + L"app\\";
+    CreateDirectoryW(exeFolder_.c_str(), nullptr);
+    const std::wstring bin = e2e_ + L"..\\";
+    for (const auto& copy : {std::make_pair(e2e_ + L"KorvelTarvo.exe", L"KorvelTarvo.exe"),
+                             std::make_pair(e2e_ + L"aapt.exe", L"aapt.exe"),
+                             std::make_pair(bin + L"korvel_helper.exe", L"korvel_helper.exe"),
+                             std::make_pair(bin + L"fakeadb\\adb.exe", L"adb.exe")})
+        CopyFileW(copy.first.c_str(), (exeFolder_ + copy.second).c_str(), FALSE);
+    platform::WriteFileBytes(exeFolder_ + L"adb-says.txt", adbSays);
+}
+
+std::vector<std::string> ProgramUnderTest::AdbCalls() const
+{
+    std::string bytes;
+    platform::ReadFileBytes(exeFolder_ + L"adb-log.txt", &bytes, 1 << 20);
+    return CompleteLines(bytes);
+}
 
 void ProgramUnderTest::SetBridgeScript(const std::string& script)
 {

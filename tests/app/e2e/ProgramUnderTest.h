@@ -39,6 +39,12 @@ public:
     void SetBridgeScript(const std::string& script);
     std::vector<std::string> BridgeCalls() const;
     std::wstring BridgeReleaseFile() const { return work_ + L"bridge.log.release"; }
+    // From now on the program runs from "<work>\app\" with the real bridge
+    // tool beside it, and the scripted adb beside that, which answers
+    // `adbSays` to every call.
+    void UseRealBridge(const std::string& adbSays);
+    // The scripted adb's calls, one line each.
+    std::vector<std::string> AdbCalls() const;
     // A copy of a corpus package under a new name inside the work folder.
     std::wstring CopyPackage(const std::wstring& corpusName, const std::wstring& newRelativePath) const;
 
@@ -95,6 +101,7 @@ private:
 
     std::wstring e2e_;
     std::wstring work_;
+    std::wstring exeFolder_;
     std::wstring diagnostics_;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
