@@ -1,13 +1,14 @@
 # Third-party libraries. Native builds use Debian's -dev packages; the
-# Windows build compiles Debian's source packages, which scripts/setup
-# fetches into .deps/src (never committed).
+# Windows build compiles Debian's source packages (TinyXML, zlib's minizip,
+# libpng), which scripts/setup fetches into .deps/src (never committed).
 
 set(TARVO_DEPS_SRC ${CMAKE_SOURCE_DIR}/.deps/src CACHE PATH "Fetched source packages")
 
 if(WIN32)
     file(GLOB _tinyxml_dir LIST_DIRECTORIES true ${TARVO_DEPS_SRC}/tinyxml-*)
     file(GLOB _zlib_dir LIST_DIRECTORIES true ${TARVO_DEPS_SRC}/zlib-*)
-    if(NOT _tinyxml_dir OR NOT _zlib_dir)
+    file(GLOB _png_dir LIST_DIRECTORIES true ${TARVO_DEPS_SRC}/libpng1.6-*)
+    if(NOT _tinyxml_dir OR NOT _zlib_dir OR NOT _png_dir)
         message(FATAL_ERROR "Windows dependencies missing in ${TARVO_DEPS_SRC}: run scripts/setup")
     endif()
 
@@ -29,8 +30,19 @@ if(WIN32)
     target_link_libraries(minizip PUBLIC ZLIB::ZLIB)
     target_compile_options(minizip PRIVATE -w)
 
+    # libpng with its stock configuration, statically, on the same zlib.
+    configure_file(${_png_dir}/scripts/pnglibconf.h.prebuilt ${CMAKE_BINARY_DIR}/png-include/pnglibconf.h COPYONLY)
+    set(_png_sources png.c pngerror.c pngget.c pngmem.c pngpread.c pngread.c pngrio.c pngrtran.c pngrutil.c
+        pngset.c pngtrans.c pngwio.c pngwrite.c pngwtran.c pngwutil.c)
+    list(TRANSFORM _png_sources PREPEND ${_png_dir}/)
+    add_library(png STATIC ${_png_sources})
+    target_include_directories(png SYSTEM PUBLIC ${_png_dir} ${CMAKE_BINARY_DIR}/png-include)
+    target_link_libraries(png PUBLIC ZLIB::ZLIB)
+    target_compile_options(png PRIVATE -w)
+
     add_library(dep::tinyxml ALIAS tinyxml)
     add_library(dep::minizip ALIAS minizip)
+    add_library(dep::png ALIAS png)
 
     if(TARVO_TESTS)
         set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -51,6 +63,8 @@ else()
     target_compile_definitions(dep_tinyxml INTERFACE TIXML_USE_STL)
     add_library(dep::tinyxml ALIAS dep_tinyxml)
     add_library(dep::minizip ALIAS PkgConfig::MINIZIP)
+    find_package(PNG REQUIRED)
+    add_library(dep::png ALIAS PNG::PNG)
 
     if(TARVO_TESTS)
         find_package(GTest REQUIRED)

@@ -1,6 +1,8 @@
-// Package archives as anything at all: reading the icon entry ends with a
-// plain yes or no, a yes comes with bytes within the size bound, and two
-// reads of the same file agree byte for byte (no uninitialised memory).
+// Package archives as anything at all, through the road a package icon
+// takes: reading the icon entry ends with a plain yes or no, a yes comes
+// with bytes within the size bound, two reads of the same file agree byte
+// for byte (no uninitialised memory), and the bytes read decode into
+// exactly the pixels their size says, or are refused.
 //
 // The icon's entry name reaches the reader the way it does in the program,
 // through an inspection: a one-line stand-in tool, made once per process,
@@ -18,6 +20,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
+#include "toolkit/skins/PngDecoder.h"
 
 namespace {
 
@@ -73,6 +76,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (read) {
         FUZZ_CHECK(second.GetIconSize() == first.GetIconSize());
         FUZZ_CHECK(std::memcmp(first.GetIconData(), second.GetIconData(), first.GetIconSize()) == 0);
+        PngPixels pixels;
+        if (DecodePng(first.GetIconData(), first.GetIconSize(), &pixels) == PngResult::Ok) {
+            FUZZ_CHECK(pixels.width > 0 && pixels.height > 0 &&
+                       static_cast<int64_t>(pixels.width) * pixels.height <= kPngMaxPixels);
+            FUZZ_CHECK(pixels.bgra.size() == static_cast<size_t>(pixels.width) * pixels.height * 4);
+        } else {
+            FUZZ_CHECK(pixels.bgra.empty());
+        }
     }
     return 0;
 }

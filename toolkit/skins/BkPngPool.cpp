@@ -34,10 +34,12 @@ GpImage* BitmapOfPixels(const PngPixels& pixels)
     return bitmap;
 }
 
-// The system's reader, for the rare image ours leaves to it. GDI+ may read
-// from the stream for as long as the image exists: the stream owns the
-// copy of the bytes and frees it when the image lets the stream go.
-GpImage* SystemDecode(const char* bytes, size_t size)
+}  // namespace
+
+// GDI+ may read from the stream for as long as the image exists: the
+// stream owns the copy of the bytes and frees it when the image lets the
+// stream go.
+GpImage* SystemDecodeImage(const char* bytes, size_t size)
 {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!block)
@@ -58,21 +60,16 @@ GpImage* SystemDecode(const char* bytes, size_t size)
     return image;
 }
 
-}  // namespace
-
 GpImage* DecodeGdiplusImage(const char* bytes, size_t size)
 {
     if (!bytes || size == 0)
         return nullptr;
     PngPixels pixels;
-    switch (DecodePng(reinterpret_cast<const uint8_t*>(bytes), size, &pixels)) {
-    case PngResult::Ok: return BitmapOfPixels(pixels);
-    // Ours reads no interlaced PNG and no other format: the system's codec
-    // (loaded only then) does. Damaged or oversized PNGs stay unread.
-    case PngResult::Interlaced:
-    case PngResult::NotPng: return SystemDecode(bytes, size);
-    default: return nullptr;
-    }
+    if (DecodePng(reinterpret_cast<const uint8_t*>(bytes), size, &pixels) == PngResult::Ok)
+        return BitmapOfPixels(pixels);
+    // Other formats, and PNGs libpng refuses or we do not decode ourselves:
+    // the system's codec (loaded only then) draws what it can.
+    return SystemDecodeImage(bytes, size);
 }
 
 BkPngImage::BkPngImage(GpImage* image) : image_(image)

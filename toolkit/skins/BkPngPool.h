@@ -49,10 +49,13 @@ private:
     std::map<unsigned, std::unique_ptr<BkPngImage>> images_;
 };
 
-// Decodes image bytes (GDI+ must be running: the pool starts it) with our
-// own PNG reader, or the system's for what ours leaves to it; nullptr when
-// neither reads them. The caller owns the image (GdipDisposeImage).
+// Decodes image bytes (GDI+ must be running: the pool starts it) with
+// libpng, or with the system's codec for what libpng leaves to it; nullptr
+// when neither reads them. The caller owns the image (GdipDisposeImage).
 Gdiplus::GpImage* DecodeGdiplusImage(const char* bytes, size_t size);
+
+// The system's codec alone (GDI+), as DecodeGdiplusImage falls back to it.
+Gdiplus::GpImage* SystemDecodeImage(const char* bytes, size_t size);
 
 // The same, owned by a pool image (invalid when unread).
 std::unique_ptr<BkPngImage> DecodeImageBytes(const char* bytes, size_t size);

@@ -1,7 +1,7 @@
-// Our own reader of the PNG images the program shows (skins and package
-// icons), so a start needs no system image codec. Non-interlaced images of
-// every colour type and bit depth; an interlaced one is refused and the
-// caller may hand it to the system's codec.
+// The PNG images the program shows (skins and package icons), read by
+// libpng, so a start needs no system image codec. Package icons come from
+// any download: a file libpng refuses (damaged, or larger than we decode
+// ourselves) is left to the system's codec, which draws what it can.
 #pragma once
 
 #include <cstddef>
@@ -16,15 +16,10 @@ struct PngPixels {
     std::vector<uint8_t> bgra;
 };
 
-enum class PngResult { Ok, NotPng, Damaged, TooLarge, Interlaced };
+enum class PngResult { Ok, NotPng, Damaged, TooLarge };
 
-// Sides beyond this, or a pixel count beyond kPngMaxPixels (16 MB of
-// pixels), are refused before anything is allocated; so is image data too
-// short to inflate to what the header declares.
-constexpr int32_t kPngMaxSide = 4096;
-constexpr int64_t kPngMaxPixels = 4 * 1024 * 1024;
-
-// The size from the header alone; false when the bytes start no PNG.
-bool ReadPngSize(const uint8_t* bytes, size_t size, int32_t* width, int32_t* height);
+// Images of more pixels than this (64 MB of pixels) are not decoded here;
+// no icon or skin comes near it.
+constexpr int64_t kPngMaxPixels = 16 * 1024 * 1024;
 
 PngResult DecodePng(const uint8_t* bytes, size_t size, PngPixels* out);
