@@ -12,8 +12,14 @@
 std::wstring GetCrashFolder(const std::wstring& fileName);
 
 // Unhandled-exception filter: writes "VodAdado.dmp" into the crash folder
-// and lets the system's own crash handling follow.
+// (replacing the last one only with a whole new dump) and lets the system's
+// own crash handling follow.
 LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception);
+
+// Loads the dump writer and starts the thread it runs on; called once the
+// window has painted, so the start pays nothing for it. Before that a crash
+// still tries, on its own thread.
+void PrepareCrashDump();
 
 // Installs WriteCrashDump and silences the runtime's abort message box.
 void InstallCrashDumpFilter();

@@ -8,6 +8,7 @@
 
 #include "app/AppItem.h"
 #include "app/CopyDataText.h"
+#include "app/CrashDump.h"
 #include "app/MainProduct.h"
 #include "app/PackageText.h"
 #include "app/Settings.h"
@@ -238,6 +239,7 @@ void CMainDlg::FirstLoad()
     }
     LoadPackage(startPath_);
     MarkStartup(L"loaded");
+    PrepareCrashDump();
 }
 
 void CMainDlg::AnimationTick()

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <dbghelp.h>
 #include <shellapi.h>
 
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "app/PackageText.h"
 #include "app/e2e/ProgramUnderTest.h"
 #include "platform/FileBytes.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -401,4 +403,31 @@ TEST(EndToEnd, ACrashLeavesADumpBesideTheDownloadFolder)
     ASSERT_TRUE(platform::ReadFileBytes(dump, &bytes, 256u << 20)) << "no dump";
     EXPECT_EQ(bytes.substr(0, 4), "MDMP");
     EXPECT_NE(GetFileAttributesW((std::wstring(temp) + L"Korvel\\Download").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // Once the window has painted, the writer is loaded and waits on a
+    // thread of its own; the crashing thread only hands over. The new dump
+    // replaces the first, and dbghelp reads the fault back out of it.
+    ASSERT_TRUE(DeleteFileW(dump.c_str()));
+    ProgramUnderTest q(L"crash-ready");
+    ASSERT_TRUE(q.Start(Quoted(q.CopyPackage(L"plain.apk", L"plain.apk")), SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS));
+    ASSERT_NE(q.WaitForWindow(), nullptr);
+    ASSERT_TRUE(q.WaitFor([](const ShownState& s) { return s.Text(20015) == L"Demo App"; }));
+    thread = CreateRemoteThread(q.Process(), nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(0x10), nullptr, 0,
+                                nullptr);
+    ASSERT_NE(thread, nullptr);
+    CloseHandle(thread);
+    EXPECT_NE(q.WaitForExit(), -1) << "the program did not end after the fault";
+    ASSERT_TRUE(platform::ReadFileBytes(dump, &bytes, 256u << 20)) << "no dump";
+    EXPECT_FALSE(platform::FileExists(dump + L".part"));
+    HMODULE dbghelp = LoadLibraryW(L"dbghelp.dll");
+    using ReadStream = BOOL(WINAPI*)(PVOID, ULONG, PMINIDUMP_DIRECTORY*, PVOID*, ULONG*);
+    auto read = reinterpret_cast<ReadStream>(reinterpret_cast<void*>(GetProcAddress(dbghelp, "MiniDumpReadDumpStream")));
+    ASSERT_NE(read, nullptr);
+    MINIDUMP_DIRECTORY* entry = nullptr;
+    void* stream = nullptr;
+    ULONG size = 0;
+    ASSERT_TRUE(read(&bytes[0], ExceptionStream, &entry, &stream, &size));
+    ASSERT_GE(size, sizeof(MINIDUMP_EXCEPTION_STREAM));
+    EXPECT_EQ(static_cast<const MINIDUMP_EXCEPTION_STREAM*>(stream)->ExceptionRecord.ExceptionCode,
+              static_cast<ULONG>(EXCEPTION_ACCESS_VIOLATION));
 }
