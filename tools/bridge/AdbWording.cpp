@@ -97,3 +97,8 @@ std::string BoundedReport(const std::string& first, const std::string& adbOutput
         ++from;
     return report + kCut + adbOutput.substr(from);
 }
+
+std::string AdbNotStartedReport(const std::string& adbPath)
+{
+    return "error: device not found\nkorvel_helper: adb at " + adbPath + " could not be started\n";
+}

@@ -21,3 +21,7 @@ std::string SystemWordingLine(const std::string& adbOutput);
 // boundary, so the whole stays within kShimOutputLimit and adb's last
 // lines, which carry its verdict, stay.
 std::string BoundedReport(const std::string& first, const std::string& adbOutput);
+
+// The shim's report when adb was found but would not start: the program's
+// no-device wording first, so the batch ends at once.
+std::string AdbNotStartedReport(const std::string& adbPath);

@@ -70,8 +70,7 @@ ShimOutcome InstallBundle(const std::wstring& adb, const std::wstring& path, boo
 
     std::string props;
     if (!platform::RunToEnd({adb, L"shell", L"getprop"}, kGetpropKept, &props))
-        return {"error: device not found\nkorvel_helper: adb at " + WideToUtf8(adb) + " could not be started\n",
-                false};
+        return {AdbNotStartedReport(WideToUtf8(adb)), false};
     const DeviceProfile device = ParseGetprop(props);
     const std::string deviceTrouble = SystemWordingLine(props);
     if (device.abis.empty() && device.sdk == 0 && !deviceTrouble.empty())
@@ -103,8 +102,7 @@ ShimOutcome InstallBundle(const std::wstring& adb, const std::wstring& path, boo
         installLocationForm = PhoneTakesInstallLocation(output);
     if (!platform::RunToEnd(AdbInstallMultipleArguments(adb, files, sdCard, installLocationForm), kAdbOutputKept,
                             &output))
-        return {"error: device not found\nkorvel_helper: adb at " + WideToUtf8(adb) + " could not be started\n",
-                false};
+        return {AdbNotStartedReport(WideToUtf8(adb)), false};
     if (output.find("Success") == std::string::npos) {
         const std::string wording = SystemWordingLine(output);
         return {BoundedReport(wording.empty() ? FailureLine(output) : wording, output), false};

@@ -108,7 +108,7 @@ int Run(const std::wstring& arguments)
     if (made)
         platform::RemoveFile(apk);
     if (!started) {
-        Write(stdout, "error: device not found\nkorvel_helper: adb at " + WideToUtf8(adb) + " could not be started\n");
+        Write(stdout, AdbNotStartedReport(WideToUtf8(adb)));
         return 1;
     }
     Write(stdout, BoundedReport(SystemWordingLine(output), output));
