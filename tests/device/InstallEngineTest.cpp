@@ -337,18 +337,3 @@ TEST_F(InstallEngineRun, TwoRequestsInQuickSuccessionNeverInterleave)
     EXPECT_NE(events[1].path, events[5].path) << "each batch ran once";
 }
 
-TEST_F(InstallEngineRun, NoCopyOrNoToolReadsAsNoDevice)
-{
-    Script("success\n");
-    engine_.reset(new InstallEngine(FakeBridge(), temp_ + L"tarvo-no-such-folder" + platform::kPathSeparator));
-    Start(Packages(2));
-    WaitForBatches(1);
-    engine_.reset(new InstallEngine(temp_ + L"no-such-korvel_helper", temp_));
-    Start(Packages(2));
-    WaitForBatches(2);
-    const std::vector<Event> progress = Progress();
-    ASSERT_EQ(progress.size(), 2u);
-    EXPECT_EQ(progress[0].result, InstallNoDevice);
-    EXPECT_EQ(progress[1].result, InstallNoDevice);
-    EXPECT_TRUE(BridgeCalls().empty()) << "an empty command runs nothing";
-}

@@ -33,14 +33,6 @@ inline std::vector<Member> ReadManifest()
     return members;
 }
 
-inline Member Find(const std::string& file)
-{
-    for (const Member& m : ReadManifest())
-        if (m.file == file)
-            return m;
-    return Member{};
-}
-
 // Corpus paths are written with '/'.
 inline std::wstring PathOf(const std::string& file)
 {

@@ -48,13 +48,6 @@ protected:
         SetElementSkins(nullptr);
         WithLeafFactory::TearDown();
     }
-    // The colour farthest from the blank inside the box; 0 changed pixels fail.
-    static uint32_t Ink(const Canvas& canvas, int l, int t, int r, int b)
-    {
-        uint32_t strongest = 0;
-        EXPECT_GT(canvas.Changed(l, t, r, b, &strongest), 20);
-        return strongest;
-    }
     FakeSkins skins;
 };
 

@@ -24,23 +24,6 @@ TEST(ProgramSkinsDocument, ElementsReachAndPaintTheSkinsByNameAndAMissingDocumen
     EXPECT_FALSE(DrawSkinByName(d.Dc(), "nosuchskin", RECT{0, 0, 20, 20}, 0));
     EXPECT_EQ(0, d.Changed(0, 0, 20, 20));
 
-    ASSERT_TRUE(StylePool::Instance().LoadDocument(
-        "<style><class name=install skin=Installationbtn/><class name=plain skin=ConnectDevice/></style>"));
-    auto root = element_test::LoadDialog(
-        "<dlg pos=0,0,-0,-0><dlg id=1 class=install pos=5,5,105,36/><dlg id=2 class=plain pos=0,40,15,55/></dlg>");
-    element_test::Place(root.get(), 0, 0, 120, 60);
-    CBkWindow* button = root->FindChildById(1);
-    EXPECT_TRUE(button->NeedsRedrawOnStateChange());
-    EXPECT_FALSE(root->FindChildById(2)->NeedsRedrawOnStateChange());
-    element_test::Canvas c(120, 60);
-    button->ModifyState(StateHover, 0);
-    ASSERT_TRUE(button->RedrawRegion(c.Dc(), nullptr));
-    EXPECT_PIXEL_NEAR(c, 55, 20, 0x2E93E0, 3);
-    button->ModifyState(StatePushDown, StateHover);
-    ASSERT_TRUE(button->RedrawRegion(c.Dc(), nullptr));
-    EXPECT_PIXEL_NEAR(c, 55, 20, 0x0863A9, 3);
-    StylePool::Instance().Clear();
-
     EXPECT_FALSE(LoadSkins(4711));
     EXPECT_EQ(0u, SkinPool::Instance().Count());
     EXPECT_TRUE(LoadSkins(101));  // the styles document parses and adds nothing

@@ -98,24 +98,3 @@ TEST_F(HostWindow, EscapeEnterAndCloseArriveAsClicksOneAndTwoAndOtherKeysReachTh
     EXPECT_EQ(1, probe->Count(WM_KEYUP));
 }
 
-// A controller that ends its modal loop on the click the Escape key makes,
-// and notes whether its owner was enabled meanwhile.
-class ClosingDialog : public TestDialog {
-public:
-    ClosingDialog() : TestDialog(kLayer) {}
-    HWND owner = nullptr;
-    bool ownerEnabledInside = true;
-
-protected:
-    BOOL OnWindowMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override
-    {
-        if (message == WM_INITDIALOG) {
-            ownerEnabledInside = owner && IsWindowEnabled(owner);
-            PostMessageW(GetHwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
-        }
-        if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lparam)->code == NotifyClick &&
-            reinterpret_cast<const ElementNotify*>(lparam)->itemId == 2)
-            EndDialog(42);
-        return TestDialog::OnWindowMessage(message, wparam, lparam, result);
-    }
-};

@@ -24,19 +24,6 @@ protected:
         list->SetItemCount(rows);
         return list;
     }
-    // Point in row r (scroll 0) at x.
-    static POINT InRow(int r, int x = 50) { return POINT{x, 20 + 30 * r + 15}; }
-    void Click(CBkListCtrl* list, POINT pt)
-    {
-        Send(list, host.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, pt.x, pt.y);
-        Send(list, host.Hwnd(), WM_LBUTTONUP, 0, pt.x, pt.y);
-    }
-    void Hover(TestList* list, POINT pt)
-    {
-        Send(list, host.Hwnd(), WM_MOUSEMOVE, 0, pt.x, pt.y);
-        list->cursor = pt;
-        Send(list, host.Hwnd(), WM_TIMER, CBkListCtrl::kHoverTimer, 0, 0);
-    }
 };
 
 TEST_F(ListCtrl, TheTemplateComesFromSrcAndWithoutOneTheListStaysSafe)

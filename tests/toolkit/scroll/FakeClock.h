@@ -26,7 +26,6 @@ public:
 
     void Set(uint32_t now) { FakeNow() = now; }
     void Advance(uint32_t ms) { FakeNow() += ms; }
-    uint32_t Now() const { return FakeNow(); }
 };
 
 }  // namespace scroll_test
