@@ -95,19 +95,19 @@ TEST(SettingsRules, OnlyExactlyTwoIsTheSdCardAndSelectionsMapToStoredValues)
     EXPECT_EQ(LocationForItem(2, L"1"), L"1");
 }
 
-TEST(OsName, NamedAndUnlistedVersions)
+TEST(MainProduct, RunAsAdministratorExceptOnXp)
 {
+    // The verb as the link computes it, from the version facts; XP, 64-bit
+    // XP included, has no elevation to ask for.
     const struct {
-        unsigned major, minor, platform, type, arch;
-        const char* name;
-    } cases[] = {{4, 0, 2, 1, 0, "nt4.0"}, {4, 0, 1, 1, 0, "95"},    {4, 10, 1, 1, 0, "98"},   {4, 90, 1, 1, 0, "me"},
-                 {5, 0, 2, 1, 0, "2000"},  {5, 1, 2, 1, 0, "xp"},    {5, 2, 2, 1, 9, "xp"},    {5, 2, 2, 3, 9, "2003"},
-                 {5, 2, 2, 1, 0, "2003"},  {6, 0, 2, 1, 9, "vista"}, {6, 0, 2, 3, 9, "2008"},  {6, 1, 2, 1, 9, "win7"},
-                 {6, 1, 2, 2, 9, "2008"},  {6, 2, 2, 1, 9, "win8"},  {6, 2, 2, 3, 9, "2012"},  {10, 0, 0, 0, 0, "unknow"},
-                 {3, 0, 0, 0, 0, "unknow"}, {5, 3, 0, 0, 0, ""},     {6, 3, 0, 1, 0, ""},      {4, 0, 0, 0, 0, ""}};
+        unsigned major, minor, type, arch;
+        bool runas;
+    } cases[] = {{5, 1, 1, 0, false}, {5, 2, 1, 9, false}, {5, 2, 3, 9, true}, {6, 1, 1, 9, true}};
     for (const auto& c : cases) {
         OsVersionFacts v;
-        v.major = c.major, v.minor = c.minor, v.platformId = c.platform, v.productType = c.type, v.architecture = c.arch;
-        EXPECT_EQ(OsNameFor(v), c.name) << c.major << "." << c.minor << " " << c.platform << " " << c.type;
+        v.major = c.major, v.minor = c.minor, v.platformId = 2, v.productType = c.type, v.architecture = c.arch;
+        const wchar_t* verb = MainProductVerb(OsNameFor(v));
+        EXPECT_EQ(verb != nullptr && std::wstring(verb) == L"runas", c.runas) << c.major << "." << c.minor;
+        EXPECT_TRUE(verb == nullptr || std::wstring(verb) == L"runas");
     }
 }

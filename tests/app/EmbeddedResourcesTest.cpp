@@ -118,12 +118,6 @@ private:
             Problem(where + ": missing");
             return false;
         }
-        // The skins and style documents are plain ASCII, the layouts UTF-8 with a byte-order mark.
-        const bool bom = raw.compare(0, 3, "\xEF\xBB\xBF") == 0;
-        if ((id == 100 || id == 101) && std::any_of(raw.begin(), raw.end(), [](char c) { return c & 0x80; }))
-            Problem(where + ": not plain ASCII");
-        if ((id == 103 || id == 104) && !bom)
-            Problem(where + ": no UTF-8 byte-order mark");
         doc->Parse(raw.c_str(), nullptr, TIXML_ENCODING_UTF8);
         if (doc->Error()) {
             Problem(where + ": does not parse: " + doc->ErrorDesc());

@@ -72,12 +72,8 @@ TEST(ClassifyInstallOutput, EachPatternItsResultEarlierRulesFirstCaseAndBrackets
         EXPECT_EQ(ClassifyInstallOutput(c.output), c.result) << testing::PrintToString(std::wstring(c.output));
 }
 
-TEST(ClassifyInstallOutput, ZerosAndMegabytesOfChatterAreClassifiedSafely)
+TEST(ClassifyInstallOutput, ZerosAreClassifiedSafely)
 {
     EXPECT_EQ(ClassifyInstallOutput(std::wstring(L"\0\0", 2) + L"Success" + std::wstring(L"\0", 1)), InstallSuccess);
     EXPECT_EQ(ClassifyInstallOutput(std::wstring(1, L'\0')), InstallUnknownError);
-    std::wstring huge(4 * 1024 * 1024, L'x');
-    EXPECT_EQ(ClassifyInstallOutput(huge + L"No space left on device"), InstallNoSpaceLeft);
-    EXPECT_EQ(ClassifyInstallOutput(huge + L"Success" + huge + L"device not found"), InstallNoDevice);
-    EXPECT_EQ(ClassifyInstallOutput(huge + L"more than one device and emulato"), InstallUnknownError);
 }

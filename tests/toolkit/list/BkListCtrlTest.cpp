@@ -1,7 +1,5 @@
-// The "list" element under Wine: template loading, fill calls for visible
-// rows only, row classes in the pixels, hit testing, hover through timer
-// 20000, selection with Ctrl and Shift, clicks on template children as
-// command notifications, double clicks and the helpers on children.
+// The "list" element under Wine: template loading and its attributes, fill
+// calls for visible rows only, and row classes in the pixels.
 #include <gtest/gtest.h>
 
 #include "ListTestSupport.h"
