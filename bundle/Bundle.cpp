@@ -117,7 +117,15 @@ Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, i
     }
     bundle.hasIcon = Named(entries, "icon.png") != nullptr;
 
+    std::uint64_t inflated = 0;
     for (const ZipEntry* entry : candidates) {
+        if (!entry->stored) {
+            if (entry->size > kMaxInflatedBytes - inflated) {
+                bundle.problems.push_back("the APK " + entry->name + " in the bundle is more than can be read");
+                continue;
+            }
+            inflated += entry->size;
+        }
         NestedArchive nested;
         BundleApk apk{*entry, ApkFacts()};
         std::string bytes;
@@ -131,15 +139,13 @@ Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, i
         if (visit)
             visit(bundle.apks.back(), nested.Archive());
     }
-    for (size_t i = 0; i < bundle.apks.size(); ++i) {
-        if (!bundle.apks[i].facts.split.empty())
-            continue;
-        bundle.base = bundle.base == -1 ? static_cast<int>(i) : -2;
-    }
-    if (bundle.base < 0) {
-        bundle.base = -1;
+    std::vector<int> bases;
+    for (size_t i = 0; i < bundle.apks.size(); ++i)
+        if (bundle.apks[i].facts.split.empty())
+            bases.push_back(static_cast<int>(i));
+    if (bases.size() != 1)
         return bundle;
-    }
+    bundle.base = bases[0];
 
     const std::string& package = bundle.apks[bundle.base].facts.package;
     for (const XapkExpansion& e : xapk.expansions) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ constexpr std::size_t kMaxBundleEntries = 65536;
 constexpr std::size_t kMaxBundleApks = 512;
 // No real split's compiled manifest comes near this.
 constexpr std::size_t kMaxManifestBytes = 8 * 1024 * 1024;
+// A deflated APK inside a bundle is inflated whole to reach its manifest;
+// beyond this many bytes in all, further ones are not read (a bundle of
+// bombs must not keep the disk busy for hours).
+constexpr std::uint64_t kMaxInflatedBytes = 4ull * 1024 * 1024 * 1024;
 
 enum class PackageKind {
     NotArchive,  // not a ZIP at all (a damaged file, an encrypted .apkm)

@@ -27,15 +27,20 @@ PackageFiles ReadPackageFiles(const std::wstring& path)
     platform::TempFolder(&scratch);
     // A bundle prints its base's lines; every other file reads as a package.
     int bases = 0;
+    size_t densityBytes = 0;
     const Bundle bundle = ReadBundle(path, scratch, 0, [&](const BundleApk& apk, const ZipArchive& nested) {
         const SplitRole role = RoleOf(apk.facts);
         if (role.kind == SplitKind::Base) {
             ++bases;
             ReadApkFiles(nested, &files);
         } else if (role.kind == SplitKind::Density && role.module.empty()) {
+            // Together no larger than one table may be: a bundle of many
+            // splits must not make us hold many tables.
             std::string table;
-            if (nested.Read("resources.arsc", kMaxBadgingEntryBytes, &table))
+            if (nested.Read("resources.arsc", kMaxBadgingEntryBytes - densityBytes, &table)) {
+                densityBytes += table.size();
                 files.densityTables.emplace_back(apk.entry.name, std::move(table));
+            }
         }
     });
     if (bundle.kind == PackageKind::Refused) {
