@@ -27,19 +27,68 @@ const ZipEntry* Named(const std::vector<ZipEntry>& entries, const std::string& n
     return nullptr;
 }
 
-Bundle Refuse(const std::string& why)
-{
-    Bundle bundle;
-    bundle.kind = PackageKind::Refused;
-    bundle.refusal = why;
-    return bundle;
-}
-
 }  // namespace
 
 bool LooksLikeAppBundle(const std::vector<ZipEntry>& entries)
 {
     return Named(entries, "BundleConfig.pb") || Named(entries, "base/manifest/AndroidManifest.xml");
+}
+
+namespace {
+
+// What a listed archive holds, by the one rule both tools follow: a
+// top-level manifest makes a package, an .aab's layout is refused, and
+// .apk entries without a manifest make a bundle (its APKs in *apks).
+PackageKind Classify(const ZipArchive& archive, std::vector<ZipEntry>* entries, std::vector<const ZipEntry*>* apks,
+                     std::string* refusal)
+{
+    // One walk of the central directory; every later look-up is in memory
+    // (an archive of 10,000 entries is read once, not once per name).
+    const bool listed = archive.List(entries, kMaxBundleEntries);
+    ZipEntry manifest;
+    if (Named(*entries, "AndroidManifest.xml") || (!listed && archive.Find("AndroidManifest.xml", &manifest)))
+        return PackageKind::Apk;
+    if (!listed) {
+        *refusal = "the archive's directory is damaged or holds more than " + std::to_string(kMaxBundleEntries) +
+                   " entries";
+        return PackageKind::Refused;
+    }
+    if (LooksLikeAppBundle(*entries)) {
+        *refusal = "this is an Android App Bundle (.aab), which app stores turn into APKs; a phone cannot install it";
+        return PackageKind::Refused;
+    }
+    for (const ZipEntry& e : *entries)
+        if (EndsWithApk(e.name))
+            apks->push_back(&e);
+    // Neither a package nor a bundle: read as a package, it fails as one.
+    if (apks->empty())
+        return PackageKind::Apk;
+    if (apks->size() > kMaxBundleApks) {
+        *refusal = "the bundle holds more than " + std::to_string(kMaxBundleApks) + " APKs";
+        return PackageKind::Refused;
+    }
+    return PackageKind::Bundle;
+}
+
+}  // namespace
+
+std::vector<ApkFacts> FactsOf(const Bundle& bundle)
+{
+    std::vector<ApkFacts> facts;
+    for (const BundleApk& apk : bundle.apks)
+        facts.push_back(apk.facts);
+    return facts;
+}
+
+PackageKind KindOfPackage(const std::wstring& path)
+{
+    const ZipArchive archive = ZipArchive::Open(path);
+    if (!archive)
+        return PackageKind::NotArchive;
+    std::vector<ZipEntry> entries;
+    std::vector<const ZipEntry*> apks;
+    std::string refusal;
+    return Classify(archive, &entries, &apks, &refusal);
 }
 
 Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, int sdk, const BundleApkVisitor& visit)
@@ -48,33 +97,11 @@ Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, i
     const ZipArchive archive = ZipArchive::Open(path);
     if (!archive)
         return bundle;
-    // One walk of the central directory; every later look-up is in memory
-    // (an archive of 10,000 entries is read once, not once per name).
     std::vector<ZipEntry> entries;
-    const bool listed = archive.List(&entries, kMaxBundleEntries);
-    ZipEntry manifest;
-    if (Named(entries, "AndroidManifest.xml") || (!listed && archive.Find("AndroidManifest.xml", &manifest))) {
-        bundle.kind = PackageKind::Apk;
-        return bundle;
-    }
-    if (!listed)
-        return Refuse("the archive's directory is damaged or holds more than " +
-                      std::to_string(kMaxBundleEntries) + " entries");
-    if (LooksLikeAppBundle(entries))
-        return Refuse("this is an Android App Bundle (.aab), which app stores turn into APKs; "
-                      "a phone cannot install it");
     std::vector<const ZipEntry*> candidates;
-    for (const ZipEntry& e : entries)
-        if (EndsWithApk(e.name))
-            candidates.push_back(&e);
-    if (candidates.empty()) {
-        // Neither a package nor a bundle: read as a package, it fails as one.
-        bundle.kind = PackageKind::Apk;
+    bundle.kind = Classify(archive, &entries, &candidates, &bundle.refusal);
+    if (bundle.kind != PackageKind::Bundle)
         return bundle;
-    }
-    if (candidates.size() > kMaxBundleApks)
-        return Refuse("the bundle holds more than " + std::to_string(kMaxBundleApks) + " APKs");
-    bundle.kind = PackageKind::Bundle;
 
     auto read = [&](const char* name, std::size_t limit, std::string* bytes) {
         const ZipEntry* entry = Named(entries, name);

@@ -65,5 +65,11 @@ using BundleApkVisitor = std::function<void(const BundleApk&, const ZipArchive&)
 Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, int sdk,
                   const BundleApkVisitor& visit = BundleApkVisitor());
 
+// The facts of the bundle's APKs, in its order.
+std::vector<ApkFacts> FactsOf(const Bundle& bundle);
+
+// What the file holds, without reading the APKs inside a bundle.
+PackageKind KindOfPackage(const std::wstring& path);
+
 // The top-level name of an .aab's module layout, to refuse one by content.
 bool LooksLikeAppBundle(const std::vector<ZipEntry>& entries);

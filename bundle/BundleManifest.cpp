@@ -85,10 +85,8 @@ std::string ExpansionDevicePath(const std::string& package, const XapkExpansion&
         return std::string();
     const std::string folder = "Android/obb/" + package + "/";
     std::string relative = expansion.installPath;
-    if (relative.empty()) {
-        const std::string& file = expansion.file;
-        relative = folder + file.substr(file.find_last_of('/') == std::string::npos ? 0 : file.find_last_of('/') + 1);
-    }
+    if (relative.empty())
+        relative = folder + expansion.file.substr(expansion.file.find_last_of('/') + 1);
     if (relative.compare(0, folder.size(), folder) != 0)
         return std::string();
     // What follows the folder: one or more safe names.

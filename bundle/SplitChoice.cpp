@@ -1,5 +1,6 @@
 #include "bundle/SplitChoice.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -20,23 +21,29 @@ std::string Joined(const std::vector<std::string>& items)
 
 }  // namespace
 
+std::string BaseRefusal(const std::vector<ApkFacts>& apks)
+{
+    const auto bases = std::count_if(apks.begin(), apks.end(), [](const ApkFacts& a) { return a.split.empty(); });
+    if (bases == 1)
+        return std::string();
+    return bases == 0 ? "the bundle holds no base APK (every APK in it is a split)"
+                      : "the bundle holds " + std::to_string(bases) + " base APKs; the phone takes one";
+}
+
 SplitChoice ChooseSplits(const std::vector<ApkFacts>& apks, const DeviceProfile& device)
 {
     SplitChoice choice;
+    choice.refusal = BaseRefusal(apks);
+    if (!choice.refusal.empty())
+        return choice;
     std::vector<SplitRole> roles;
-    std::vector<std::size_t> bases;
+    std::size_t baseIndex = 0;
     for (std::size_t i = 0; i < apks.size(); ++i) {
         roles.push_back(RoleOf(apks[i]));
         if (roles.back().kind == SplitKind::Base)
-            bases.push_back(i);
+            baseIndex = i;
     }
-    if (bases.size() != 1) {
-        choice.refusal = bases.empty() ? "the bundle holds no base APK (every APK in it is a split)"
-                                       : "the bundle holds " + std::to_string(bases.size()) +
-                                             " base APKs; the phone takes one";
-        return choice;
-    }
-    const ApkFacts& base = apks[bases[0]];
+    const ApkFacts& base = apks[baseIndex];
     std::set<std::string> modules{""};
     for (std::size_t i = 0; i < apks.size(); ++i) {
         if (apks[i].package != base.package) {
@@ -48,7 +55,7 @@ SplitChoice ChooseSplits(const std::vector<ApkFacts>& apks, const DeviceProfile&
             modules.insert(roles[i].module);
     }
 
-    choice.chosen.push_back(bases[0]);
+    choice.chosen.push_back(baseIndex);
     for (std::size_t i = 0; i < apks.size(); ++i)
         if (roles[i].kind == SplitKind::Module)
             choice.chosen.push_back(i);
@@ -66,15 +73,13 @@ SplitChoice ChooseSplits(const std::vector<ApkFacts>& apks, const DeviceProfile&
             }
         }
         if (!abi.empty() && !device.abis.empty()) {
-            std::size_t found = apks.size();
+            auto found = abi.end();
             for (const std::string& wanted : device.abis) {
-                for (std::size_t i : abi)
-                    if (roles[i].value == wanted && found == apks.size())
-                        found = i;
-                if (found != apks.size())
+                found = std::find_if(abi.begin(), abi.end(), [&](std::size_t i) { return roles[i].value == wanted; });
+                if (found != abi.end())
                     break;
             }
-            if (found == apks.size()) {
+            if (found == abi.end()) {
                 std::vector<std::string> offered;
                 for (std::size_t i : abi)
                     offered.push_back(roles[i].value);
@@ -84,7 +89,8 @@ SplitChoice ChooseSplits(const std::vector<ApkFacts>& apks, const DeviceProfile&
                 choice.chosen.clear();
                 return choice;
             }
-            abi = {found};
+            const std::size_t chosen = *found;
+            abi = {chosen};
         }
         if (!density.empty() && device.density > 0) {
             std::size_t best = density[0];

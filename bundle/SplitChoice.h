@@ -17,3 +17,7 @@ struct SplitChoice {
 };
 
 SplitChoice ChooseSplits(const std::vector<ApkFacts>& apks, const DeviceProfile& device);
+
+// Why these APKs are no one app for want of exactly one base (an APK with
+// no split name); empty when they have one.
+std::string BaseRefusal(const std::vector<ApkFacts>& apks);

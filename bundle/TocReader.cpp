@@ -41,7 +41,8 @@ public:
     int Field() const { return field_; }
     bool IsBytes() const { return wire_ == 2; }
     std::uint64_t Value() const { return wire_ == 0 ? value_ : 0; }
-    Message Sub() const { return Message(bytes_, IsBytes() ? start_ : at_, IsBytes() ? at_ : at_); }
+    // A length-delimited field's bytes as a message; empty for others.
+    Message Sub() const { return Message(bytes_, IsBytes() ? start_ : at_, at_); }
     std::string Text() const { return IsBytes() ? bytes_.substr(start_, at_ - start_) : std::string(); }
     bool Bad() const { return bad_; }
 
@@ -152,7 +153,7 @@ struct Reader {
         return module;
     }
 
-    // Variant{targeting=1{sdk_version_targeting=1}, apk_set=2, variant_number=3}
+    // Variant{targeting=1{sdk_version_targeting=1}, apk_set=2}
     TocVariant Variant(Message variant)
     {
         TocVariant result;
@@ -165,8 +166,6 @@ struct Reader {
                 result.modules.push_back(Module(variant.Sub(), 6));
                 if (!result.modules.back().apks.empty())
                     result.splits = true;
-            } else if (variant.Field() == 3) {
-                result.number = static_cast<int>(variant.Value() & 0x7FFFFFFF);
             }
         }
         Check(variant);

@@ -19,7 +19,6 @@ struct TocModule {
 };
 
 struct TocVariant {
-    int number = 0;
     int minSdk = 0;  // the lowest SDK level the variant is for (0: any)
     bool splits = false;  // holds split APKs (others hold standalone APKs)
     std::vector<TocModule> modules;

@@ -1,6 +1,7 @@
 #include "tools/badging/PackageFiles.h"
 
 #include "bundle/Bundle.h"
+#include "bundle/SplitChoice.h"
 #include "platform/Files.h"
 
 namespace {
@@ -26,12 +27,10 @@ PackageFiles ReadPackageFiles(const std::wstring& path)
     std::wstring scratch;
     platform::TempFolder(&scratch);
     // A bundle prints its base's lines; every other file reads as a package.
-    int bases = 0;
     size_t densityBytes = 0;
     const Bundle bundle = ReadBundle(path, scratch, 0, [&](const BundleApk& apk, const ZipArchive& nested) {
         const SplitRole role = RoleOf(apk.facts);
         if (role.kind == SplitKind::Base) {
-            ++bases;
             ReadApkFiles(nested, &files);
         } else if (role.kind == SplitKind::Density && role.module.empty()) {
             // Together no larger than one table may be: a bundle of many
@@ -47,9 +46,7 @@ PackageFiles ReadPackageFiles(const std::wstring& path)
         files.bundleFailure = bundle.refusal;
     } else if (bundle.kind == PackageKind::Bundle) {
         files.bundleIcon = bundle.hasIcon;
-        if (bases != 1)
-            files.bundleFailure = bases == 0 ? "the bundle holds no base APK (an APK without a split name)"
-                                             : "the bundle holds more than one base APK";
+        files.bundleFailure = BaseRefusal(FactsOf(bundle));
     } else if (const ZipArchive archive = ZipArchive::Open(path)) {
         ReadApkFiles(archive, &files);
     }

@@ -81,10 +81,7 @@ ShimOutcome InstallBundle(const std::wstring& adb, const std::wstring& path, boo
         return Refused(bundle.refusal);
     if (!bundle.problems.empty())
         return Refused(bundle.problems.front());
-    std::vector<ApkFacts> facts;
-    for (const BundleApk& apk : bundle.apks)
-        facts.push_back(apk.facts);
-    const SplitChoice choice = ChooseSplits(facts, device);
+    const SplitChoice choice = ChooseSplits(FactsOf(bundle), device);
     if (!choice.refusal.empty())
         return Refused(choice.refusal);
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "bundle/ZipArchive.h"
+#include "bundle/Bundle.h"
 #include "platform/ConsoleTool.h"
 #include "platform/Environment.h"
 #include "platform/Files.h"
@@ -80,14 +80,8 @@ int Run(const std::wstring& arguments)
                       "(an .apkm from before 2021 is encrypted and cannot be installed)\n");
         return 1;
     }
-    // A ZIP without a top-level manifest that holds APKs is a bundle.
-    bool plain = true;
-    {
-        const ZipArchive archive = ZipArchive::Open(request.package);
-        ZipEntry manifest;
-        plain = !archive || archive.Find("AndroidManifest.xml", &manifest);
-    }
-    if (!plain) {
+    const PackageKind kind = KindOfPackage(request.package);
+    if (kind == PackageKind::Bundle || kind == PackageKind::Refused) {
         const ShimOutcome outcome = InstallBundle(adb, request.package, request.sdCard);
         Write(stdout, outcome.report);
         return outcome.success ? 0 : 1;
