@@ -1,97 +1,77 @@
 #!/usr/bin/env bash
-# One installer round trip under Wine in a private prefix: silent install,
-# checks of files, registry and the .apk association, silent uninstall,
-# checks that nothing is left.
+# The installer's round trip under Wine, in a private copy of the test
+# prefix where another program owns .apk: a silent install with /DEFAULT,
+# the files, the associations, a double-click on a package with a Chinese,
+# blank-holding path, the uninstall entry; a silent uninstall, and nothing of
+# ours left, the other program's .apk default given back.
 #
-#   roundtrip.sh SETUP.exe CHECKS.exe WORK_DIR plain|default|takeover
-#
-# "plain" installs without /DEFAULT on a prefix with no .apk key; "default"
-# installs with /DEFAULT over another program's .apk default; "takeover"
-# installs with /DEFAULT, then another program takes .apk over before the
-# uninstall. The checks program (InstalledWinTest.cpp) runs one phase per
-# call. WORK_DIR is
-# removed when the round trip passes and kept for a look when it fails.
-set -euo pipefail
+#   roundtrip.sh SETUP.exe BUILT_DIR VERSION WORK_DIR
+set -uo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
+setup="$1" built="$2" version="$3" work="$4"
 
-[ $# = 4 ] || { echo "usage: $0 SETUP.exe CHECKS.exe WORK_DIR plain|default|takeover" >&2; exit 2; }
-setup="$1" checks="$2" work="$3" variant="$4"
-case "$variant" in
-    plain) switches=(/S) ;;
-    default|takeover) switches=(/S /DEFAULT) ;;
-    *) echo "unknown variant: $variant" >&2; exit 2 ;;
-esac
-[ -f "$setup" ] || { echo "no installer: $setup" >&2; exit 1; }
+# Other tests keep using the template meanwhile; its lock keeps
+# scripts/wine-prefix from changing it while it is copied.
+"$ROOT/scripts/wine-prefix" || exit 1
+rm -rf "$work" && mkdir -p "$work"
+(flock -w 300 9 && cp -a "$TARVO_WINEPREFIX" "$work/prefix") 9>"$TARVO_WINEPREFIX.lock" || exit 1
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+trap 'timeout 20 wineserver -k 2>/dev/null' EXIT
+drive="$WINEPREFIX/drive_c" dir='C:\Program Files\KorvelTarvo' classes='HKLM\Software\Classes'
+uninst='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KorvelTarvo'
 
-# The shared test prefix is the template; other tests keep using it meanwhile.
-"$ROOT/scripts/wine-prefix"
-template="$TARVO_WINEPREFIX"
-prefix="$work/prefix"
-rm -rf "$work"
-mkdir -p "$prefix/drive_c/windows"
-
-# The system folders (most of the prefix's size) are hard links where the
-# file system allows: nothing in the round trip writes them. Everything else,
-# the registry files first, is a real copy. The template's lock keeps
-# scripts/wine-prefix from changing it meanwhile.
-exec 9>"$template.lock"
-flock -w 300 9
-(cd "$template" && for e in * .update-timestamp; do [ "$e" = drive_c ] || [ ! -e "$e" ] || cp -a "$e" "$prefix/"; done)
-(cd "$template/drive_c" && for e in *; do [ "$e" = windows ] || cp -a "$e" "$prefix/drive_c/"; done)
-(cd "$template/drive_c/windows" && for e in *; do
-    case "$e" in
-        system32|syswow64|winsxs)
-            cp -al "$e" "$prefix/drive_c/windows/" 2>/dev/null ||
-                { rm -rf "$prefix/drive_c/windows/$e" && cp -a "$e" "$prefix/drive_c/windows/"; } ;;
-        *) cp -a "$e" "$prefix/drive_c/windows/" ;;
-    esac
-done)
-exec 9>&-
-
-export WINEPREFIX="$prefix" WINEDEBUG=-all TARVO_INSTALL_VARIANT="$variant"
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Ends every program of the prefix and waits until its server has saved the
-# registry and gone, so the next step starts on a settled prefix.
-stop_prefix() {
-    timeout -k 5 20 wineserver -k >/dev/null 2>&1 || true
-    timeout -k 5 20 wineserver -w >/dev/null 2>&1 || true
-}
-trap stop_prefix EXIT
-
-# Every step is bounded, so a hung program fails the test instead of CI.
-wine_step() { timeout -k 5 "$1" wine "${@:2}"; }
-# Waits until the programs of the prefix have ended by themselves.
-settle() { timeout -k 5 60 wineserver -w || { echo "== programs still running; stopping them"; stop_prefix; return 1; }; }
-# A failed phase fails the round trip but the later phases still run, so
-# one run reports every fault.
 failed=0
-phase() {
-    echo "== $1"
-    wine_step 120 "$checks" --gtest_filter="$1.*" --gtest_brief=1 || failed=1
-}
+fail() { echo "FAILED: $*"; failed=1; }
+# Every step is bounded, so a hung program fails the test instead of CI.
+step() { timeout -k 5 120 wine "$@" && timeout -k 5 60 wineserver -w; }
+# Prints a registry value (the key's default without a name), or nothing.
+value() { timeout 60 wine reg query "$1" $([ -n "${2:-}" ] && echo /v "$2" || echo /ve) 2>/dev/null | tr -d '\r' | sed -n 's/^ *[^ ].*    REG_[A-Z_]*    //p'; }
+has_key() { timeout 60 wine reg query "$1" >/dev/null 2>&1; }
+expect() { [ "$(value "$1" "${3:-}")" = "$2" ] || fail "$1 ${3:-(default)} is '$(value "$1" "${3:-}")', not '$2'"; }
+absent() { ! has_key "$1" || fail "$1 is left"; }
 
-phase Before
-settle
-echo "== install ${switches[*]}"
-wine_step 120 "$setup" "${switches[@]}"
-settle
-phase Installed
-phase Association
-[ "$variant" != takeover ] || phase Later
-# The checks ended the programs the shell started; anything left is a fault.
-settle || failed=1
-echo "== uninstall /S"
-# The uninstaller copies itself to the temporary folder and runs from there;
-# settle waits for that copy too.
-wine_step 120 'C:\Program Files\KorvelTarvo\uninstall.exe' /S
-settle
-phase Removed
+step reg add "$classes\\.apk" /ve /d Other.apk /f >/dev/null
+step "$setup" /S /DEFAULT || fail "the installer failed"
 
-stop_prefix
-trap - EXIT
-if [ $failed != 0 ]; then
-    echo "== round trip $variant FAILED (prefix kept in $prefix)"
-    exit 1
-fi
+for exe in KorvelTarvo korvel_helper aapt tarvo-cli; do
+    cmp -s "$built/$exe.exe" "$drive/Program Files/KorvelTarvo/$exe.exe" || fail "$exe.exe is not the built one"
+done
+[ -f "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/KorvelTarvo.lnk" ] || fail "no Start menu link"
+open="\"$dir\\KorvelTarvo.exe\" \"%1\""
+expect "$classes\\.apk" KorvelTarvo.apk
+expect "$classes\\KorvelTarvo.apk" Other.apk PreviousApkHandler
+expect "$classes\\KorvelTarvo.apk\\shell\\open\\command" "$open"
+expect "$classes\\KorvelTarvo.apk\\DefaultIcon" "$dir\\KorvelTarvo.exe,0"
+expect "$classes\\Applications\\KorvelTarvo.exe\\shell\\open\\command" "$open"
+for ext in .apk .apks .xapk .apkm; do
+    has_key "$classes\\$ext\\OpenWithProgids" || fail "$ext is not in the Open with list"
+done
+# Nothing else opens bundles here, so they are ours.
+for ext in .apks .xapk .apkm; do expect "$classes\\$ext" KorvelTarvo.apk; done
+expect "$uninst" "$version" DisplayVersion
+expect "$uninst" "\"$dir\\uninstall.exe\" /S" QuietUninstallString
+expect "$uninst" "$dir" InstallLocation
+# Kilobytes of the folder: at least the program, not absurdly more.
+kb=$(($(value "$uninst" EstimatedSize))) exe_kb=$(($(stat -c %s "$built/KorvelTarvo.exe") / 1024))
+[ "$kb" -ge "$exe_kb" ] && [ "$kb" -le $((exe_kb * 4)) ] || fail "EstimatedSize $kb KB for a $exe_kb KB program"
+
+# A double click: the shell starts the program on the package, which hands
+# the path to the inspection tool. Wine's process trace shows that command
+# line as the program gave it, non-ASCII as \XXXX.
+mkdir -p "$drive/安卓 安装测试" && echo "not a package" >"$drive/安卓 安装测试/示例 应用 (1).apk"
+WINEDEBUG=+process timeout 60 wine start 'C:\安卓 安装测试\示例 应用 (1).apk' 2>"$work/trace" &
+want='aapt.exe\" d badging \"C:\\\5b89\5353 \5b89\88c5\6d4b\8bd5\\\793a\4f8b \5e94\7528 (1).apk\"'
+for _ in $(seq 300); do grep -qF "$want" "$work/trace" && break; sleep 0.2; done
+grep -qF "$want" "$work/trace" || fail "a double click did not inspect the package: $(grep -a 'KorvelTarvo.exe\|aapt.exe' "$work/trace" | head -3)"
+timeout 20 wineserver -k; wait
+
+step "$dir\\uninstall.exe" /S || fail "the uninstaller failed"
+[ ! -e "$drive/Program Files/KorvelTarvo" ] || fail "the program's folder is left"
+[ ! -e "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/KorvelTarvo.lnk" ] || fail "the link is left"
+for key in KorvelTarvo.apk Applications\\KorvelTarvo.exe .apk\\OpenWithProgids .apks .xapk .apkm; do absent "$classes\\$key"; done
+absent "$uninst"
+expect "$classes\\.apk" Other.apk
+
+[ $failed = 0 ] || { echo "== round trip FAILED (prefix kept in $work)"; exit 1; }
 rm -rf "$work"
-echo "== round trip $variant passed"
+echo "== round trip passed"
