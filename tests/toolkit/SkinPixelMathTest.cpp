@@ -1,24 +1,14 @@
-// Attribute words, copy clipping and alpha blending of the skins.
+// Cell offsets, copy clipping and stretch sources of the skins.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <vector>
 
-#include "toolkit/skins/AlphaBlend.h"
 #include "toolkit/skins/SkinPiece.h"
 #include "toolkit/skins/SkinWords.h"
 
-TEST(SkinWords, ModesAndCellOffsets)
+TEST(SkinWords, CellOffsets)
 {
-    const struct {
-        const char* word;
-        int32_t mode;  // -1: refused, the value kept
-    } modes[] = {{"mask", 1}, {"alpha", 2}, {"none", 0}, {"Mask", -1}, {"2", -1}};
-    for (const auto& m : modes) {
-        int32_t mode = 7;
-        EXPECT_EQ(m.mode >= 0, ParseImageMode(m.word, &mode)) << m.word;
-        EXPECT_EQ(m.mode >= 0 ? m.mode : 7, mode) << m.word;
-    }
     EXPECT_EQ(0, CellOffset(-1, 35));
     EXPECT_EQ(70, CellOffset(2, 35));
     EXPECT_EQ(int64_t{INT32_MAX} * 100, CellOffset(INT32_MAX, 100));
@@ -50,14 +40,10 @@ TEST(ClipCopy, CutsAtEveryImageEdgeOrLeavesNothing)
     }
 }
 
-TEST(AlphaBlend, WholeSourcesOnlyAndTheChannelArithmetic)
+TEST(StretchSource, WholeSourcesOnly)
 {
     EXPECT_TRUE(SourceInside({1, 0, 1, 35}, 3, 82) && SourceInside({0, 0, 3, 82}, 3, 82));
     for (PieceRect r : {PieceRect{2, 0, 2, 35}, PieceRect{-1, 0, 1, 35}, PieceRect{0, 0, 0, 35},
                         PieceRect{INT32_MAX, 0, INT32_MAX, 1}})
         EXPECT_FALSE(SourceInside(r, 3, 82)) << r.x << "," << r.w;
-    EXPECT_EQ(200, BlendChannel(200, 16, 255));
-    EXPECT_EQ(16, BlendChannel(200, 16, 0));
-    EXPECT_EQ((200 * 128 + 16 * 127) / 255, BlendChannel(200, 16, 128));
-    EXPECT_EQ(254, BlendChannel(255, 0, 254));
 }

@@ -19,8 +19,3 @@ if(WIN32)
         LIBS toolkit toolkit_pure platform)
     target_include_directories(toolkit_core_tests PRIVATE ${_core_res})
 endif()
-if(WIN32)
-    add_test(NAME layout_view COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/layout_view_test.sh
-        ${TARVO_TESTS_DIR}/../scripts/wine-run $<TARGET_FILE:layout-view> ${_core_res}
-        ${CMAKE_BINARY_DIR}/layout-view-test)
-endif()

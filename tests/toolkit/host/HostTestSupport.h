@@ -23,7 +23,6 @@ namespace host_test {
 
 const unsigned kLayer = 301;
 const unsigned kNoHeaderLayer = 302;
-const unsigned kFixedLayer = 303;
 
 using element_test::Message;
 // The tags of the element kinds the routing cares about, as recording leaves.

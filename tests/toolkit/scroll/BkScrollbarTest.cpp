@@ -6,18 +6,15 @@
 #include <windows.h>
 
 #include "../MemoryCanvas.h"
-#include "FakeClock.h"
 #include "toolkit/ElementRegistry.h"
 #include "toolkit/ElementSkin.h"
 #include "toolkit/ResourceLoaders.h"
 #include "toolkit/StylePool.h"
-#include "toolkit/scroll/AnimTrigger.h"
 #include "toolkit/scroll/BkScrollbar.h"
 #include "toolkit/skins/SkinPool.h"
 
 namespace {
 
-using scroll_test::FakeClock;
 using Canvas = pixel_test::MemoryCanvas;
 
 // The bar finds its part skins by name; nothing here is painted.
@@ -35,12 +32,6 @@ public:
     int redraws = 0;
 };
 
-class Trigger : public AnimTrigger {
-public:
-    void RunningChanged(bool running) override { calls.push_back(running); }
-    std::vector<bool> calls;
-};
-
 class ScrollbarElement : public ::testing::Test {
 protected:
     void SetUp() override
@@ -48,21 +39,17 @@ protected:
         SetElementSkins(&skins);
         ASSERT_TRUE(StylePool::Instance().LoadDocument(
             "<style><class name=sbar uporleft=up downorright=dn thumb=th rail=rail bkgd=bg/></style>"));
-        // The bar's animation takes the main trigger when it is made.
-        SetMainAnimTrigger(&trigger);
     }
     void TearDown() override
     {
-        SetMainAnimTrigger(nullptr);
         SetElementSkins(nullptr);
         StylePool::Instance().Clear();
     }
 
     // A bar with exactly the given maximum, painting through the fake skins.
-    void Configure(CBkScrollbar& bar, bool horizontal, RECT r, int32_t max)
+    void Configure(CBkScrollbar& bar, RECT r, int32_t max)
     {
         bar.SetSkinClass("sbar");
-        bar.SetOrientation(horizontal);
         bar.SetBarRect(r.left, r.top, r.right, r.bottom);
         bar.SetReserved(0);
         bar.SetScrollRange(max);
@@ -71,15 +58,12 @@ protected:
 
     NoSkins skins;
     RecordingOwner owner;
-    Trigger trigger;
 };
 
-TEST_F(ScrollbarElement, MessagesMoveThePositionTheOwnerHearsAndTheWheelEasesOnTheMainTrigger)
+TEST_F(ScrollbarElement, MessagesMoveThePositionTheOwnerHears)
 {
-    FakeClock clock(40000);
     CBkScrollbar bar;
-    Configure(bar, false, RECT{0, 0, 15, 300}, 2000);
-    bar.SetWheelStep(80);
+    Configure(bar, RECT{0, 0, 15, 300}, 2000);
     bar.SetPos(5000);
     EXPECT_EQ(std::vector<int32_t>({2000}), owner.positions);
     bar.SetPos(0);
@@ -95,22 +79,6 @@ TEST_F(ScrollbarElement, MessagesMoveThePositionTheOwnerHearsAndTheWheelEasesOnT
     EXPECT_EQ(redraws, owner.redraws);
     EXPECT_EQ(std::vector<int32_t>({2000, 0, 544}), owner.positions);
 
-    bar.ProcessMessage(nullptr, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0, &result);
-    EXPECT_EQ(std::vector<bool>({true}), trigger.calls);
-    EXPECT_EQ(624, bar.Animation().Motion().Target());
-    EXPECT_EQ(3u, owner.positions.size()) << "nothing moves before the first tick";
-    clock.Advance(150);
-    trigger.StepAll();
-    EXPECT_EQ(588, bar.GetPos());
-    clock.Advance(150);
-    trigger.StepAll();
-    EXPECT_EQ(624, bar.GetPos());
-    EXPECT_EQ(0u, trigger.Count());
-    const RECT thumb = bar.ThumbRect();  // a drag starts from the animated position
-    ASSERT_TRUE(bar.OnLButtonDown(POINT{7, thumb.top + 1}));
-    bar.OnMouseMove(POINT{7, thumb.top + 1});
-    EXPECT_EQ(624, bar.GetPos());
-    bar.OnLButtonUp();
     EXPECT_FALSE(bar.ProcessMessage(nullptr, WM_KEYDOWN, VK_DOWN, 0, &result));
 }
 

@@ -5,12 +5,24 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeClock.h"
+#include "toolkit/scroll/AnimClock.h"
 #include "toolkit/scroll/ScrollAnim.h"
 
 namespace {
 
-using scroll_test::FakeClock;
+uint32_t g_now = 0;
+
+// The animation's tick source, moved by hand for one test's life.
+class FakeClock {
+public:
+    explicit FakeClock(uint32_t start)
+    {
+        g_now = start;
+        SetAnimTickSource([] { return g_now; });
+    }
+    ~FakeClock() { SetAnimTickSource(nullptr); }
+    void Set(uint32_t now) { g_now = now; }
+};
 
 class Bar : public IScrollAnimTarget {
 public:

