@@ -45,22 +45,4 @@ std::wstring EnvironmentValue(const std::wstring& name)
 #endif
 }
 
-bool SetEnvironmentValue(const std::wstring& name, const std::wstring& value)
-{
-    if (!NameIsValid(name) || value.find(L'\0') != std::wstring::npos)
-        return false;
-#ifdef _WIN32
-    // Both copies: CreateProcessW hands on the block, _wgetenv reads the
-    // runtime's own.
-    if (!SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str()) && !value.empty())
-        return false;
-    return _wputenv_s(name.c_str(), value.c_str()) == 0;
-#else
-    const std::string key = WideToUtf8(name);
-    if (value.empty())
-        return unsetenv(key.c_str()) == 0;
-    return setenv(key.c_str(), WideToUtf8(value).c_str(), 1) == 0;
-#endif
-}
-
 }  // namespace platform

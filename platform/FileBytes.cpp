@@ -48,11 +48,6 @@ bool ReadFileBytes(const std::wstring& path, std::string* bytes, size_t limit)
     }
 }
 
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
-{
-    return WriteAll(OpenFile(path, "wb"), bytes);
-}
-
 bool AppendFileBytes(const std::wstring& path, const std::string& bytes)
 {
     return WriteAll(OpenFile(path, "ab"), bytes);

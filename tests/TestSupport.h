@@ -1,10 +1,23 @@
-// Small helpers shared by the test programs of both targets.
+// Small helpers shared by the test programs and doubles of both targets;
+// the product needs none of them.
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 
 #include "platform/Environment.h"
+#include "platform/FileBytes.h"
 #include "platform/Files.h"
+#include "platform/Folders.h"
 #include "platform/Text.h"
 
 namespace testing_support {
@@ -34,5 +47,83 @@ inline std::wstring CorpusFile(const std::wstring& name)
 {
     return CorpusDir() + platform::kPathSeparator + name;
 }
+
+// Creates or replaces the file.
+inline bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
+{
+    platform::ScopedFile f = platform::OpenFile(path, "wb");
+    return f && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() && std::fclose(f.release()) == 0;
+}
+
+// For this process (the C runtime's copy included) and the programs it
+// starts; an empty value removes the variable.
+inline void SetEnvironmentValue(const std::wstring& name, const std::wstring& value)
+{
+#ifdef _WIN32
+    SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
+    _wputenv_s(name.c_str(), value.c_str());
+#else
+    value.empty() ? unsetenv(WideToUtf8(name).c_str()) : setenv(WideToUtf8(name).c_str(), WideToUtf8(value).c_str(), 1);
+#endif
+}
+
+// The pieces between separators, empty ones included; for '\n', one "\r"
+// before it goes too, and a last empty piece does not count.
+inline std::vector<std::string> SplitOn(const std::string& text, char separator = '\n')
+{
+    std::vector<std::string> pieces;
+    std::istringstream in(text);
+    for (std::string piece; std::getline(in, piece, separator);)
+        pieces.push_back(separator == '\n' && !piece.empty() && piece.back() == '\r' ? piece.substr(0, piece.size() - 1)
+                                                                                     : piece);
+    if (separator != '\n' && (text.empty() || text.back() == separator))
+        pieces.emplace_back();
+    return pieces;
+}
+
+// A fresh folder in the temporary folder, removed with its files.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        static int made = 0;
+        if (!platform::TempFolder(&path_))
+            return;
+        path_ += L"tarvo-test-" + std::to_wstring(platform::CurrentProcessId()) + L"-" + std::to_wstring(++made);
+        platform::RemoveFolder(path_);  // a killed run's
+        if (!platform::MakeFolder(path_))
+            path_.clear();
+    }
+    ~ScratchFolder()
+    {
+        if (!path_.empty())
+            platform::RemoveFolder(path_);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    std::wstring PathOf(const std::string& name) const
+    {
+        return path_ + platform::kPathSeparator + Utf8ToWide(name);
+    }
+    bool Write(const std::string& name, const std::string& bytes) const
+    {
+        return !path_.empty() && WriteFileBytes(PathOf(name), bytes);
+    }
+    // A copy of a program (executable on POSIX too) or of any file.
+    bool CopyIn(const std::wstring& from, const std::string& name) const
+    {
+        const bool copied = !path_.empty() && platform::CopyFileOver(from, PathOf(name));
+#ifndef _WIN32
+        return copied && chmod(WideToUtf8(PathOf(name)).c_str(), 0700) == 0;
+#else
+        return copied;
+#endif
+    }
+
+private:
+    std::wstring path_;
+};
 
 }  // namespace testing_support

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "TestSupport.h"
 #include "bundle/Bundle.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/FileBytes.h"
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         g_file = g_folder + L"tarvo-fuzz-bundle-" + std::to_wstring(getpid());
         std::atexit(RemoveFile);
     }
-    FUZZ_CHECK(platform::WriteFileBytes(g_file, fuzz::Bytes(data, size)));
+    FUZZ_CHECK(testing_support::WriteFileBytes(g_file, fuzz::Bytes(data, size)));
     const Bundle bundle = ReadBundle(g_file, g_folder, static_cast<int>(size % 40));
     FUZZ_CHECK((bundle.kind == PackageKind::Refused) == !bundle.refusal.empty());
     FUZZ_CHECK(bundle.apks.size() <= kMaxBundleApks);

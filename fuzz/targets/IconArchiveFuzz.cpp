@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "TestSupport.h"
 #include "fuzz/FuzzCheck.h"
 #include "inspect/PackageIconReader.h"
 #include "inspect/PackageInfo.h"
@@ -47,10 +48,10 @@ const PackageInfo& Package()
         g_tool = stem + L"-aapt";
         g_archive = stem + L".apk";
         std::atexit(RemoveFiles);
-        FUZZ_CHECK(platform::WriteFileBytes(
+        FUZZ_CHECK(testing_support::WriteFileBytes(
             g_tool, "#!/bin/sh\necho \"application: label='fuzz' icon='" + WideToUtf8(kIconEntry) + "'\"\n"));
         FUZZ_CHECK(chmod(WideToUtf8(g_tool).c_str(), 0755) == 0);
-        FUZZ_CHECK(platform::WriteFileBytes(g_archive, std::string()));
+        FUZZ_CHECK(testing_support::WriteFileBytes(g_archive, std::string()));
         PackageInfo inspected(g_tool, g_archive);
         FUZZ_CHECK(inspected.GetIconPath() == kIconEntry);
         return inspected;
@@ -63,7 +64,7 @@ const PackageInfo& Package()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const PackageInfo& package = Package();
-    FUZZ_CHECK(platform::WriteFileBytes(g_archive, fuzz::Bytes(data, size)));
+    FUZZ_CHECK(testing_support::WriteFileBytes(g_archive, fuzz::Bytes(data, size)));
 
     PackageIconReader first(package);
     const bool read = first.ReadIcon();

@@ -59,30 +59,6 @@ LRESULT Forward(CMainDlg& w, const std::wstring& commandLine)
     return SendMessageW(w.GetHwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cd));
 }
 
-// A shell drop record for the given files.
-HGLOBAL DropRecord(const std::vector<std::wstring>& files)
-{
-    size_t chars = 1;
-    for (const std::wstring& f : files)
-        chars += f.size() + 1;
-    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-    auto* df = static_cast<DROPFILES*>(GlobalLock(h));
-    df->pFiles = sizeof(DROPFILES);
-    df->fWide = TRUE;
-    auto* p = reinterpret_cast<wchar_t*>(reinterpret_cast<char*>(df) + sizeof(DROPFILES));
-    for (const std::wstring& f : files) {
-        std::memcpy(p, f.c_str(), f.size() * sizeof(wchar_t));
-        p += f.size() + 1;
-    }
-    GlobalUnlock(h);
-    return h;
-}
-
-void Drop(CMainDlg& w, const std::vector<std::wstring>& files)
-{
-    SendMessageW(w.GetHwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropRecord(files)), 0);
-}
-
 class MainDlgTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -184,7 +160,7 @@ TEST_F(MainDlgTest, NoTimerRunsOnceTheWaitImageStops)
     // KillTimer finds a timer that still runs.
     EXPECT_FALSE(KillTimer(w.GetHwnd(), kAnimationTimer)) << "an idle window still ticks";
     // A new batch starts it again.
-    Drop(w, {CorpusFile(L"quote.apk")});
+    Forward(w, CorpusFile(L"quote.apk"));
     Click(w, 20003);
     EXPECT_TRUE(KillTimer(w.GetHwnd(), kAnimationTimer));
     PumpUntilInstallEnds(w);

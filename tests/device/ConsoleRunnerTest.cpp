@@ -8,7 +8,7 @@
 
 #include "TestSupport.h"
 #include "device/ConsoleRunner.h"
-#include "inspect/ScratchFile.h"
+#include "TestSupport.h"
 #include "platform/Files.h"
 
 namespace {
@@ -60,7 +60,7 @@ TEST(ConsoleRunner, MissingSilentOrPrintingToolsGiveTheirTextWithStandardErrorIn
 TEST(ConsoleRunner, UnquotedToolPathWithBlanksStarts)
 {
     // As the program writes a tool's line: the path unquoted, blanks and all.
-    scratch::ScratchFolder folder;
+    testing_support::ScratchFolder folder;
     const std::string name = std::string("my tool") + WideToUtf8(platform::kExeSuffix);
     ASSERT_TRUE(folder.CopyIn(testing_support::Beside(L"scripttool"), name));
     EXPECT_EQ(RunUntilExit(folder.PathOf(name) + L" outln:Success", nullptr), L"Success\r\n");

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "TestSupport.h"
 #include "device/InstallCommand.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
@@ -16,25 +17,18 @@ namespace {
 
 const std::wstring kTool = L"/opt/bridge/korvel_helper";
 
+// Packages and the copies made of them live in a folder of the test's own.
 class InstallCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(platform::TempFolder(&temp_)); }
-    void TearDown() override
-    {
-        for (const std::wstring& path : made_)
-            platform::RemoveFile(path);
-        SetInstallLocation(L"");
-    }
+    void TearDown() override { SetInstallLocation(L""); }
 
     std::wstring Package(const std::wstring& name, const std::string& bytes)
     {
-        std::wstring path = temp_ + name;
-        EXPECT_TRUE(platform::WriteFileBytes(path, bytes));
-        made_.push_back(path);
-        return path;
+        EXPECT_TRUE(folder_.Write(WideToUtf8(name), bytes));
+        return folder_.PathOf(WideToUtf8(name));
     }
 
-    // The copy's path after the options, remembered for clean-up.
+    // The copy's path after the options.
     std::wstring CopyOf(const std::wstring& command, const std::wstring& options)
     {
         std::wstring head = kTool + options;
@@ -42,13 +36,11 @@ protected:
             ADD_FAILURE() << "command does not start with tool and options: " << WideToUtf8(command);
             return std::wstring();
         }
-        std::wstring copy = command.substr(head.size());
-        made_.push_back(copy);
-        return copy;
+        return command.substr(head.size());
     }
 
-    std::wstring temp_;
-    std::vector<std::wstring> made_;
+    testing_support::ScratchFolder folder_;
+    const std::wstring temp_ = folder_.Path() + platform::kPathSeparator;
 };
 
 std::wstring BaseName(const std::wstring& path)

@@ -26,7 +26,7 @@
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
-#include "platform/TextSplit.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -50,12 +50,11 @@ class InstallEngineRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(platform::TempFolder(&temp_));
-        log_ = Scratch(L"fbl");
-        script_ = Scratch(L"fbs");
-        platform::RemoveFile(log_);  // the fake counts its calls by the log's lines
-        platform::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_LOG", log_);
-        platform::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_SCRIPT", script_);
+        // The fake counts its calls by the log's lines; copies go to temp_.
+        log_ = folder_.PathOf("bridge.log");
+        script_ = folder_.PathOf("bridge.script");
+        testing_support::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_LOG", log_);
+        testing_support::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_SCRIPT", script_);
         SetInstallLocation(L"1");
         engine_.reset(new InstallEngine(FakeBridge(), temp_));
 #ifdef _WIN32
@@ -81,34 +80,19 @@ protected:
     void TearDown() override
     {
         if (hangs_)  // lets a fake told to hang end now; it removes the file
-            platform::WriteFileBytes(log_ + L".release", "");
+            testing_support::WriteFileBytes(log_ + L".release", "");
 #ifdef _WIN32
         DestroyWindow(window_);
 #endif
-        for (const std::wstring& line : BridgeCalls()) {
-            const size_t cut = line.rfind(L" -r ");
-            if (cut != std::wstring::npos)
-                platform::RemoveFile(line.substr(cut + 4));
-        }
-        for (const std::wstring& path : made_)
-            platform::RemoveFile(path);
         SetInstallLocation(L"");
-    }
-
-    std::wstring Scratch(const wchar_t* prefix)
-    {
-        std::wstring path;
-        EXPECT_TRUE(platform::CreateTempFile(temp_, prefix, &path));
-        made_.push_back(path);
-        return path;
     }
 
     std::vector<std::wstring> Packages(int count)
     {
         std::vector<std::wstring> paths;
         for (int i = 0; i < count; ++i) {
-            paths.push_back(Scratch(L"pkg"));
-            EXPECT_TRUE(platform::WriteFileBytes(paths.back(), "PK " + std::to_string(i)));
+            paths.push_back(folder_.PathOf("pkg" + std::to_string(packages_++)));
+            EXPECT_TRUE(testing_support::WriteFileBytes(paths.back(), "PK " + std::to_string(i)));
         }
         return paths;
     }
@@ -116,7 +100,7 @@ protected:
     void Script(const std::string& lines)
     {
         hangs_ = hangs_ || lines.find("hang") != std::string::npos;
-        ASSERT_TRUE(platform::WriteFileBytes(script_, lines));
+        ASSERT_TRUE(testing_support::WriteFileBytes(script_, lines));
     }
 
     void Start(std::vector<std::wstring> paths)
@@ -174,15 +158,18 @@ protected:
         std::string bytes;
         std::vector<std::wstring> lines;
         if (platform::ReadFileBytes(log_, &bytes, 1 << 20))
-            for (const std::string& line : platform::SplitLines(bytes))
+            for (const std::string& line : testing_support::SplitOn(bytes))
                 lines.push_back(Utf8ToWide(line));
         return lines;
     }
 
-    std::wstring temp_, log_, script_;
+    testing_support::ScratchFolder folder_;
+    const std::wstring temp_ = folder_.Path() + platform::kPathSeparator;
+    std::wstring log_, script_;
     std::unique_ptr<InstallEngine> engine_;
     std::unique_ptr<InstallReporter> reporter_;
     bool hangs_ = false;
+    int packages_ = 0;
 
 private:
     void Handle(unsigned message, std::intptr_t lParam)
@@ -218,7 +205,6 @@ private:
 #endif
     std::mutex lock_;
     std::vector<Event> events_;
-    std::vector<std::wstring> made_;
 };
 
 }  // namespace

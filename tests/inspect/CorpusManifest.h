@@ -7,7 +7,7 @@
 
 #include "TestSupport.h"
 #include "platform/FileBytes.h"
-#include "platform/TextSplit.h"
+#include "TestSupport.h"
 
 namespace corpus {
 
@@ -22,10 +22,10 @@ inline std::vector<Member> ReadManifest()
     std::string text;
     if (!platform::ReadFileBytes(testing_support::CorpusFile(L"manifest.tsv"), &text, 1 << 20))
         return members;
-    for (const std::string& line : platform::SplitLines(text)) {
+    for (const std::string& line : testing_support::SplitOn(text)) {
         if (line.empty() || line[0] == '#')
             continue;
-        std::vector<std::string> cells = platform::SplitOn(line, '\t');
+        std::vector<std::string> cells = testing_support::SplitOn(line, '\t');
         cells.resize(12);
         members.push_back(Member{cells[0], cells[1], cells[2], cells[3], cells[4], cells[5], cells[6],
                                  cells[7], cells[8], cells[9], cells[10], cells[11]});

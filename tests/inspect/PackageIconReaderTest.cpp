@@ -13,7 +13,7 @@
 
 #include "CorpusManifest.h"
 #include "TestSupport.h"
-#include "ScratchFile.h"
+#include "TestSupport.h"
 #include "ZipBytes.h"
 #include "inspect/PackageIconReader.h"
 #include "inspect/PackageInfo.h"
@@ -106,12 +106,12 @@ TEST_F(PackageIconReaderTest, DeclaredSizesAreBoundedAndNeverReadBeyondTheData)
     const zip_bytes::Entry entry = zip_bytes::Locate(original, kIconEntry);
     ASSERT_FALSE(icon.empty());
     PackageInfo package = Inspected("plain.apk");
-    scratch::ScratchFile file;
-    package.SetApkPath(file.Path());
+    testing_support::ScratchFolder folder;
+    package.SetApkPath(folder.PathOf("lying.apk"));
     auto readDeclaring = [&](std::uint32_t size, bool local) {
         std::string lying = original;
         zip_bytes::DeclareSize(&lying, entry, size, local);
-        EXPECT_TRUE(file.Write(lying));
+        EXPECT_TRUE(folder.Write("lying.apk", lying));
         return Read(package);
     };
     // Above the bound: refused before anything is allocated.

@@ -14,6 +14,7 @@
 #include <io.h>
 #endif
 
+#include "TestSupport.h"
 #include "platform/CommandLine.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
@@ -39,7 +40,7 @@ int Run(const std::vector<std::wstring>& args)
         record += WideToUtf8(a) + "\n";
     if (!args.empty() && platform::FileExists(args.back()))
         record += "exists\n";
-    platform::WriteFileBytes(Beside(L"adb-args.txt"), record);
+    testing_support::WriteFileBytes(Beside(L"adb-args.txt"), record);
     std::string line;
     for (const std::wstring& a : args)
         line += (line.empty() ? "" : " ") + WideToUtf8(a);

@@ -10,7 +10,7 @@
 
 #include "TestSupport.h"
 #include "device/ConsoleRunner.h"
-#include "inspect/ScratchFile.h"
+#include "TestSupport.h"
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/FileBytes.h"
@@ -35,9 +35,8 @@ protected:
         ASSERT_TRUE(AdbInto(folder_));
     }
 
-    static bool AdbInto(scratch::ScratchFolder& folder)
+    static bool AdbInto(testing_support::ScratchFolder& folder)
     {
-        folder.Keep("adb-args.txt");
         return folder.CopyIn(GetModuleDirectory() + platform::kPathSeparator + L"fakeadb" +
                                  platform::kPathSeparator + Exe("adb"),
                              ExeName("adb"));
@@ -55,7 +54,7 @@ protected:
     std::wstring Run(const std::wstring& tail) const { return RunUntilExit(Line(tail), nullptr); }
 
     // What adb was given, one argument a line; empty when it did not run.
-    static std::string AdbArgs(const scratch::ScratchFolder& folder)
+    static std::string AdbArgs(const testing_support::ScratchFolder& folder)
     {
         std::string args;
         platform::ReadFileBytes(folder.PathOf("adb-args.txt"), &args, 1 << 16);
@@ -65,7 +64,7 @@ protected:
 
     std::string TempPackage(const std::string& name) const { return WideToUtf8(folder_.PathOf(name)); }
 
-    scratch::ScratchFolder folder_;
+    testing_support::ScratchFolder folder_;
 };
 
 }  // namespace
@@ -76,7 +75,6 @@ TEST_F(ScriptedAdb, AdbGetsThePackageUnderAnApkNameThatGoesAfterwards)
     Says("Performing Streamed Install\r\nSuccess\r\n");
     const std::string package = TempPackage("tmp1A2B.tmp");
     ASSERT_TRUE(folder_.Write("tmp1A2B.tmp", "PK\x03\x04 package"));
-    folder_.Keep("tmp1A2B.tmp-1.apk");
     EXPECT_EQ(Run(L" -nv install -r " + Utf8ToWide(package)), L"Performing Streamed Install\r\nSuccess\r\n");
     // adb saw the file under its .apk name while it ran.
     EXPECT_EQ(AdbArgs(), "install\n-r\n" + package + ".apk\nexists\n");
@@ -96,7 +94,6 @@ TEST_F(ScriptedAdb, SdCardAndPathWithBlanksAndChinese)
 {
     Says("Success\n");
     ASSERT_TRUE(folder_.Write("空格 目录 tmp1.tmp", "PK\x03\x04"));
-    folder_.Keep("空格 目录 tmp1.tmp.apk");
     const std::string package = TempPackage("空格 目录 tmp1.tmp");
     EXPECT_TRUE(Has(Run(L" -nv install -s -r " + Utf8ToWide(package)), L"Success"));
     // This adb lists no features, so the phone gets the old form.
@@ -104,7 +101,6 @@ TEST_F(ScriptedAdb, SdCardAndPathWithBlanksAndChinese)
 #ifdef _WIN32
     // The line as written reaches the tool, so even two blanks stay two.
     ASSERT_TRUE(folder_.Write("two  blanks.tmp", "PK\x03\x04"));
-    folder_.Keep("two  blanks.tmp.apk");
     const std::string doubled = TempPackage("two  blanks.tmp");
     EXPECT_TRUE(Has(Run(L" -nv install -r " + Utf8ToWide(doubled)), L"Success"));
     EXPECT_EQ(AdbArgs(), "install\n-r\n" + doubled + ".apk\nexists\n");
@@ -116,9 +112,9 @@ TEST_F(ScriptedAdb, MissingAdbIsSaidPlainly)
     ASSERT_TRUE(platform::RemoveFile(folder_.PathOf(ExeName("adb"))));
     // Nothing on PATH either.
     const std::wstring path = platform::EnvironmentValue(L"PATH");
-    platform::SetEnvironmentValue(L"PATH", folder_.Path());
+    testing_support::SetEnvironmentValue(L"PATH", folder_.Path());
     std::wstring out = Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp1.tmp")));
-    platform::SetEnvironmentValue(L"PATH", path);
+    testing_support::SetEnvironmentValue(L"PATH", path);
     // The batch ends as with no phone, and the user learns where we looked.
     EXPECT_EQ(out.find(L"error: device not found\n"), 0u) << WideToUtf8(out);
     EXPECT_TRUE(Has(out, L"adb was not found; looked for it at: " + folder_.PathOf(ExeName("adb")))) << WideToUtf8(out);

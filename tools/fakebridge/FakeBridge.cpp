@@ -35,7 +35,7 @@
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
-#include "platform/TextSplit.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -113,7 +113,7 @@ bool Play(const std::string& word, const std::string& package, const std::wstrin
     } else if (word.compare(0, 6, "sleep:") == 0) {
         Pause(std::strtol(word.c_str() + 6, nullptr, 10));
     } else if (word == "mark") {
-        platform::WriteFileBytes(markFile, "");
+        testing_support::WriteFileBytes(markFile, "");
     } else if (word == "hang") {
         for (int waited = 0; waited < 120000 && !platform::FileExists(releaseFile); waited += 50)
             Pause(50);
@@ -135,10 +135,10 @@ int Run(const std::string& commandLine, const std::string& package)
     if (logPath.empty())
         logPath = beside + L"korvel_helper.log";
 
-    size_t call = platform::SplitLines(ReadAll(logPath)).size();
+    size_t call = testing_support::SplitOn(ReadAll(logPath)).size();
     platform::AppendFileBytes(logPath, commandLine + "\n");
 
-    std::vector<std::string> script = platform::SplitLines(ReadAll(scriptPath));
+    std::vector<std::string> script = testing_support::SplitOn(ReadAll(scriptPath));
     std::string line = script.empty() ? "success" : script[call < script.size() ? call : script.size() - 1];
     for (const std::string& word : Words(line)) {
         if (!Play(word, package, logPath + L".release", logPath + L".mark")) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "app/PackageText.h"
 #include "app/e2e/ProgramUnderTest.h"
 #include "platform/FileBytes.h"
@@ -205,7 +206,7 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
 
     // Drops: a folder and a text file are ignored, packages in any case join.
     CreateDirectoryW((p.WorkFolder() + L"folder").c_str(), nullptr);
-    platform::WriteFileBytes(p.WorkFolder() + L"notes.txt", "x");
+    testing_support::WriteFileBytes(p.WorkFolder() + L"notes.txt", "x");
     ASSERT_TRUE(p.Drop({p.WorkFolder() + L"folder", p.WorkFolder() + L"notes.txt",
                         p.CopyPackage(L"quote.apk", L"c quote.APK")}, 100, 100));
     ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.rows == 3; }));
@@ -331,7 +332,7 @@ TEST(EndToEnd, TheChosenLocationIsKeptAndUsed)
         CloseByItsButton(p);
     }
     // A damaged settings file falls back to phone memory.
-    platform::WriteFileBytes(SettingsFile(), std::string("\xFF\xFE[Choose\x00\n\x01", 10));
+    testing_support::WriteFileBytes(SettingsFile(), std::string("\xFF\xFE[Choose\x00\n\x01", 10));
     ProgramUnderTest p(L"location-damaged");
     StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
     HWND combo = FindWindowExW(p.View(), nullptr, L"ComboBox", nullptr);

@@ -19,7 +19,7 @@
 #include "platform/Environment.h"
 #include "platform/FileBytes.h"
 #include "platform/Text.h"
-#include "platform/TextSplit.h"
+#include "TestSupport.h"
 #include "toolkit/skins/GdiplusSession.h"
 
 // What the window has shown so far: the last text and visibility per
@@ -64,14 +64,14 @@ public:
         SHFileOperationW(&op);
         CreateDirectoryW((e2e_ + L"work").c_str(), nullptr);
         CreateDirectoryW(work_.c_str(), nullptr);
-        platform::SetEnvironmentValue(L"TARVO_DIAGNOSTICS", diagnostics_);
-        platform::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_LOG", work_ + L"bridge.log");
+        testing_support::SetEnvironmentValue(L"TARVO_DIAGNOSTICS", diagnostics_);
+        testing_support::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_LOG", work_ + L"bridge.log");
         SetBridgeScript("success\n");
     }
     ~ProgramUnderTest()
     {
         End();
-        platform::WriteFileBytes(work_ + L"bridge.log.release", "");  // a hanging bridge call ends too
+        testing_support::WriteFileBytes(work_ + L"bridge.log.release", "");  // a hanging bridge call ends too
     }
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
@@ -81,8 +81,8 @@ public:
     // The fake bridge's script for this run (lines as the tool reads them).
     void SetBridgeScript(const std::string& script)
     {
-        platform::WriteFileBytes(work_ + L"bridge.script", script);
-        platform::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_SCRIPT", work_ + L"bridge.script");
+        testing_support::WriteFileBytes(work_ + L"bridge.script", script);
+        testing_support::SetEnvironmentValue(L"TARVO_FAKEBRIDGE_SCRIPT", work_ + L"bridge.script");
     }
     std::vector<std::string> BridgeCalls() const { return CompleteLines(work_ + L"bridge.log"); }
     // From now on the program runs from "<work>\app\" with the real bridge
@@ -97,7 +97,7 @@ public:
                                        std::make_pair(e2e_ + L"..\\korvel_helper.exe", L"korvel_helper.exe"),
                                        std::make_pair(e2e_ + L"..\\fakeadb\\adb.exe", L"adb.exe")})
             CopyFileW(from.c_str(), (exeFolder_ + to).c_str(), FALSE);
-        platform::WriteFileBytes(exeFolder_ + L"adb-says.txt", adbSays);
+        testing_support::WriteFileBytes(exeFolder_ + L"adb-says.txt", adbSays);
     }
     std::vector<std::string> AdbCalls() const { return CompleteLines(exeFolder_ + L"adb-log.txt"); }
     // A copy of a corpus package under a new name inside the work folder.
@@ -352,7 +352,7 @@ private:
         platform::ReadFileBytes(file, &bytes, 64u << 20);
         const size_t end = bytes.find_last_of('\n');
         bytes.erase(end == std::string::npos ? 0 : end + 1);
-        return platform::SplitLines(bytes);
+        return testing_support::SplitOn(bytes);
     }
     static void Mouse(DWORD flags, int data = 0)
     {

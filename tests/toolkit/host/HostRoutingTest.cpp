@@ -102,19 +102,3 @@ TEST_F(HostRouting, HoverFollowsTheMouseRepaintsAndIsLostByHiddenDestroyedOrLeft
     SendMessageW(view_, WM_LBUTTONUP, 0, Point(10, 10));
     SendMessageW(view_, WM_MOUSELEAVE, 0, 0);
 }
-
-// (A colour question a child answers itself: the main window's permission
-// box, in its own test.)
-TEST_F(HostRouting, ChildWindowMessagesGoToTheParentAndUnansweredColoursToTheSystem)
-{
-    Open();
-    NMHDR moved = {view_, 20005, NotifyRealWndMoved};
-    SendMessageW(view_, WM_NOTIFY, 20005, reinterpret_cast<LPARAM>(&moved));
-    ASSERT_EQ(1u, dialog_->Only(NotifyRealWndMoved).size());
-    EXPECT_EQ(20005u, dialog_->Only(NotifyRealWndMoved)[0].idFrom);
-    HWND plain = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, view_, nullptr, nullptr, nullptr);
-    HDC dc = GetDC(view_);
-    EXPECT_NE(0, SendMessageW(view_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(plain)));
-    ReleaseDC(view_, dc);
-    DestroyWindow(plain);
-}
