@@ -1,6 +1,6 @@
 // Fixtures for the toolkit's element tests under Wine: leaves made by a test
 // factory that record their messages, layouts loaded from text, recording
-// skins, and a hidden host window that keeps what elements send it.
+// skins, and a hidden host window.
 #pragma once
 
 #include <memory>
@@ -24,7 +24,6 @@ namespace element_test {
 
 using Canvas = pixel_test::MemoryCanvas;
 using pixel_test::Dib;
-const uint32_t kBlank = Canvas::kBlank;
 
 // The DIB pixel of a colour as layouts write it ("RRGGBB").
 inline uint32_t DibOf(const char* text)
@@ -44,7 +43,6 @@ class Leaf : public CBkWindow {
 public:
     explicit Leaf(const char* tag) : tag_(tag) {}
     const char* GetClassName() const override { return tag_.c_str(); }
-    void OnParentShowChanged(bool shown) override { shownCalls.push_back(shown); }
     BOOL ProcessMessage(HWND host, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override
     {
         if (message != WM_PAINT && message != WM_NCCALCSIZE && message != WM_WINDOWPOSCHANGED)
@@ -66,7 +64,6 @@ public:
         ProcessMessage(nullptr, WM_NCCALCSIZE, fromPlacement, reinterpret_cast<LPARAM>(&size), &ignored);
         return size;
     }
-    std::vector<bool> shownCalls;
     std::vector<Message> messages;
 
 private:
@@ -138,12 +135,6 @@ inline LPARAM Point(int x, int y)
     return MAKELPARAM(x, y);
 }
 
-inline BOOL Send(CBkWindow* element, UINT message, WPARAM wparam = 0, LPARAM lparam = 0)
-{
-    LRESULT ignored = 0;
-    return element->ProcessMessage(element->Host(), message, wparam, lparam, &ignored);
-}
-
 // Installs the leaf factory for one test and removes it afterwards.
 class WithLeafFactory : public ::testing::Test {
 protected:
@@ -193,21 +184,18 @@ protected:
     }
 };
 
-// A hidden top-level window standing in for the view: elements take it as
-// their host, find child windows on it and send it notifications, tip
-// requests and list messages (answered with 42).
+// A hidden top-level window standing in for the view, as the elements' host.
 class HostWindow {
 public:
     HostWindow()
     {
         WNDCLASSW wc = {};
-        wc.lpfnWndProc = &HostWindow::Proc;
+        wc.lpfnWndProc = &DefWindowProcW;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"TarvoTestHost";
         RegisterClassW(&wc);
         hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 400, nullptr, nullptr,
                                 wc.hInstance, nullptr);
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
     ~HostWindow()
     {
@@ -217,38 +205,9 @@ public:
     HostWindow(const HostWindow&) = delete;
     HostWindow& operator=(const HostWindow&) = delete;
     HWND Hwnd() const { return hwnd_; }
-    // A visible child window with the control id, like the application's edits.
-    HWND AddChild(int id)
-    {
-        return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, hwnd_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    }
-    std::vector<ElementNotifyRect> invalidated;
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     HWND hwnd_ = nullptr;
 };
-
-inline LRESULT CALLBACK HostWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(hwnd, message, wparam, lparam);
-    if (message == WM_NOTIFY && lparam) {
-        const auto* n = reinterpret_cast<const ElementNotify*>(lparam);
-        if (n->hdr.code == NotifyInvalidate)
-            self->invalidated.push_back(n->rect);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wparam, lparam);
-}
-
-// The child's own visibility flag: the host stays off screen, so
-// IsWindowVisible would always be false.
-inline bool Shown(HWND window)
-{
-    return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
-}
 
 }  // namespace element_test

@@ -41,14 +41,6 @@ inline std::string Hex(uint32_t rgb)
     return text;
 }
 
-// A top-down DIB section of the given depth; its bits through `bits`.
-inline HBITMAP MakeDibSection(int w, int h, WORD bitCount, void** bits)
-{
-    BITMAPINFO bi = TopDownInfo(w, h, bitCount);
-    *bits = nullptr;
-    return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
-}
-
 class MemoryCanvas {
 public:
     static constexpr uint32_t kBlank = 0x102030;
@@ -59,14 +51,17 @@ public:
     MemoryCanvas(int w, int h, uint32_t blank = kBlank) : w_(w), h_(h), blank_(blank & 0xFFFFFF), dc_(nullptr)
     {
         void* bits = nullptr;
+        BITMAPINFO bi = TopDownInfo(w, h, 32);
         if (w > 0 && h > 0)
-            bitmap_.Reset(MakeDibSection(w, h, 32, &bits));
+            bitmap_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
         bits_ = static_cast<uint32_t*>(bits);
         if (!bits_)
             w_ = h_ = 0;
         if (bitmap_.Get())
             old_ = SelectObject(dc_, bitmap_.Get());
-        Clear();
+        GdiFlush();
+        for (int i = 0; i < w_ * h_; ++i)
+            bits_[i] = blank_;
         SetBkMode(dc_, TRANSPARENT);
     }
     ~MemoryCanvas()
@@ -77,18 +72,7 @@ public:
     MemoryCanvas(const MemoryCanvas&) = delete;
     MemoryCanvas& operator=(const MemoryCanvas&) = delete;
 
-    bool Ok() const { return dc_.Get() && bits_; }
     HDC Dc() const { return dc_; }
-    int Width() const { return w_; }
-    int Height() const { return h_; }
-
-    void Fill(uint32_t rgb)
-    {
-        GdiFlush();
-        for (int i = 0; i < w_ * h_; ++i)
-            bits_[i] = rgb;
-    }
-    void Clear() { Fill(blank_); }
 
     uint32_t At(int x, int y) const
     {
@@ -97,23 +81,11 @@ public:
         GdiFlush();
         return bits_[y * w_ + x] & 0xFFFFFF;
     }
-    // Pixels of [l, r) x [t, b) that are no longer blank; with `strongest`,
-    // also the changed pixel farthest from the blank colour.
-    int Changed(int l, int t, int r, int b, uint32_t* strongest = nullptr) const
+    // Pixels of [l, r) x [t, b) that are no longer blank.
+    int Changed(int l, int t, int r, int b) const
     {
-        int count = 0, best = -1;
-        ForEach(l, t, r, b, [&](uint32_t p) {
-            if (p == blank_)
-                return;
-            ++count;
-            int d = 0;
-            for (int s = 0; s < 24; s += 8)
-                d += std::abs(static_cast<int>((p >> s) & 0xFF) - static_cast<int>((blank_ >> s) & 0xFF));
-            if (strongest && d > best) {
-                best = d;
-                *strongest = p;
-            }
-        });
+        int count = 0;
+        ForEach(l, t, r, b, [&](uint32_t p) { count += p != blank_; });
         return count;
     }
     int ChangedOutside(const RECT& r) const
@@ -126,12 +98,6 @@ public:
         int count = 0;
         ForEach(l, t, r, b, [&](uint32_t p) { count += p == (rgb & 0xFFFFFF); });
         return count;
-    }
-    std::vector<uint32_t> Row(int y) const
-    {
-        std::vector<uint32_t> row;
-        ForEach(0, y, w_, y + 1, [&](uint32_t p) { row.push_back(p); });
-        return row;
     }
 
 private:

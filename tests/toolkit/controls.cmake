@@ -4,6 +4,5 @@ if(WIN32)
     tarvo_add_test(toolkit_controls_tests
         ${_controls_tests}/ImageElementTest.cpp
         ${_controls_tests}/LineElementTest.cpp
-        ${_controls_tests}/RealWndTest.cpp
         LIBS toolkit toolkit_pure platform)
 endif()

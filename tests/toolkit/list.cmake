@@ -9,9 +9,8 @@ tarvo_add_test(toolkit_list_pure_tests
 if(WIN32)
     set(_list_res ${CMAKE_CURRENT_LIST_DIR}/res)
     set_source_files_properties(${_list_res}/list_test.rc PROPERTIES OBJECT_DEPENDS
-        "${_list_res}/list_row.xml;${_list_res}/list_row_flat.xml;${_list_res}/list_styles.xml")
+        "${_list_res}/list_row.xml;${_list_res}/list_styles.xml")
     tarvo_add_test(toolkit_list_tests
-        ${_list_tests}/BkListCtrlTest.cpp
         ${_list_tests}/BkListCtrlSBarTest.cpp
         ${_list_res}/list_test.rc
         LIBS toolkit toolkit_pure platform)

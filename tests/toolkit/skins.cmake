@@ -6,8 +6,6 @@ tarvo_add_test(toolkit_skins_pure_tests
 if(WIN32)
     tarvo_add_test(toolkit_icon_tests ${CMAKE_CURRENT_LIST_DIR}/IconDecodeWinTest.cpp
         LIBS toolkit toolkit_pure platform gdiplus CORPUS)
-    tarvo_add_test(toolkit_skins_tests
-        ${CMAKE_CURRENT_LIST_DIR}/SkinDrawTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/SkinPoolTest.cpp
+    tarvo_add_test(toolkit_skins_tests ${CMAKE_CURRENT_LIST_DIR}/SkinDrawTest.cpp
         LIBS toolkit toolkit_pure platform app_resources)
 endif()

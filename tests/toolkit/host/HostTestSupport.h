@@ -12,7 +12,7 @@
 
 #include "platform/ScopedWin.h"
 #include "tests/toolkit/ElementTestSupport.h"
-#include "tests/toolkit/ViewProbe.h"
+#include "tests/toolkit/MemoryCanvas.h"
 #include "toolkit/BkWindow.h"
 #include "toolkit/ElementFactory.h"
 #include "toolkit/StylePool.h"
@@ -92,6 +92,23 @@ inline void PrepareToolkit()
         "<style><class name=\"hoverbg\" crbg=\"00FF00\" crbghover=\"0000FF\"/></style>");
 }
 
-using view_test::Picture;
+// The view's client area as WM_PRINT paints it, as 0xRRGGBB words.
+class Picture {
+public:
+    explicit Picture(HWND view) : canvas_(Size(view).right, Size(view).bottom)
+    {
+        SendMessageW(view, WM_PRINT, reinterpret_cast<WPARAM>(canvas_.Dc()), PRF_CLIENT);
+    }
+    uint32_t At(int x, int y) const { return canvas_.At(x, y); }
+
+private:
+    static RECT Size(HWND view)
+    {
+        RECT rc = {};
+        GetClientRect(view, &rc);
+        return rc;
+    }
+    pixel_test::MemoryCanvas canvas_;
+};
 
 }  // namespace host_test

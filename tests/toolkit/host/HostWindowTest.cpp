@@ -1,6 +1,5 @@
-// A real host window made from a layer resource: its geometry, the paint
-// pipeline seen through WM_PRINT, runtime access by id, the keys and
-// commands that become clicks, and the modal loop.
+// A real host window made from a layer resource: the keys and commands that
+// become clicks, and the modal loop.
 #include "tests/toolkit/host/HostTestSupport.h"
 
 using namespace host_test;
@@ -19,34 +18,7 @@ protected:
     }
 };
 
-const uint32_t kGreen = 0x00FF00;
-
 }  // namespace
-
-TEST_F(HostWindow, TheLayerGivesAFramelessWindowOfItsSizeWithItsPartsLaidOut)
-{
-    TestDialog dialog(kLayer);
-    HWND hwnd = Open(&dialog);
-    RECT window = {}, view = {};
-    GetWindowRect(hwnd, &window);
-    GetClientRect(dialog.View().Hwnd(), &view);
-    EXPECT_EQ(400, window.right - window.left);
-    EXPECT_EQ(700, window.bottom - window.top);
-    EXPECT_EQ(400, view.right);
-    EXPECT_EQ(700, view.bottom);
-    EXPECT_EQ(kViewControlId, GetDlgCtrlID(dialog.View().Hwnd()));
-    EXPECT_EQ(1, dialog.initDialogs);
-    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-    EXPECT_TRUE((style & WS_POPUP) && (style & WS_SYSMENU) && (style & WS_THICKFRAME));
-    EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-    wchar_t title[32] = {};
-    GetWindowTextW(hwnd, title, 32);
-    EXPECT_EQ(std::wstring(L"宿主测试"), title);
-
-    EXPECT_EQ(200, dialog.FindItem(22)->Rect().top);  // inside the body, below the header
-    Picture picture(dialog.View().Hwnd());
-    EXPECT_EQ(kGreen, picture.At(20, 110));
-}
 
 TEST_F(HostWindow, EscapeEnterAndCloseArriveAsClicksOneAndTwoAndOtherKeysReachTheHoverElement)
 {

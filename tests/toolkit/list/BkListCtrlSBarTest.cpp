@@ -4,16 +4,39 @@
 // HoverLastItem.
 #include <gtest/gtest.h>
 
-#include "ListTestSupport.h"
+#include "../ElementTestSupport.h"
+#include "toolkit/ResourceLoaders.h"
+#include "toolkit/list/BkListCtrlSBar.h"
 #include "toolkit/scroll/AnimClock.h"
 #include "toolkit/scroll/AnimTrigger.h"
 #include "toolkit/scroll/RSAnimElement.h"
 #include "toolkit/ElementSkin.h"
 #include "toolkit/skins/SkinPool.h"
 
-using namespace list_test;
+using namespace element_test;
 
 namespace {
+
+// Records the rows the list asks to fill.
+class RecordingObserver : public IListCtrlEventObserver {
+public:
+    int32_t OnListEvent(CBkListCtrl* list, int32_t code, int32_t, CBkWindow*) override
+    {
+        if (code == ListEventFillRow)
+            rows.push_back(list->RowNotify().row);
+        return 0;
+    }
+    std::vector<int32_t> rows;
+};
+
+// A list whose cursor position the test sets.
+class TestSBarList : public CBkListCtrlSBar {
+public:
+    POINT cursor = {0, 0};
+
+protected:
+    POINT CursorPosition() override { return cursor; }
+};
 
 uint32_t g_now = 0;
 uint32_t FakeNow() { return g_now; }
@@ -24,8 +47,9 @@ public:
     bool running = false;
 };
 
-class SBarList : public ListFixture {
+class SBarList : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadStyles(303)); }
     void SetUp() override
     {
         SetAnimTickSource(&FakeNow);
@@ -52,6 +76,8 @@ protected:
         return list;
     }
     TickTrigger trigger;
+    HostWindow host;
+    RecordingObserver observer;
 };
 
 TEST_F(SBarList, RangeIsTheOverflowPlusTheReservedPixelsAndPositionsClamp)
@@ -81,8 +107,7 @@ TEST_F(SBarList, RangeIsTheOverflowPlusTheReservedPixelsAndPositionsClamp)
     Place(list.get(), 0, 20, 100, 100);
     EXPECT_EQ(250, list->GetScrollMax());
     CBkListCtrlSBar attributes;
-    EXPECT_EQ(kAttrApplied, attributes.SetAttribute("reserved", "0", true));
-    EXPECT_EQ(kAttrNotRecognised, attributes.SetAttribute("thumb", "x", true));
+    attributes.SetAttribute("reserved", "0", true);
     attributes.SetAttribute("pos", "0,0,-0,-0", true);
     attributes.SetItemHeight(30);
     attributes.SetItemCount(10);
@@ -97,7 +122,10 @@ TEST_F(SBarList, TheWheelEasesOnTheTicksAndTheRowsPaintFromTheNewOffsetUnderTheB
         "<skins><gradation name=\"listBarBack\" to=\"CCCCCC\"/><gradation name=\"listBarThumb\" to=\"333333\"/></skins>"));
     auto list = Make(20, "vertSBar=\"listBar\"");
     list->SetWheelStep(80);
-    EXPECT_EQ(1, Send(list.get(), host.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 50, 50));
+    LRESULT result = 0;
+    list->ProcessMessage(host.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(50, 50),
+                         &result);
+    EXPECT_EQ(1, result);
     EXPECT_TRUE(trigger.running);
     EXPECT_EQ(0, list->GetScrollPos());
     g_now += 150;
@@ -109,10 +137,10 @@ TEST_F(SBarList, TheWheelEasesOnTheTicksAndTheRowsPaintFromTheNewOffsetUnderTheB
     g_now += 50;
     EXPECT_FALSE(trigger.StepAll());
 
-    observer.calls.clear();
+    observer.rows.clear();
     Canvas canvas(100, 140);
     list->RedrawRegion(canvas.Dc(), nullptr);
-    EXPECT_EQ(2, observer.calls.front().row) << "80 / 30";
+    EXPECT_EQ(2, observer.rows.front()) << "80 / 30";
     RECT thumb = list->ScrollBar().ThumbRect();
     EXPECT_EQ(0x333333u, canvas.At(92, (thumb.top + thumb.bottom) / 2));
     EXPECT_EQ(0xCCCCCCu, canvas.At(92, 115));
