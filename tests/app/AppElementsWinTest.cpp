@@ -1,5 +1,4 @@
-// The application's element kinds under Wine: the tag factory and the
-// icon cache.
+// The icon cache under Wine: only the recent icons stay decoded.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,13 +7,9 @@
 #include <gdiplus.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "app/IconCache.h"
-#include "app/TarvoCtrlFactory.h"
-#include "toolkit/BkWindow.h"
-#include "toolkit/ElementFactory.h"
 #include "toolkit/skins/GdiplusSession.h"
 
 using namespace Gdiplus;
@@ -28,20 +23,6 @@ GdiplusSession& Gdi()
 }
 
 }  // namespace
-
-TEST(TarvoCtrlFactory, MakesItsFourTagsCaseSensitivelyBesideTheToolkitsKinds)
-{
-    TarvoCtrlFactory factory;
-    for (const char* tag : {"list", "listSbar", "memImage", "ownPaint"})
-        EXPECT_STREQ(std::unique_ptr<CBkWindow>(factory.CreateCtrl(tag))->GetClassName(), tag);
-    for (const char* tag : {"ownpaint", "listsbar", "List", "text", "", "ownPaint "})
-        EXPECT_EQ(factory.CreateCtrl(tag), nullptr) << tag;
-    ControlsFactory::Register(&factory);
-    EXPECT_STREQ(CreateElement("ownPaint")->GetClassName(), "ownPaint");
-    EXPECT_STREQ(CreateElement("memimage")->GetClassName(), "memimage") << "the toolkit's own kind";
-    ControlsFactory::Register(nullptr);
-    EXPECT_EQ(CreateElement("ownPaint"), nullptr);
-}
 
 TEST(IconCache, KeepsOnlyTheRecentIconsDecoded)
 {

@@ -8,7 +8,6 @@
 
 #include "TestSupport.h"
 #include "device/ConsoleRunner.h"
-#include "TestSupport.h"
 #include "platform/Files.h"
 
 namespace {

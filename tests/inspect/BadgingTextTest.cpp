@@ -64,16 +64,3 @@ TEST(BadgingText, SizeTextAtEveryThreshold)
     for (const auto& c : cases)
         EXPECT_EQ(FormatFileSize(c.bytes), c.text) << c.bytes;
 }
-
-TEST(BadgingText, SeveralMegabytesOfOutputAreReadInFull)
-{
-    // A hostile tool floods its output; the fields at the far end are still found.
-    std::wstring text;
-    for (int i = 0; i < 100000; ++i)
-        text += L"uses-permission: name='android.permission.INTERNET'\n";
-    text += std::wstring(1 << 20, L'x') + L"\npackage: name='com.flood' versionName='9'\napplication: label='Flood";
-    EXPECT_EQ(RequestedPermissionNames(text).size(), 100000u);
-    BadgingFields f = ParseBadgingFields(text);
-    EXPECT_EQ(f.packageName, L"com.flood");
-    EXPECT_EQ(f.label, L"Flood");
-}

@@ -7,7 +7,6 @@
 
 #include "TestSupport.h"
 #include "platform/FileBytes.h"
-#include "TestSupport.h"
 
 namespace corpus {
 

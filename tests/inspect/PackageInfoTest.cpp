@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "CorpusManifest.h"
-#include "PackageInfoTestSupport.h"
 #include "TestSupport.h"
 #include "inspect/BadgingText.h"
 #include "inspect/PackageInfo.h"
@@ -16,9 +15,29 @@
 
 namespace {
 
-using package_test::ExpectTextFieldsEmpty;
-using package_test::g_lines;
-using PackageInfoTest = package_test::WithDiagnostics;
+std::vector<std::wstring> g_lines;
+
+void Capture(const std::wstring& line) { g_lines.push_back(line); }
+
+// Collects the diagnostic lines of one test in g_lines.
+class PackageInfoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_lines.clear();
+        previous_ = SetDiagnosticSink(&Capture);
+    }
+    void TearDown() override { SetDiagnosticSink(previous_); }
+
+private:
+    DiagnosticSink previous_ = nullptr;
+};
+
+// The look of a record whose inspection failed.
+void ExpectTextFieldsEmpty(const PackageInfo& p)
+{
+    EXPECT_EQ(p.GetLabel() + p.GetPackageName() + p.GetVersionName() + p.GetSdkVersion() + p.GetIconPath(), L"");
+}
 
 std::wstring Corpus(const std::wstring& name) { return testing_support::CorpusFile(name); }
 

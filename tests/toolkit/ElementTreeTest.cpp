@@ -4,7 +4,6 @@
 
 #include "ElementTestSupport.h"
 #include "toolkit/BkFontPool.h"
-#include "toolkit/BkString.h"
 #include "toolkit/ElementRegistry.h"
 #include "toolkit/StylePool.h"
 
@@ -41,14 +40,13 @@ TEST_F(ElementTree, AttributesApplyInDocumentOrderAndUnknownWordsChangeNothing)
     EXPECT_EQ(kAlignRight, e.Align());
     EXPECT_EQ(SizeContent, WidthMode(e.LayoutFlags()));
 
-    BkString::Instance().Set(1, L"Arial");
     auto root = LoadDialog(
         "<dlg><leaf id=\"1\" crtext=\"00FF00\" class=\"red\"/><leaf id=\"2\" class=\"red\" crtext=\"00FF00\"/>"
-        "<leaf id=\"3\" class=\"nosuchstyle\">%str1% \xE5\xAE\x89%str</leaf></dlg>");
+        "<leaf id=\"3\" class=\"nosuchstyle\">\xE5\xAE\x89</leaf></dlg>");
     EXPECT_EQ(0x0000FFu, root->FindChildById(1)->Style().crtext);
     EXPECT_EQ(0x00FF00u, root->FindChildById(2)->Style().crtext);
     EXPECT_FALSE(ColourIsSet(root->FindChildById(3)->Style().crtext));
-    EXPECT_EQ(L"Arial 安%str", root->FindChildById(3)->Text()) << "tokens replaced on load";
+    EXPECT_EQ(L"安", root->FindChildById(3)->Text());
 }
 
 TEST_F(ElementTree, ContentSizedElementsMeasureTheirTextPlusMargins)

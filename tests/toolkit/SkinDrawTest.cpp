@@ -2,12 +2,7 @@
 // program's own skins document and images.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <climits>
-#include <iterator>
-#include <random>
-#include <string>
-#include <vector>
+#include <initializer_list>
 
 #include "MemoryCanvas.h"
 #include "toolkit/ElementTypes.h"
@@ -46,22 +41,6 @@ protected:
     }
 };
 
-// A skins document of the test's own.
-class OwnSkins : public ::testing::Test {
-protected:
-    void Load(const char* text) { ASSERT_TRUE(pool.LoadDocument(text)); }
-    void Draw(Canvas& canvas, const char* name, RECT rect, int32_t state)
-    {
-        CBkSkinBase* skin = pool.GetSkin(name);
-        ASSERT_NE(nullptr, skin) << name;
-        skin->Draw(canvas.Dc(), rect, state);
-    }
-    SkinPool pool;
-};
-
-}  // namespace
-
-namespace {
 struct Pixel {
     int x, y;
     uint32_t rgb;
@@ -119,21 +98,4 @@ TEST_F(ProgramSkins, ThumbStretchOn15By40)
         EXPECT_PIXEL_NEAR(c, 4, y, kThumb[0], kPngTolerance);
     EXPECT_FALSE(Near(c.At(4, 41), kThumb[0], 20)) << Hex(c.At(4, 41));
     EXPECT_EQ(0, c.Changed(0, 0, 4, 44) + c.Changed(11, 0, 20, 44)) << "transparent beside the bar";
-}
-
-TEST_F(OwnSkins, MissingImagesDrawNothing)
-{
-    Load("<skins><png name=p src=4242/><png name=cells src=4242 subwidth=10/>"
-         "<pngvertex name=v src=4243 top=1/><imglst name=i src=4244/>"
-         "<imgframe name=f src=4245 left=1 top=1 crbg=FF0000/><imghorzex name=h src=4246/>"
-         "<png name=nosrc/><imglst name=huge src=99999999/><png name=negative src=-5/></skins>");
-    EXPECT_EQ(9u, pool.Count());
-    Canvas c(50, 50);
-    for (const char* name : {"p", "cells", "v", "i", "f", "h", "nosrc", "huge", "negative"}) {
-        for (int32_t state : {0, 1, -1})
-            Draw(c, name, RECT{0, 0, 50, 50}, state);
-        EXPECT_EQ(0, pool.GetSkin(name)->GetSkinSize().cy) << name;
-    }
-    EXPECT_EQ(0, c.Changed(0, 0, 50, 50));
-    EXPECT_EQ(10, pool.GetSkin("cells")->GetSkinSize().cx) << "a failed strip keeps its cell width";
 }

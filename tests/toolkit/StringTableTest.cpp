@@ -1,32 +1,7 @@
-// "%strN%" tokens and the string table they come from.
+// The string table the fonts' names come from.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "toolkit/BkString.h"
-#include "toolkit/StringSubst.h"
-
-TEST(StringTokens, ReplacedLeftToRightOnceUnknownOnesEmptyBadOnesStopTheScan)
-{
-    static const std::map<int, std::wstring> table = {{1, L"Arial"}, {2, L"%str1%"}, {12, L"十二"}};
-    auto subst = [](const std::wstring& text) {
-        return SubstituteStringTokens(text, [](int id, std::wstring* out) {
-            auto it = table.find(id);
-            return it != table.end() && (*out = it->second, true);
-        });
-    };
-    const struct {
-        const wchar_t *in, *out;
-    } cases[] = {
-        {L"%str1%/%str12%/%str1%", L"Arial/十二/Arial"}, {L"no tokens", L"no tokens"},
-        {L"[%str2%]", L"[%str1%]"} /* inserted text is not scanned again */,
-        {L"a%str99%b", L"ab"},    {L"x %str0% %str1%", L"x %str0% %str1%"},
-        {L"%str1% %str", L"Arial %str"}, {L"%str1% %str1", L"Arial %str1"},
-        {L"%str-1%", L"%str-1%"}, {L"%str%", L"%str%"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.out, subst(c.in)) << c.in;
-}
 
 TEST(BkStringTable, LoadsIdsAndTextsAddingAndReplacingAndRefusesOtherDocuments)
 {
@@ -49,7 +24,7 @@ TEST(BkStringTable, LoadsIdsAndTextsAddingAndReplacingAndRefusesOtherDocuments)
     }
     std::wstring none;
     EXPECT_FALSE(table.Get(4, &none));
-    BkString::Instance().Set(1, L"Arial");  // the process table feeds the substitution
-    EXPECT_EQ(L"Arial!", SubstituteStringTokens(std::wstring(L"%str1%!")));
+    BkString::Instance().Set(1, L"Arial");  // the process table names the fonts
+    EXPECT_EQ(L"Arial", GetString(1));
     EXPECT_EQ(L"", GetString(424242));
 }

@@ -9,6 +9,5 @@ tarvo_add_test(toolkit_pure_tests
 if(WIN32)
     tarvo_add_test(toolkit_core_tests
         ${CMAKE_CURRENT_LIST_DIR}/ElementTreeTest.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/ElementPaintTest.cpp
         LIBS toolkit toolkit_pure platform)
 endif()

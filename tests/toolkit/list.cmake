@@ -3,7 +3,6 @@
 set(_list_tests ${CMAKE_CURRENT_LIST_DIR}/list)
 tarvo_add_test(toolkit_list_pure_tests
     ${_list_tests}/ListGeometryTest.cpp
-    ${_list_tests}/ListSelectionTest.cpp
     ${_list_tests}/ListCtrlBaseTest.cpp
     LIBS toolkit_pure platform)
 if(WIN32)

@@ -10,7 +10,6 @@
 
 #include "TestSupport.h"
 #include "device/ConsoleRunner.h"
-#include "TestSupport.h"
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/FileBytes.h"

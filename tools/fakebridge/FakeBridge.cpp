@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -49,22 +50,6 @@ std::string ReadAll(const std::wstring& path)
     if (!platform::ReadFileBytes(path, &bytes, kMaxFileBytes))
         bytes.clear();
     return bytes;
-}
-
-std::vector<std::string> Words(const std::string& line)
-{
-    std::vector<std::string> words;
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
-            ++i;
-        if (i > start)
-            words.push_back(line.substr(start, i - start));
-    }
-    return words;
 }
 
 void Write(FILE* stream, const std::string& text)
@@ -140,7 +125,8 @@ int Run(const std::string& commandLine, const std::string& package)
 
     std::vector<std::string> script = testing_support::SplitOn(ReadAll(scriptPath));
     std::string line = script.empty() ? "success" : script[call < script.size() ? call : script.size() - 1];
-    for (const std::string& word : Words(line)) {
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
         if (!Play(word, package, logPath + L".release", logPath + L".mark")) {
             Write(stderr, "korvel_helper (fake): unknown script word: " + word + "\r\n");
             return 3;

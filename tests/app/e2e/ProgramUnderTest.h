@@ -19,7 +19,6 @@
 #include "platform/Environment.h"
 #include "platform/FileBytes.h"
 #include "platform/Text.h"
-#include "TestSupport.h"
 #include "toolkit/skins/GdiplusSession.h"
 
 // What the window has shown so far: the last text and visibility per
