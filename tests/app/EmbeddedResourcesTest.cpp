@@ -74,8 +74,8 @@ public:
         if (Load(101, "style", &styles))
             CheckStyles(styles.RootElement());
         if (Load(103, "layer", &main)) {
-            for (const TiXmlElement* part = main.RootElement()->FirstChildElement(); part; part = part->NextSiblingElement())
-                CheckElements(part, "main layout");
+            for (const TiXmlElement* p = main.RootElement()->FirstChildElement(); p; p = p->NextSiblingElement())
+                CheckElements(p, "main layout");
             CheckIds("main layout", kMainIds);
         }
         if (Load(104, "listitem", &row)) {
@@ -93,9 +93,11 @@ private:
     {
         const std::string raw = XmlBytes(id);
         doc->Parse(raw.c_str(), nullptr, TIXML_ENCODING_UTF8);
-        const std::string problem = raw.empty() || doc->Error() ? "missing or does not parse"
-                                    : root != std::string(doc->RootElement()->Value()) ? "root is not " + std::string(root)
-                                                                                        : "";
+        std::string problem;
+        if (raw.empty() || doc->Error())
+            problem = "missing or does not parse";
+        else if (root != std::string(doc->RootElement()->Value()))
+            problem = "root is not " + std::string(root);
         if (!problem.empty())
             problems_ += "XML " + std::to_string(id) + ": " + problem + "\n";
         return problem.empty();

@@ -41,7 +41,8 @@ TEST_P(ProgramVersion, CarriesTheProjectVersionAndAChineseDescription)
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 1200);
     auto text = [&](const wchar_t* name) {
-        const auto* value = static_cast<const wchar_t*>(query((std::wstring(L"\\StringFileInfo\\080404b0\\") + name).c_str(), &length));
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\080404b0\\") + name;
+        const auto* value = static_cast<const wchar_t*>(query(path.c_str(), &length));
         return value ? std::wstring(value) : std::wstring();
     };
     EXPECT_EQ(text(L"FileVersion"), Utf8ToWide(TARVO_EXPECTED_VERSION));

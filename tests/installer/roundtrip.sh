@@ -25,7 +25,10 @@ fail() { echo "FAILED: $*"; failed=1; }
 # Every step is bounded, so a hung program fails the test instead of CI.
 step() { timeout -k 5 120 wine "$@" && timeout -k 5 60 wineserver -w; }
 # Prints a registry value (the key's default without a name), or nothing.
-value() { timeout 60 wine reg query "$1" $([ -n "${2:-}" ] && echo /v "$2" || echo /ve) 2>/dev/null | tr -d '\r' | sed -n 's/^ *[^ ].*    REG_[A-Z_]*    //p'; }
+value() {
+    timeout 60 wine reg query "$1" $([ -n "${2:-}" ] && echo /v "$2" || echo /ve) 2>/dev/null | tr -d '\r' |
+        sed -n 's/^ *[^ ].*    REG_[A-Z_]*    //p'
+}
 has_key() { timeout 60 wine reg query "$1" >/dev/null 2>&1; }
 expect() { [ "$(value "$1" "${3:-}")" = "$2" ] || fail "$1 ${3:-(default)} is '$(value "$1" "${3:-}")', not '$2'"; }
 absent() { ! has_key "$1" || fail "$1 is left"; }
@@ -62,13 +65,16 @@ mkdir -p "$drive/安卓 安装测试" && echo "not a package" >"$drive/安卓 �
 WINEDEBUG=+process timeout 60 wine start 'C:\安卓 安装测试\示例 应用 (1).apk' 2>"$work/trace" &
 want='aapt.exe\" d badging \"C:\\\5b89\5353 \5b89\88c5\6d4b\8bd5\\\793a\4f8b \5e94\7528 (1).apk\"'
 for _ in $(seq 300); do grep -qF "$want" "$work/trace" && break; sleep 0.2; done
-grep -qF "$want" "$work/trace" || fail "a double click did not inspect the package: $(grep -a 'KorvelTarvo.exe\|aapt.exe' "$work/trace" | head -3)"
+grep -qF "$want" "$work/trace" ||
+    fail "a double click did not inspect the package: $(grep -a 'KorvelTarvo.exe\|aapt.exe' "$work/trace" | head -3)"
 timeout 20 wineserver -k; wait
 
 step "$dir\\uninstall.exe" /S || fail "the uninstaller failed"
 [ ! -e "$drive/Program Files/KorvelTarvo" ] || fail "the program's folder is left"
 [ ! -e "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/KorvelTarvo.lnk" ] || fail "the link is left"
-for key in KorvelTarvo.apk Applications\\KorvelTarvo.exe .apk\\OpenWithProgids .apks .xapk .apkm; do absent "$classes\\$key"; done
+for key in KorvelTarvo.apk Applications\\KorvelTarvo.exe .apk\\OpenWithProgids .apks .xapk .apkm; do
+    absent "$classes\\$key"
+done
 absent "$uninst"
 expect "$classes\\.apk" Other.apk
 

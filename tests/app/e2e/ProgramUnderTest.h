@@ -103,7 +103,8 @@ public:
     std::wstring CopyPackage(const std::wstring& corpusName, const std::wstring& newRelativePath) const
     {
         std::wstring target = work_ + newRelativePath;
-        for (size_t cut = target.find(L'\\', work_.size()); cut != std::wstring::npos; cut = target.find(L'\\', cut + 1))
+        for (size_t cut = target.find(L'\\', work_.size()); cut != std::wstring::npos;
+             cut = target.find(L'\\', cut + 1))
             CreateDirectoryW(target.substr(0, cut).c_str(), nullptr);
         CopyFileW(testing_support::CorpusFile(corpusName).c_str(), target.c_str(), FALSE);
         return target;
