@@ -32,6 +32,7 @@
 #include "bench/BenchStats.h"
 #include "bench/ProcessWatch.h"
 #include "platform/FileBytes.h"
+#include "platform/Folders.h"
 #include "platform/Text.h"
 
 using namespace bench;
@@ -247,14 +248,9 @@ double CalibrateCpu(int spinMs)
 std::vector<std::wstring> Packages(const std::wstring& dir)
 {
     std::vector<std::wstring> found;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((dir + L"\\*.apk").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return found;
-    do {
-        found.push_back(dir + L"\\" + data.cFileName);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    for (const std::wstring& name : platform::FolderNames(dir))
+        if (name.size() > 4 && SameIgnoringCase(name.substr(name.size() - 4), L".apk"))
+            found.push_back(dir + L"\\" + name);
     std::sort(found.begin(), found.end());
     return found;
 }
