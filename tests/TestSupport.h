@@ -67,17 +67,27 @@ inline void SetEnvironmentValue(const std::wstring& name, const std::wstring& va
 #endif
 }
 
-// The pieces between separators, empty ones included; for '\n', one "\r"
-// before it goes too, and a last empty piece does not count.
-inline std::vector<std::string> SplitOn(const std::string& text, char separator = '\n')
+// The lines of the text, without "\n" or "\r\n"; a last line without its
+// end counts, an empty text has none.
+inline std::vector<std::string> SplitLines(const std::string& text)
 {
-    std::vector<std::string> pieces;
+    std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string piece; std::getline(in, piece, separator);)
-        pieces.push_back(separator == '\n' && !piece.empty() && piece.back() == '\r' ? piece.substr(0, piece.size() - 1)
-                                                                                     : piece);
-    if (separator != '\n' && (text.empty() || text.back() == separator))
-        pieces.emplace_back();
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
+    return lines;
+}
+
+// The pieces between separators, empty ones included: "a\t\tb" gives three.
+inline std::vector<std::string> SplitOn(const std::string& text, char separator)
+{
+    std::vector<std::string> pieces(1);
+    for (char c : text) {
+        if (c == separator)
+            pieces.emplace_back();
+        else
+            pieces.back().push_back(c);
+    }
     return pieces;
 }
 

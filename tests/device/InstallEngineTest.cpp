@@ -158,7 +158,7 @@ protected:
         std::string bytes;
         std::vector<std::wstring> lines;
         if (platform::ReadFileBytes(log_, &bytes, 1 << 20))
-            for (const std::string& line : testing_support::SplitOn(bytes))
+            for (const std::string& line : testing_support::SplitLines(bytes))
                 lines.push_back(Utf8ToWide(line));
         return lines;
     }

@@ -21,7 +21,7 @@ inline std::vector<Member> ReadManifest()
     std::string text;
     if (!platform::ReadFileBytes(testing_support::CorpusFile(L"manifest.tsv"), &text, 1 << 20))
         return members;
-    for (const std::string& line : testing_support::SplitOn(text)) {
+    for (const std::string& line : testing_support::SplitLines(text)) {
         if (line.empty() || line[0] == '#')
             continue;
         std::vector<std::string> cells = testing_support::SplitOn(line, '\t');

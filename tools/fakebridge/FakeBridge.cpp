@@ -120,10 +120,10 @@ int Run(const std::string& commandLine, const std::string& package)
     if (logPath.empty())
         logPath = beside + L"korvel_helper.log";
 
-    size_t call = testing_support::SplitOn(ReadAll(logPath)).size();
+    size_t call = testing_support::SplitLines(ReadAll(logPath)).size();
     platform::AppendFileBytes(logPath, commandLine + "\n");
 
-    std::vector<std::string> script = testing_support::SplitOn(ReadAll(scriptPath));
+    std::vector<std::string> script = testing_support::SplitLines(ReadAll(scriptPath));
     std::string line = script.empty() ? "success" : script[call < script.size() ? call : script.size() - 1];
     std::istringstream words(line);
     for (std::string word; words >> word;) {

@@ -352,7 +352,7 @@ private:
         platform::ReadFileBytes(file, &bytes, 64u << 20);
         const size_t end = bytes.find_last_of('\n');
         bytes.erase(end == std::string::npos ? 0 : end + 1);
-        return testing_support::SplitOn(bytes);
+        return testing_support::SplitLines(bytes);
     }
     static void Mouse(DWORD flags, int data = 0)
     {
