@@ -2,7 +2,8 @@
 
 #include <cctype>
 
-#include "tools/badging/BinaryXml.h"
+#include "resformat/BinaryXml.h"
+#include "resformat/ResConfig.h"
 
 namespace {
 
@@ -81,6 +82,15 @@ int DensityDpi(const std::string& name)
         if (bare == d.name)
             return d.dpi;
     return 0;
+}
+
+bool DensityIsBetter(int a, int b, int requested)
+{
+    res::ResConfig mine, theirs, request;
+    mine.density = static_cast<std::uint16_t>(a);
+    theirs.density = static_cast<std::uint16_t>(b);
+    request.density = static_cast<std::uint16_t>(requested);
+    return mine.IsBetterThan(theirs, request);
 }
 
 SplitRole RoleOf(const ApkFacts& facts)

@@ -32,3 +32,8 @@ SplitRole RoleOf(const ApkFacts& facts);
 
 // Dots per inch of a density name ("xxhdpi" 480); 0 when it is none.
 int DensityDpi(const std::string& name);
+
+// Whether resources for density `a` suit a screen of `requested` dpi better
+// than those for `b`, by Android's own rule: the nearest bucket, scaling
+// down counted twice as good as scaling up.
+bool DensityIsBetter(int a, int b, int requested);

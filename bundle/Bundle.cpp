@@ -4,8 +4,7 @@
 #include <cctype>
 #include <set>
 
-#include "bundle/BundleManifest.h"
-#include "bundle/TocReader.h"
+#include "bundle/SplitChoice.h"
 
 namespace {
 
@@ -19,7 +18,83 @@ bool EndsWithApk(const std::string& name)
     return tail == ".apk";
 }
 
-const ZipEntry* Named(const std::vector<ZipEntry>& entries, const std::string& name)
+bool LooksLikeAppBundle(const std::vector<ZipEntry>& entries)
+{
+    return FindEntry(entries, "BundleConfig.pb") || FindEntry(entries, "base/manifest/AndroidManifest.xml");
+}
+
+// What the listing says of an APK it names: its split name, or none for
+// a base ("base" in an .xapk, the empty id of bundletool's base master).
+ApkFacts ListedFacts(const std::string& splitId)
+{
+    ApkFacts facts;
+    if (splitId != "base")
+        facts.split = splitId;
+    return facts;
+}
+
+// The APK entries to read, each with what the listing says of it (null:
+// it says nothing), in the listing's order.
+struct Candidate {
+    std::string name;
+    bool listed = false;
+    ApkFacts facts;
+};
+
+std::vector<Candidate> Candidates(const Bundle& bundle, const DeviceProfile& device, Refusal* refusal)
+{
+    std::vector<Candidate> out;
+    if (bundle.hasToc) {
+        const TocVariant* variant = ChooseVariant(bundle.toc, device, refusal);
+        if (!variant) {
+            if (!*refusal)
+                *refusal = Refusal(RefusalCode::NoBase);
+            return out;
+        }
+        for (const TocApk& apk : InstallTimeApks(bundle.toc, *variant))
+            out.push_back({apk.path, true, ListedFacts(apk.splitId)});
+    } else if (!bundle.xapk.splits.empty()) {
+        for (const XapkSplit& split : bundle.xapk.splits)
+            out.push_back({split.file, !split.id.empty(), ListedFacts(split.id)});
+    } else {
+        for (const ZipEntry& e : bundle.entries)
+            if (EndsWithApk(e.name))
+                out.push_back({e.name, false, ApkFacts()});
+    }
+    // A listing may name a file twice; the phone gets it once.
+    std::set<std::string> seen;
+    out.erase(std::remove_if(out.begin(), out.end(), [&](const Candidate& c) { return !seen.insert(c.name).second; }),
+              out.end());
+    if (out.size() > kMaxBundleApks)
+        *refusal = Refusal(RefusalCode::TooManyApks);
+    return out;
+}
+
+void ReadExpansions(Bundle* bundle)
+{
+    const std::string& package = bundle->apks[bundle->base].facts.package;
+    std::uint64_t bytes = 0;
+    for (const XapkExpansion& e : bundle->xapk.expansions) {
+        const ZipEntry* entry = FindEntry(bundle->entries, e.file);
+        const std::string device = ExpansionDevicePath(package, e);
+        if (!entry) {
+            bundle->refusal = Refusal(RefusalCode::MissingFile, e.file);
+        } else if (device.empty()) {
+            bundle->refusal = Refusal(RefusalCode::ExpansionOutside, e.installPath);
+        } else if (bundle->expansions.size() >= kMaxExpansions || entry->size > kMaxExpansionBytes - bytes) {
+            bundle->refusal = Refusal(RefusalCode::TooManyExpansions);
+        } else {
+            bytes += entry->size;
+            bundle->expansions.push_back({*entry, device});
+            continue;
+        }
+        return;
+    }
+}
+
+}  // namespace
+
+const ZipEntry* FindEntry(const std::vector<ZipEntry>& entries, const std::string& name)
 {
     for (const ZipEntry& e : entries)
         if (e.name == name)
@@ -27,164 +102,117 @@ const ZipEntry* Named(const std::vector<ZipEntry>& entries, const std::string& n
     return nullptr;
 }
 
-}  // namespace
-
-bool LooksLikeAppBundle(const std::vector<ZipEntry>& entries)
-{
-    return Named(entries, "BundleConfig.pb") || Named(entries, "base/manifest/AndroidManifest.xml");
-}
-
-namespace {
-
-// What a listed archive holds, by the one rule both tools follow: a
-// top-level manifest makes a package, an .aab's layout is refused, and
-// .apk entries without a manifest make a bundle (its APKs in *apks).
-PackageKind Classify(const ZipArchive& archive, std::vector<ZipEntry>* entries, std::vector<const ZipEntry*>* apks,
-                     std::string* refusal)
-{
-    // One walk of the central directory; every later look-up is in memory
-    // (an archive of 10,000 entries is read once, not once per name).
-    const bool listed = archive.List(entries, kMaxBundleEntries);
-    ZipEntry manifest;
-    if (Named(*entries, "AndroidManifest.xml") || (!listed && archive.Find("AndroidManifest.xml", &manifest)))
-        return PackageKind::Apk;
-    if (!listed) {
-        *refusal = "the archive's directory is damaged or holds more than " + std::to_string(kMaxBundleEntries) +
-                   " entries";
-        return PackageKind::Refused;
-    }
-    if (LooksLikeAppBundle(*entries)) {
-        *refusal = "this is an Android App Bundle (.aab), which app stores turn into APKs; a phone cannot install it";
-        return PackageKind::Refused;
-    }
-    for (const ZipEntry& e : *entries)
-        if (EndsWithApk(e.name))
-            apks->push_back(&e);
-    // Neither a package nor a bundle: read as a package, it fails as one.
-    if (apks->empty())
-        return PackageKind::Apk;
-    if (apks->size() > kMaxBundleApks) {
-        *refusal = "the bundle holds more than " + std::to_string(kMaxBundleApks) + " APKs";
-        return PackageKind::Refused;
-    }
-    return PackageKind::Bundle;
-}
-
-}  // namespace
-
-std::vector<ApkFacts> FactsOf(const Bundle& bundle)
-{
-    std::vector<ApkFacts> facts;
-    for (const BundleApk& apk : bundle.apks)
-        facts.push_back(apk.facts);
-    return facts;
-}
-
-PackageKind KindOfPackage(const std::wstring& path)
-{
-    const ZipArchive archive = ZipArchive::Open(path);
-    if (!archive)
-        return PackageKind::NotArchive;
-    std::vector<ZipEntry> entries;
-    std::vector<const ZipEntry*> apks;
-    std::string refusal;
-    return Classify(archive, &entries, &apks, &refusal);
-}
-
-Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, int sdk, const BundleApkVisitor& visit)
+Bundle OpenPackage(const std::wstring& path)
 {
     Bundle bundle;
-    const ZipArchive archive = ZipArchive::Open(path);
-    if (!archive)
+    bundle.path = path;
+    bundle.archive = ZipArchive::Open(path);
+    if (!bundle.archive) {
+        bundle.refusal = Refusal(RefusalCode::NotArchive);
         return bundle;
-    std::vector<ZipEntry> entries;
-    std::vector<const ZipEntry*> candidates;
-    bundle.kind = Classify(archive, &entries, &candidates, &bundle.refusal);
+    }
+    // One walk of the central directory; every later look-up is in memory
+    // (an archive of 10,000 entries is read once, not once per name).
+    const bool listed = bundle.archive.List(&bundle.entries, kMaxBundleEntries);
+    ZipEntry manifest;
+    if (FindEntry(bundle.entries, "AndroidManifest.xml") ||
+        (!listed && bundle.archive.Find("AndroidManifest.xml", &manifest))) {
+        bundle.kind = PackageKind::Apk;
+        return bundle;
+    }
+    bundle.kind = PackageKind::Refused;
+    if (!listed) {
+        bundle.refusal = Refusal(RefusalCode::DamagedDirectory);
+        return bundle;
+    }
+    if (LooksLikeAppBundle(bundle.entries)) {
+        bundle.refusal = Refusal(RefusalCode::AppBundle);
+        return bundle;
+    }
+    // Neither a package nor a bundle: read as a package, it fails as one.
+    bundle.kind = std::any_of(bundle.entries.begin(), bundle.entries.end(),
+                              [](const ZipEntry& e) { return EndsWithApk(e.name); })
+                      ? PackageKind::Bundle
+                      : PackageKind::Apk;
     if (bundle.kind != PackageKind::Bundle)
         return bundle;
 
     auto read = [&](const char* name, std::size_t limit, std::string* bytes) {
-        const ZipEntry* entry = Named(entries, name);
-        return entry && archive.Read(*entry, limit, bytes);
+        const ZipEntry* entry = FindEntry(bundle.entries, name);
+        return entry && bundle.archive.Read(*entry, limit, bytes);
     };
-    std::string json;
-    XapkManifest xapk;
+    std::string text;
     ApkmInfo apkm;
-    Toc toc;
-    const bool hasToc = read("toc.pb", kMaxTocBytes, &json) && ReadToc(json, &toc);
-    if (hasToc) {
+    if (read("toc.pb", kMaxTocBytes, &text) && ReadToc(text, &bundle.toc)) {
         bundle.format = "apks";
-        std::set<std::string> wanted;
-        if (const TocVariant* variant = ChooseVariant(toc, sdk)) {
-            for (const TocModule& m : variant->modules)
-                if (!m.onDemand)
-                    wanted.insert(m.apks.begin(), m.apks.end());
-        }
-        for (const TocModule& m : toc.assetModules)
-            if (!m.onDemand)
-                wanted.insert(m.apks.begin(), m.apks.end());
-        candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
-                                        [&](const ZipEntry* e) { return wanted.count(e->name) == 0; }),
-                         candidates.end());
-    } else if (read("manifest.json", kMaxBundleJsonBytes, &json) && ParseXapkManifest(json, &xapk)) {
+        bundle.hasToc = true;
+    } else if (read("manifest.json", kMaxBundleJsonBytes, &text) && ParseXapkManifest(text, &bundle.xapk)) {
         bundle.format = "xapk";
-        if (!xapk.splitFiles.empty()) {
-            const std::set<std::string> listed(xapk.splitFiles.begin(), xapk.splitFiles.end());
-            for (const std::string& file : listed)
-                if (!Named(entries, file))
-                    bundle.problems.push_back("the bundle lists the split " + file + " but does not hold it");
-            candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
-                                            [&](const ZipEntry* e) { return listed.count(e->name) == 0; }),
-                             candidates.end());
-        }
-    } else if (read("info.json", kMaxBundleJsonBytes, &json) && ParseApkmInfo(json, &apkm)) {
+    } else if (read("info.json", kMaxBundleJsonBytes, &text) && ParseApkmInfo(text, &apkm)) {
         bundle.format = "apkm";
     } else {
         bundle.format = "apk set";
     }
-    bundle.hasIcon = Named(entries, "icon.png") != nullptr;
+    bundle.hasIcon = FindEntry(bundle.entries, "icon.png") != nullptr;
+    return bundle;
+}
 
+void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const std::wstring& scratchFolder,
+                    const BundleApkVisitor& visit)
+{
+    if (bundle->kind != PackageKind::Bundle || bundle->refusal)
+        return;
+    const std::vector<Candidate> candidates = Candidates(*bundle, device, &bundle->refusal);
+    if (bundle->refusal)
+        return;
     std::uint64_t inflated = 0;
-    for (const ZipEntry* entry : candidates) {
-        if (!entry->stored) {
-            if (entry->size > kMaxInflatedBytes - inflated) {
-                bundle.problems.push_back("the APK " + entry->name + " in the bundle is more than can be read");
-                continue;
+    for (const Candidate& c : candidates) {
+        BundleApk apk;
+        apk.entry.name = c.name;
+        apk.facts = c.facts;
+        const ZipEntry* entry = FindEntry(bundle->entries, c.name);
+        if (!entry) {
+            apk.state = ApkState::Missing;
+        } else {
+            apk.entry = *entry;
+            if (!entry->stored) {
+                if (entry->size > kMaxInflatedBytes - inflated) {
+                    bundle->refusal = Refusal(RefusalCode::TooLarge);
+                    return;
+                }
+                inflated += entry->size;
             }
-            inflated += entry->size;
+            NestedArchive nested;
+            std::string bytes;
+            if (nested.Open(bundle->path, bundle->archive, *entry, scratchFolder) &&
+                nested.Archive().Read("AndroidManifest.xml", kMaxManifestBytes, &bytes) &&
+                ReadApkFacts(bytes, &apk.facts)) {
+                if (visit)
+                    visit(apk, nested.Archive());
+            } else {
+                apk.state = ApkState::Damaged;
+                apk.facts = c.facts;
+                // Nothing says what it was: no phone can be given the rest without it.
+                if (!c.listed) {
+                    bundle->refusal = Refusal(RefusalCode::DamagedFile, c.name);
+                    return;
+                }
+            }
         }
-        NestedArchive nested;
-        BundleApk apk{*entry, ApkFacts()};
-        std::string bytes;
-        if (!nested.Open(path, archive, *entry, scratchFolder) ||
-            !nested.Archive().Read("AndroidManifest.xml", kMaxManifestBytes, &bytes) ||
-            !ReadApkFacts(bytes, &apk.facts)) {
-            bundle.problems.push_back("the APK " + entry->name + " in the bundle is damaged");
-            continue;
-        }
-        bundle.apks.push_back(apk);
-        if (visit)
-            visit(bundle.apks.back(), nested.Archive());
+        bundle->apks.push_back(std::move(apk));
     }
-    std::vector<int> bases;
-    for (size_t i = 0; i < bundle.apks.size(); ++i)
-        if (bundle.apks[i].facts.split.empty())
-            bases.push_back(static_cast<int>(i));
-    if (bases.size() != 1)
-        return bundle;
-    bundle.base = bases[0];
+    std::vector<ApkFacts> facts;
+    for (const BundleApk& apk : bundle->apks)
+        facts.push_back(apk.facts);
+    bundle->base = FindBase(facts, &bundle->refusal);
+    if (bundle->base >= 0 && bundle->apks[bundle->base].state == ApkState::Read)
+        ReadExpansions(bundle);
+}
 
-    const std::string& package = bundle.apks[bundle.base].facts.package;
-    for (const XapkExpansion& e : xapk.expansions) {
-        const ZipEntry* entry = Named(entries, e.file);
-        const std::string device = ExpansionDevicePath(package, e);
-        if (!entry)
-            bundle.problems.push_back("the bundle lists the expansion file " + e.file + " but does not hold it");
-        else if (device.empty())
-            bundle.problems.push_back("the expansion file " + e.file + " would go outside Android/obb/" + package +
-                                      "/ (" + e.installPath + ")");
-        else
-            bundle.expansions.push_back({*entry, device});
-    }
+Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, const DeviceProfile& device,
+                  const BundleApkVisitor& visit)
+{
+    Bundle bundle = OpenPackage(path);
+    ReadBundleApks(&bundle, device, scratchFolder, visit);
     return bundle;
 }

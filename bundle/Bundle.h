@@ -2,6 +2,8 @@
 // plain APK (a ZIP with a top-level AndroidManifest.xml), or a bundle of
 // split APKs (.apks from bundletool, .xapk from APKPure, .apkm from
 // APKMirror, or any ZIP of APKs), or something refused with a reason.
+// The file is opened and listed once; the bundle keeps it open for the
+// reading and extracting that follow.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +13,10 @@
 #include <vector>
 
 #include "bundle/ApkFacts.h"
+#include "bundle/BundleManifest.h"
+#include "bundle/DeviceProfile.h"
+#include "bundle/Refusal.h"
+#include "bundle/TocReader.h"
 #include "bundle/ZipArchive.h"
 
 // Bounds for damaged or hostile bundles: real ones hold a few dozen APKs
@@ -23,6 +29,10 @@ constexpr std::size_t kMaxManifestBytes = 8 * 1024 * 1024;
 // beyond this many bytes in all, further ones are not read (a bundle of
 // bombs must not keep the disk busy for hours).
 constexpr std::uint64_t kMaxInflatedBytes = 4ull * 1024 * 1024 * 1024;
+// A game has a main and a patch expansion file of at most 2 GB each (the
+// store's own limits); a bundle asking for far more is refused.
+constexpr std::size_t kMaxExpansions = 8;
+constexpr std::uint64_t kMaxExpansionBytes = 8ull * 1024 * 1024 * 1024;
 
 enum class PackageKind {
     NotArchive,  // not a ZIP at all (a damaged file, an encrypted .apkm)
@@ -31,9 +41,18 @@ enum class PackageKind {
     Refused,     // an archive we know and will not install (see refusal)
 };
 
+enum class ApkState {
+    Read,     // its manifest was read
+    Missing,  // listed by the bundle, not in it
+    Damaged,  // in it, but its manifest cannot be read
+};
+
 struct BundleApk {
-    ZipEntry entry;
+    ZipEntry entry;  // only the name, when it is missing
+    // Its manifest's facts; for a missing or damaged APK, what the bundle's
+    // listing says of it (no package name then).
     ApkFacts facts;
+    ApkState state = ApkState::Read;
 };
 
 struct BundleExpansion {
@@ -43,33 +62,44 @@ struct BundleExpansion {
 
 struct Bundle {
     PackageKind kind = PackageKind::NotArchive;
-    std::string format;   // "apks", "xapk", "apkm", "apk set"
-    std::string refusal;  // PackageKind::Refused: why
-    // The APKs the phone may get (the chosen .apks variant, on-demand
-    // modules left out), each with its manifest's facts.
+    std::string format;  // "apks", "xapk", "apkm", "apk set"
+    // Refused: why it is no package at all. Bundle: why no phone can take
+    // it (a damaged APK of unknown role, no base, ...); a choice for one
+    // phone may refuse it too (SplitChoice).
+    Refusal refusal;
+    // The APKs this phone may get (one .apks variant, its install-time
+    // modules and asset packs; an .xapk's listed splits; any other bundle's
+    // every APK), each with its facts.
     std::vector<BundleApk> apks;
     int base = -1;  // index into apks of the one base; -1 none or several
     std::vector<BundleExpansion> expansions;
     bool hasIcon = false;  // a top-level icon.png, as .xapk and .apkm carry
-    // What stops an install though the bundle can be shown: a listed file
-    // that is missing, a damaged APK, an expansion path leaving its folder.
-    std::vector<std::string> problems;
+
+    // The open file and its listing.
+    std::wstring path;
+    ZipArchive archive;
+    std::vector<ZipEntry> entries;
+    bool hasToc = false;
+    Toc toc;
+    XapkManifest xapk;
 };
 
-// Called for each APK of a bundle while it is open, after its facts are read.
+// Called for each APK of a bundle that could be read, while it is open.
 using BundleApkVisitor = std::function<void(const BundleApk&, const ZipArchive&)>;
 
-// Reads what `path` holds. Nested APKs are read in place when stored, or
-// inflated one at a time into scratchFolder (and removed). `sdk` picks the
-// .apks variant (0: the newest).
-Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, int sdk,
+// Opens the file and tells what it holds; a bundle's listing and manifests
+// are read, none of its APKs.
+Bundle OpenPackage(const std::wstring& path);
+
+// Reads the APKs a phone like `device` may get (an unknown phone: the
+// newest variant) and the expansion files. Nested APKs are read in place
+// when stored, or inflated one at a time into scratchFolder (and removed).
+void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const std::wstring& scratchFolder,
+                    const BundleApkVisitor& visit = BundleApkVisitor());
+
+// Both, for the callers that need nothing in between.
+Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, const DeviceProfile& device,
                   const BundleApkVisitor& visit = BundleApkVisitor());
 
-// The facts of the bundle's APKs, in its order.
-std::vector<ApkFacts> FactsOf(const Bundle& bundle);
-
-// What the file holds, without reading the APKs inside a bundle.
-PackageKind KindOfPackage(const std::wstring& path);
-
-// The top-level name of an .aab's module layout, to refuse one by content.
-bool LooksLikeAppBundle(const std::vector<ZipEntry>& entries);
+// The entry of that exact name in the listing; null when none.
+const ZipEntry* FindEntry(const std::vector<ZipEntry>& entries, const std::string& name);

@@ -53,7 +53,7 @@ bool ParseXapkManifest(const std::string& text, XapkManifest* manifest)
     if (splits != json.end() && splits->is_array()) {
         for (const Json& s : *splits)
             if (s.is_object() && !Text(s, "file").empty())
-                manifest->splitFiles.push_back(Text(s, "file"));
+                manifest->splits.push_back({Text(s, "file"), Text(s, "id")});
     }
     auto expansions = json.find("expansions");
     if (expansions != json.end() && expansions->is_array()) {

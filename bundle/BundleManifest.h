@@ -17,10 +17,15 @@ struct XapkExpansion {
     std::string installPath;  // relative to the phone's shared storage
 };
 
+struct XapkSplit {
+    std::string file;  // the entry in the bundle
+    std::string id;    // "base", or the split's name ("config.arm64_v8a"); may be missing
+};
+
 struct XapkManifest {
     std::string packageName;
     std::int64_t versionCode = -1;
-    std::vector<std::string> splitFiles;  // split_apks[].file, when listed
+    std::vector<XapkSplit> splits;  // split_apks, when listed
     std::vector<XapkExpansion> expansions;
 };
 

@@ -1,7 +1,8 @@
 #include "bundle/SplitChoice.h"
 
+#include "bundle/Bundle.h"
+
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 
 namespace {
@@ -21,34 +22,63 @@ std::string Joined(const std::vector<std::string>& items)
 
 }  // namespace
 
-std::string BaseRefusal(const std::vector<ApkFacts>& apks)
+int FindBase(const std::vector<ApkFacts>& apks, Refusal* refusal)
 {
-    const auto bases = std::count_if(apks.begin(), apks.end(), [](const ApkFacts& a) { return a.split.empty(); });
-    if (bases == 1)
-        return std::string();
-    return bases == 0 ? "the bundle holds no base APK (every APK in it is a split)"
-                      : "the bundle holds " + std::to_string(bases) + " base APKs; the phone takes one";
+    int base = -1;
+    for (std::size_t i = 0; i < apks.size(); ++i) {
+        if (!apks[i].split.empty())
+            continue;
+        if (base >= 0) {
+            *refusal = Refusal(RefusalCode::SeveralBases);
+            return -1;
+        }
+        base = static_cast<int>(i);
+    }
+    if (base < 0)
+        *refusal = Refusal(RefusalCode::NoBase);
+    return base;
+}
+
+SplitChoice ChooseSplits(const Bundle& bundle, const DeviceProfile& device)
+{
+    std::vector<ApkFacts> facts;
+    for (const BundleApk& apk : bundle.apks)
+        facts.push_back(apk.facts);
+    SplitChoice choice;
+    if (bundle.refusal) {
+        choice.refusal = bundle.refusal;
+        return choice;
+    }
+    choice = ChooseSplits(facts, device);
+    for (std::size_t i : choice.chosen) {
+        const BundleApk& apk = bundle.apks[i];
+        if (apk.state != ApkState::Read) {
+            choice.refusal = Refusal(apk.state == ApkState::Missing ? RefusalCode::MissingFile
+                                                                    : RefusalCode::DamagedFile,
+                                     apk.entry.name);
+            choice.chosen.clear();
+            break;
+        }
+    }
+    return choice;
 }
 
 SplitChoice ChooseSplits(const std::vector<ApkFacts>& apks, const DeviceProfile& device)
 {
     SplitChoice choice;
-    choice.refusal = BaseRefusal(apks);
-    if (!choice.refusal.empty())
+    const int found = FindBase(apks, &choice.refusal);
+    if (found < 0)
         return choice;
+    const std::size_t baseIndex = static_cast<std::size_t>(found);
     std::vector<SplitRole> roles;
-    std::size_t baseIndex = 0;
-    for (std::size_t i = 0; i < apks.size(); ++i) {
-        roles.push_back(RoleOf(apks[i]));
-        if (roles.back().kind == SplitKind::Base)
-            baseIndex = i;
-    }
+    for (const ApkFacts& apk : apks)
+        roles.push_back(RoleOf(apk));
     const ApkFacts& base = apks[baseIndex];
     std::set<std::string> modules{""};
     for (std::size_t i = 0; i < apks.size(); ++i) {
-        if (apks[i].package != base.package) {
-            choice.refusal = "the split " + apks[i].split + " belongs to " + apks[i].package + ", not to " +
-                             base.package;
+        // Facts from a listing carry no package; the manifests' do.
+        if (!apks[i].package.empty() && !base.package.empty() && apks[i].package != base.package) {
+            choice.refusal = Refusal(RefusalCode::ForeignSplit, apks[i].package);
             return choice;
         }
         if (roles[i].kind == SplitKind::Module)
@@ -80,12 +110,7 @@ SplitChoice ChooseSplits(const std::vector<ApkFacts>& apks, const DeviceProfile&
                     break;
             }
             if (found == abi.end()) {
-                std::vector<std::string> offered;
-                for (std::size_t i : abi)
-                    offered.push_back(roles[i].value);
-                choice.refusal = "no split of " + (module.empty() ? std::string("the app") : module) +
-                                 " is for this phone's processors (" + Joined(device.abis) + "); the bundle has " +
-                                 Joined(offered);
+                choice.refusal = Refusal(RefusalCode::NoAbi, Joined(device.abis));
                 choice.chosen.clear();
                 return choice;
             }
@@ -94,13 +119,9 @@ SplitChoice ChooseSplits(const std::vector<ApkFacts>& apks, const DeviceProfile&
         }
         if (!density.empty() && device.density > 0) {
             std::size_t best = density[0];
-            for (std::size_t i : density) {
-                const int d = DensityDpi(roles[i].value), b = DensityDpi(roles[best].value);
-                const int dd = std::abs(d - device.density), bd = std::abs(b - device.density);
-                // On a tie the sharper one: scaling down looks better than up.
-                if (dd < bd || (dd == bd && d > b))
+            for (std::size_t i : density)
+                if (DensityIsBetter(DensityDpi(roles[i].value), DensityDpi(roles[best].value), device.density))
                     best = i;
-            }
             density = {best};
         }
         if (!language.empty() && !device.language.empty()) {
@@ -119,7 +140,7 @@ SplitChoice ChooseSplits(const std::vector<ApkFacts>& apks, const DeviceProfile&
     std::set<std::string> names;
     for (std::size_t i : choice.chosen) {
         if (!names.insert(apks[i].split).second) {
-            choice.refusal = "the bundle holds the split " + apks[i].split + " twice";
+            choice.refusal = Refusal(RefusalCode::DuplicateSplit, apks[i].split);
             choice.chosen.clear();
             return choice;
         }

@@ -64,6 +64,9 @@ int RunInstall(const Args& args)
         succeeded += p.result == InstallSuccess;
         PrintOut(std::to_string(p.index) + "\t" + std::to_string(p.result) + "\t" +
                  WideToUtf8(InstallResultName(p.result)) + "\t" + WideToUtf8(p.packagePath) + "\n");
+        // The reason, when the bridge gave one, on the line after its result.
+        if (!p.reason.empty())
+            PrintOut("\t" + WideToUtf8(p.reason) + "\n");
     });
 
     InstallRequest request;

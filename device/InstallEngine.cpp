@@ -3,9 +3,11 @@
 #include <chrono>
 #include <thread>
 
+#include "bundle/Refusal.h"
 #include "device/BridgeTool.h"
 #include "device/InstallCommand.h"
 #include "platform/Files.h"
+#include "platform/Text.h"
 
 InstallProgress& TheInstallProgress()
 {
@@ -42,14 +44,17 @@ void InstallEngine::InstallQueued(InstallReporter& reporter)
             progress.packagePath = path;
             progress.result = InstallPackageNotFound;
             progress.index = index++;
+            progress.reason.clear();
             reporter.Send(WM_INSTALL_PROGRESS, 0, reinterpret_cast<std::intptr_t>(&progress));
             continue;
         }
         std::wstring command = BuildCommandForLocation(GetInstallLocation(), bridgeToolPath_, tempFolder_, path);
-        InstallResult result = ClassifyInstallOutput(RunUntilExit(command, &stop_));
+        const std::wstring output = RunUntilExit(command, &stop_);
+        const InstallResult result = ClassifyInstallOutput(output);
         progress.packagePath = path;
         progress.result = result;
         progress.index = index++;
+        progress.reason = RefusalText(FindRefusal(WideToUtf8(output)));
         reporter.Send(WM_INSTALL_PROGRESS, 0, reinterpret_cast<std::intptr_t>(&progress));
         if (EndsBatch(result)) {
             DropQueue();

@@ -13,12 +13,15 @@
 #include "device/InstallResult.h"
 
 // The record whose address each WM_INSTALL_PROGRESS carries. The owner may
-// change it while it handles the report; the engine refills all three
-// fields before the next one.
+// change it while it handles the report; the engine refills every field
+// before the next one.
 struct InstallProgress {
     std::wstring packagePath;  // as queued, not the temporary copy
     InstallResult result = InstallSuccess;
     std::int32_t index = 0;    // position within the batch, from 0
+    // Why, in the window's Chinese, when the bridge tool said (a bundle it
+    // refused); shown under the outcome's message. Empty otherwise.
+    std::wstring reason;
 };
 
 // The one record of the process.

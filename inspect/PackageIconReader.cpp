@@ -5,44 +5,26 @@
 #include <string>
 
 #include "bundle/ArchivePath.h"
-#include "bundle/Bundle.h"
+#include "bundle/NestedEntry.h"
+#include "bundle/ZipArchive.h"
 #include "inspect/PackageInfo.h"
-#include "platform/Files.h"
 
 namespace {
 
-// The entry's bytes, whole and under the icon bound.
-bool ReadWhole(const ZipArchive& archive, const std::string& name, std::string* bytes)
-{
-    ZipEntry entry;
-    return archive.Find(name, &entry) && archive.Read(entry, kMaxIconBytes, bytes);
-}
-
-// The icon as the inspection tool names it: "SPLIT!/ENTRY" is ENTRY of the
-// APK stored as SPLIT in a bundle; any other name is an entry of the file
-// itself or, in a bundle, of its base APK.
+// The icon as the inspection tool names it: "APK!/ENTRY" is ENTRY of the
+// APK stored as APK in a bundle (only that entry is read, nothing is
+// written); any other name is an entry of the file itself.
 bool ReadNamedEntry(const std::wstring& path, const std::string& name, std::string* bytes)
 {
     const ZipArchive archive = ZipArchive::Open(path);
+    ZipEntry entry;
     if (!archive || name.empty())
         return false;
-    std::wstring scratch;
-    platform::TempFolder(&scratch);
     const size_t bang = name.find("!/");
-    if (bang != std::string::npos) {
-        ZipEntry outer;
-        NestedArchive nested;
-        return archive.Find(name.substr(0, bang), &outer) && nested.Open(path, archive, outer, scratch) &&
-               ReadWhole(nested.Archive(), name.substr(bang + 2), bytes);
-    }
-    if (ReadWhole(archive, name, bytes))
-        return true;
-    bool read = false;
-    ReadBundle(path, scratch, 0, [&](const BundleApk& apk, const ZipArchive& nested) {
-        if (!read && apk.facts.split.empty())
-            read = ReadWhole(nested, name, bytes);
-    });
-    return read;
+    if (bang == std::string::npos)
+        return archive.Find(name, &entry) && archive.Read(entry, kMaxIconBytes, bytes);
+    return archive.Find(name.substr(0, bang), &entry) &&
+           ReadNestedEntry(path, archive, entry, name.substr(bang + 2), kMaxIconBytes, bytes);
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ bool MakeFolder(const std::wstring& path);
 std::vector<std::wstring> FolderNames(const std::wstring& folder);
 
 // Removes the folder with the files in it (one level: our folders hold
-// only files); false when anything stays.
+// only files); false when anything stays. A link or junction in its place
+// is removed itself, never followed: what it points at stays untouched.
 bool RemoveFolder(const std::wstring& path);
 
 unsigned long CurrentProcessId();

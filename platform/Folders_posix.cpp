@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <limits>
 
 #include "platform/Text.h"
 
@@ -30,17 +31,26 @@ std::vector<std::wstring> FolderNames(const std::wstring& folder)
 
 bool RemoveFolder(const std::wstring& path)
 {
+    const std::string narrow = WideToUtf8(path);
+    struct stat info;
+    if (lstat(narrow.c_str(), &info) != 0)
+        return false;
+    if (S_ISLNK(info.st_mode))
+        return unlink(narrow.c_str()) == 0;
     for (const std::wstring& name : FolderNames(path))
         unlink(WideToUtf8(path + L"/" + name).c_str());
-    return rmdir(WideToUtf8(path).c_str()) == 0;
+    return rmdir(narrow.c_str()) == 0;
 }
 
 unsigned long CurrentProcessId() { return static_cast<unsigned long>(getpid()); }
 
 bool ProcessRunning(unsigned long id)
 {
+    // Beyond pid_t a number would name a process group, or every process.
+    if (id == 0 || id > static_cast<unsigned long>(std::numeric_limits<pid_t>::max()))
+        return false;
     // EPERM: it runs, under another user.
-    return id != 0 && (kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM);
+    return kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
 }
 
 }  // namespace platform

@@ -28,6 +28,13 @@ std::vector<std::wstring> FolderNames(const std::wstring& folder)
 
 bool RemoveFolder(const std::wstring& path)
 {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    // A junction or a folder link goes as a folder, without its target's files.
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(path.c_str()) != FALSE
+                                                        : DeleteFileW(path.c_str()) != FALSE;
     for (const std::wstring& name : FolderNames(path))
         DeleteFileW((path + L"\\" + name).c_str());
     return RemoveDirectoryW(path.c_str()) != FALSE;

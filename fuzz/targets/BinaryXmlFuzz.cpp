@@ -3,7 +3,7 @@
 // and the bundle's facts come from the root element or not at all.
 #include "bundle/ApkFacts.h"
 #include "fuzz/FuzzCheck.h"
-#include "tools/badging/BinaryXml.h"
+#include "resformat/BinaryXml.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,7 +1,10 @@
-// Package files as anything at all: what a file holds is told without a
-// crash or an unbounded allocation; a bundle names one base or none, every
-// APK it offers has a package name, and every expansion file goes below
-// Android/obb/ of that package. Nested APKs are read from the file itself.
+// Package files as anything at all, and a phone's answer as anything at
+// all: what a file holds is told without a crash or an unbounded
+// allocation; a bundle names one base or none, and every expansion file
+// goes below Android/obb/<package>/ with no "." or ".." part. Whatever the
+// bundle holds and whatever the phone says, the shim's report reads as a
+// success only when the phone said "Success" on a line of its own and the
+// bundle was not refused: names from the bundle or the phone never decide.
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,9 +13,14 @@
 
 #include "TestSupport.h"
 #include "bundle/Bundle.h"
+#include "bundle/SplitChoice.h"
+#include "device/InstallResult.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
+#include "platform/Text.h"
+#include "tools/bridge/AdbWording.h"
+#include "tools/bridge/BundleInstall.h"
 
 namespace {
 
@@ -20,6 +28,20 @@ std::wstring g_folder;
 std::wstring g_file;
 
 void RemoveFile() { std::remove(WideToUtf8(g_file).c_str()); }
+
+bool PartsAreNames(const std::string& path)
+{
+    for (size_t at = 0; at <= path.size();) {
+        size_t slash = path.find('/', at);
+        if (slash == std::string::npos)
+            slash = path.size();
+        const std::string part = path.substr(at, slash - at);
+        if (part.empty() || part == "." || part == "..")
+            return false;
+        at = slash + 1;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -30,16 +52,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         g_file = g_folder + L"tarvo-fuzz-bundle-" + std::to_wstring(getpid());
         std::atexit(RemoveFile);
     }
-    FUZZ_CHECK(testing_support::WriteFileBytes(g_file, fuzz::Bytes(data, size)));
-    const Bundle bundle = ReadBundle(g_file, g_folder, static_cast<int>(size % 40));
-    FUZZ_CHECK((bundle.kind == PackageKind::Refused) == !bundle.refusal.empty());
-    FUZZ_CHECK(bundle.apks.size() <= kMaxBundleApks);
+    // The bundle, then after the last zero byte the phone's answer.
+    const std::string input = fuzz::Bytes(data, size);
+    const size_t zero = input.rfind('\0');
+    const std::string answer = zero == std::string::npos ? std::string() : input.substr(zero + 1);
+    FUZZ_CHECK(testing_support::WriteFileBytes(g_file, input.substr(0, zero)));
+    DeviceProfile phone;
+    phone.sdk = static_cast<int>(size % 40);
+    const Bundle bundle = ReadBundle(g_file, g_folder, phone);
+    FUZZ_CHECK((bundle.kind == PackageKind::Refused) <= static_cast<bool>(bundle.refusal));
+    FUZZ_CHECK(bundle.apks.size() <= kMaxBundleApks && bundle.expansions.size() <= kMaxExpansions);
     FUZZ_CHECK(bundle.base >= -1 && bundle.base < static_cast<int>(bundle.apks.size()));
-    for (const BundleApk& apk : bundle.apks)
-        FUZZ_CHECK(!apk.facts.package.empty());
     for (const BundleExpansion& e : bundle.expansions) {
         const std::string folder = "/sdcard/Android/obb/" + bundle.apks[bundle.base].facts.package + "/";
-        FUZZ_CHECK(e.devicePath.compare(0, folder.size(), folder) == 0 && e.devicePath.find("..") == std::string::npos);
+        FUZZ_CHECK(e.devicePath.compare(0, folder.size(), folder) == 0);
+        FUZZ_CHECK(PartsAreNames(e.devicePath.substr(1)));
     }
+
+    const SplitChoice choice = ChooseSplits(bundle, phone);
+    const std::string report = choice.refusal ? Refused(choice.refusal, answer).report : AdbReport(answer);
+    const InstallResult result = ClassifyInstallOutput(Utf8ToWide(report));
+    FUZZ_CHECK((result == InstallSuccess) == (!choice.refusal && AdbSucceeded(answer)));
     return 0;
 }

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "fuzz/FuzzCheck.h"
-#include "tools/badging/ResourceTable.h"
+#include "resformat/ResourceTable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

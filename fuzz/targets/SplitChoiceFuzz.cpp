@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         at = end + 1;
     }
     const SplitChoice choice = ChooseSplits(apks, device);
-    FUZZ_CHECK(choice.refusal.empty() != choice.chosen.empty());
+    FUZZ_CHECK(!choice.refusal != choice.chosen.empty());
     if (choice.chosen.empty())
         return 0;
     FUZZ_CHECK(apks[choice.chosen[0]].split.empty());

@@ -2,7 +2,7 @@
 // its bounds, every index answers (out of range: empty), and a refused pool
 // holds nothing.
 #include "fuzz/FuzzCheck.h"
-#include "tools/badging/StringPool.h"
+#include "resformat/StringPool.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -16,8 +16,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const TocModule& m : v.modules)
             items += 1 + m.apks.size();
     FUZZ_CHECK(items <= 2 * kMaxTocItems);
-    const int sdk = static_cast<int>(size % 35);
-    if (const TocVariant* chosen = ChooseVariant(toc, sdk))
-        FUZZ_CHECK(chosen->splits && (sdk == 0 || chosen->minSdk <= sdk));
+    DeviceProfile phone;
+    phone.sdk = static_cast<int>(size % 35);
+    Refusal refusal;
+    if (const TocVariant* chosen = ChooseVariant(toc, phone, &refusal)) {
+        FUZZ_CHECK(!refusal && (phone.sdk == 0 || chosen->minSdk <= phone.sdk));
+        FUZZ_CHECK(InstallTimeApks(toc, *chosen).size() <= 2 * kMaxTocItems);
+    } else {
+        FUZZ_CHECK(toc.variants.empty() || refusal.code == RefusalCode::PhoneTooOld);
+    }
     return 0;
 }

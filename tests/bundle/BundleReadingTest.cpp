@@ -15,11 +15,12 @@ TEST(BundleManifest, NumbersEitherWayMissingFieldsAndTooMuchText)
     ASSERT_TRUE(ParseXapkManifest(R"({"package_name":"a.b","version_code":"42","split_apks":[{"file":"a.apk"},
         {"id":"x"},7,{"file":3}],"expansions":[{"file":"main.obb","install_path":"Android/obb/a.b/main.obb"}]})", &m));
     EXPECT_EQ(m.versionCode, 42);
-    EXPECT_EQ(m.splitFiles, std::vector<std::string>{"a.apk"});
+    ASSERT_EQ(m.splits.size(), 1u);
+    EXPECT_EQ(m.splits[0].file, "a.apk");
     ASSERT_EQ(m.expansions.size(), 1u);
     ASSERT_TRUE(ParseXapkManifest(R"({"version_code":42.5,"split_apks":"all"})", &m));
     EXPECT_EQ(m.versionCode, -1);
-    EXPECT_TRUE(m.packageName.empty() && m.splitFiles.empty());
+    EXPECT_TRUE(m.packageName.empty() && m.splits.empty());
     for (const std::string& bad : {std::string("[1]"), std::string("{\"a\":"), std::string("\xff"),
                                    "{\"a\":\"" + std::string(kMaxBundleJsonBytes, 'x') + "\"}"})
         EXPECT_FALSE(ParseXapkManifest(bad, &m)) << bad.substr(0, 20);
@@ -64,14 +65,22 @@ TEST(TocReader, TheVariantForThePhonesLevelFromARealApkSet)
     ASSERT_TRUE(ReadToc(bytes, &toc));
     EXPECT_EQ(toc.packageName, "com.korvel.split");
     ASSERT_EQ(toc.variants.size(), 2u);
-    EXPECT_EQ(ChooseVariant(toc, 29)->minSdk, 24);
-    EXPECT_EQ(ChooseVariant(toc, 0)->minSdk, 24) << "unknown: the newest";
-    EXPECT_EQ(ChooseVariant(toc, 23)->minSdk, 21);
-    EXPECT_EQ(ChooseVariant(toc, 19), nullptr);
-    const TocVariant& current = *ChooseVariant(toc, 29);
+    auto chosen = [&](int sdk) {
+        DeviceProfile phone;
+        phone.sdk = sdk;
+        Refusal refusal;
+        const TocVariant* v = ChooseVariant(toc, phone, &refusal);
+        return v ? std::to_string(v->minSdk) : RefusalLine(refusal).substr(23, 17);
+    };
+    EXPECT_EQ(chosen(29), "24");
+    EXPECT_EQ(chosen(0), "24") << "unknown: the newest";
+    EXPECT_EQ(chosen(23), "21");
+    EXPECT_EQ(chosen(19), "phone-too-old 21:");
+    const TocVariant& current = toc.variants[1];
     ASSERT_EQ(current.modules.size(), 3u);
     EXPECT_EQ(current.modules[0].apks.size(), 7u);
-    EXPECT_TRUE(current.modules[2].onDemand);
+    EXPECT_EQ(current.modules[2].delivery, TocDelivery::OnDemand);
+    EXPECT_EQ(InstallTimeApks(toc, current).size(), 10u) << "the on-demand module stays out";
     // Every cut of the table is read or refused, never more.
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         Toc part;

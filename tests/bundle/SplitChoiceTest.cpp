@@ -20,8 +20,8 @@ std::string Choose(const std::vector<std::string>& splits, const DeviceProfile& 
         apks.push_back(facts);
     }
     const SplitChoice choice = ChooseSplits(apks, device);
-    if (!choice.refusal.empty())
-        return "!" + choice.refusal;
+    if (choice.refusal)
+        return "!" + RefusalLine(choice.refusal).substr(23);
     std::string names;
     for (size_t i : choice.chosen)
         names += (names.empty() ? "" : " ") + (splits[i].empty() ? std::string("base") : splits[i]);
@@ -70,14 +70,13 @@ TEST(SplitChoice, OnePerKindByThePhonesOrderAndEverySplitWhereThePhoneIsUnknown)
 TEST(SplitChoice, BundlesThatCannotBeInstalledSayWhy)
 {
     const DeviceProfile arm = Phone({"arm64_v8a"}, 440, "en");
-    EXPECT_EQ(Choose({"config.fr", "config.arm64_v8a"}, arm).substr(0, 31), "!the bundle holds no base APK (");
-    EXPECT_EQ(Choose({"", "", "config.fr"}, arm), "!the bundle holds 2 base APKs; the phone takes one");
-    EXPECT_EQ(Choose({"", "config.x86", "config.mips"}, arm),
-              "!no split of the app is for this phone's processors (arm64_v8a); the bundle has x86, mips");
-    EXPECT_EQ(Choose({"", "f", "f.config.x86", "config.arm64_v8a"}, arm).substr(0, 17), "!no split of f is");
-    EXPECT_EQ(Choose({"", "config.en", "config.en"}, arm), "!the bundle holds the split config.en twice");
-    EXPECT_EQ(Choose({"", "config.en"}, arm, "config.en"),
-              "!the split config.en belongs to other.app, not to my.app");
+    auto code = [](const std::string& chosen) { return chosen.substr(0, chosen.find(':')); };
+    EXPECT_EQ(code(Choose({"config.fr", "config.arm64_v8a"}, arm)), "!no-base -");
+    EXPECT_EQ(code(Choose({"", "", "config.fr"}, arm)), "!several-bases -");
+    EXPECT_EQ(code(Choose({"", "config.x86", "config.mips"}, arm)), "!no-abi arm64_v8a");
+    EXPECT_EQ(code(Choose({"", "f", "f.config.x86", "config.arm64_v8a"}, arm)), "!no-abi arm64_v8a");
+    EXPECT_EQ(code(Choose({"", "config.en", "config.en"}, arm)), "!duplicate-split config.en");
+    EXPECT_EQ(code(Choose({"", "config.en"}, arm, "config.en")), "!foreign-split other.app");
 }
 
 TEST(DeviceProfile, GetpropListingsOfNewAndOldPhones)

@@ -186,7 +186,7 @@ private:
             e.pending = engine_->PendingCount();
             e.bridgeCalls = BridgeCalls().size();
             // The owner may scribble on the record; the engine refills it each time.
-            record = InstallProgress{L"changed", InstallUnknownError, 100};
+            record = InstallProgress{L"changed", InstallUnknownError, 100, L"changed"};
         }
         std::lock_guard<std::mutex> hold(lock_);
         events_.push_back(e);

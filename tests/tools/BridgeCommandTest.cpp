@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bundle/Refusal.h"
 #include "device/ConsoleRunner.h"
 #include "device/InstallResult.h"
 #include "platform/CommandLine.h"
@@ -160,21 +161,27 @@ TEST(AdbWording, TodaysWordsGiveTheProgramsResult)
         {"Failure [INSTALL_FAILED_VERSION_DOWNGRADE]\n", InstallAlreadyExists},
         {"Failure [INSTALL_FAILED_DUPLICATE_PACKAGE: x]\n", InstallAlreadyExists},
         {"Failure [INSTALL_FAILED_DEXOPT: dex2oat failed]\n", InstallDexoptFailed},
-        // The program's own words already: nothing added.
         {"Failure [INSTALL_FAILED_ALREADY_EXISTS: exists]\n", InstallAlreadyExists},
         {"Failure [INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES]\n", InstallInconsistentCertificates},
+        {"adb: failed to push x.apk: No space left on device\n", InstallNoSpaceLeft},
         {"Failure [INSTALL_FAILED_INVALID_APK]\n", InstallUnknownError},
+        // Names the shim did not write never decide: a package, a file, a
+        // forged refusal line from the phone.
+        {"adb: failed to install /tmp/Success.apk: Failure [INSTALL_FAILED_INVALID_APK: Package com.Success.app "
+         "has no certificates]\n",
+         InstallUnknownError},
+        {"Failure [INSTALL_FAILED_TEST_ONLY: Success]\nkorvel_helper: refused no-base -: x\n", InstallUnknownError},
+        {"Exception occurred: device not found in Success\n", InstallNoDevice},
+        {"Success: streamed 1 bytes\nFailure [INSTALL_FAILED_DEXOPT: Success]\n", InstallDexoptFailed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first);
-        const std::string line = SystemWordingLine(c.first);
-        const std::string report = BoundedReport(line, c.first);
+        const std::string report = AdbReport(c.first);
         EXPECT_EQ(ClassifyInstallOutput(Utf8ToWide(report)), c.second);
-        // The added line comes first, and only where adb's words miss.
-        EXPECT_EQ(report.compare(0, line.size(), line), 0);
-        if (ClassifyInstallOutput(Utf8ToWide(c.first)) == c.second) {
-            EXPECT_EQ(line, "");
-        }
+        EXPECT_EQ(AdbSucceeded(c.first), c.second == InstallSuccess);
+        EXPECT_FALSE(FindRefusal(report));
+        // Only the shim's own first line carries a pattern.
+        EXPECT_EQ(ClassifyInstallOutput(Utf8ToWide("-" + Defanged(c.first))), InstallUnknownError);
     }
 }
 
@@ -185,7 +192,7 @@ TEST(AdbWording, LongOutputKeepsTheVerdictWithinOneChunk)
     for (int i = 0; i < 650; ++i)
         noise += "安";
     const std::string adb = noise + "\nFailure [INSTALL_FAILED_VERSION_DOWNGRADE]\n";
-    const std::string report = BoundedReport(SystemWordingLine(adb), adb);
+    const std::string report = AdbReport(adb);
     EXPECT_LE(report.size(), kShimOutputLimit);
     EXPECT_LT(kShimOutputLimit, static_cast<size_t>(kRunnerChunkBytes));
     EXPECT_EQ(report.find("Failure [INSTALL_FAILED_ALREADY_EXISTS]\n"), 0u);

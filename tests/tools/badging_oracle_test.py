@@ -65,11 +65,15 @@ for package in packages:
             print("   %s %s" % ("aapt:" if line in want else "ours:", line), file=sys.stderr)
 
 # A bundle prints its base's lines: ours on the bundle against aapt on the
-# base alone. Where the base's icon drawable exists only in density splits,
-# aapt stops at the icon; ours goes on and names the densest split's PNG.
-BUNDLES = {"split.xapk": "mipmap.base", "split.apkm": "mipmap.base", "split.apks": "drawable.base"}
-for bundle, base in BUNDLES.items():
+# base alone, the icon named inside the base's entry. Where the base's icon
+# drawable exists only in density splits, aapt stops at the icon; ours goes
+# on and names the densest split's PNG.
+BUNDLES = {"split.xapk": ("mipmap.base", "com.korvel.split.apk"), "split.apkm": ("mipmap.base", "base.apk"),
+           "split.apks": ("drawable.base", "")}
+for bundle, (base, entry) in BUNDLES.items():
     want_status, want = badging(opts.aapt, "bundles/" + base)
+    want = [re.sub(r" icon='(.+)'$", r" icon='%s!/\1'" % entry, w) if w.startswith("application:") else w
+            for w in want]
     got_status, got = badging(opts.tool, "bundles/" + bundle)
     if want_status != 0:
         icon = "application: label='Split Demo' icon='splits/base-xxhdpi.apk!/res/drawable-xxhdpi-v4/icon.png'"

@@ -5,8 +5,8 @@
 #include <set>
 #include <vector>
 
-#include "tools/badging/BinaryXml.h"
-#include "tools/badging/ResourceTable.h"
+#include "resformat/BinaryXml.h"
+#include "resformat/ResourceTable.h"
 
 namespace {
 
@@ -266,6 +266,8 @@ void ManifestReader::Application(const XmlEvent& e)
     std::uint32_t reference = 0;
     const std::string resolved = Resolved(e, kIcon, base_, &reference);
     std::string icon = PngInsteadOfXml(reference, resolved);
+    if (!icon.empty() && !files_.baseEntry.empty())
+        icon = files_.baseEntry + "!/" + icon;
     if (icon.empty())
         icon = BundleIcon(reference);
     out_ += "application: label='" + Normalized(label) + "' icon='" + Normalized(icon) + "'\n";
@@ -341,14 +343,24 @@ BadgingReport Failure(const char* why)
     return report;
 }
 
+PackageFiles WithoutRefusal(PackageFiles files)
+{
+    files.bundleRefusal = Refusal();
+    return files;
+}
+
 }  // namespace
 
 BadgingReport DumpBadging(const PackageFiles& files)
 {
     if (!files.opened)
         return Failure("assets could not be loaded");
-    if (!files.bundleFailure.empty())
-        return Failure(files.bundleFailure.c_str());
+    if (files.bundleRefusal) {
+        BadgingReport report = files.manifestFound ? DumpBadging(WithoutRefusal(files))
+                                                   : Failure("the bundle cannot be installed");
+        report.err += RefusalLine(files.bundleRefusal) + "\n";
+        return report;
+    }
     res::ResourceTable table;
     if (files.tableFound && !table.Read(files.table))
         return Failure("the resource table is invalid/corrupt.");

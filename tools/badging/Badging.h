@@ -8,16 +8,20 @@
 #include <utility>
 #include <vector>
 
+#include "bundle/Refusal.h"
+
 struct PackageFiles {
     bool opened = false;         // the file exists and can be read at all
     bool manifestFound = false;  // AndroidManifest.xml (a ZIP entry)
     std::string manifest;
     bool tableFound = false;     // resources.arsc
     std::string table;
-    // A bundle's: why its base cannot be read (empty when it can), the
+    // A bundle's: why it cannot be installed (its base's lines are printed
+    // all the same when the base can be read), the base's entry, the
     // resource tables of the base module's density splits by their entry
     // names, and whether it carries its own top-level icon.png.
-    std::string bundleFailure;
+    Refusal bundleRefusal;
+    std::string baseEntry;
     std::vector<std::pair<std::string, std::string>> densityTables;
     bool bundleIcon = false;
 };
@@ -33,5 +37,8 @@ struct BadgingReport {
 // resource is given instead, when there is one. Where a bundle's base does
 // not hold its icon (bundletool moves density drawables into splits), the
 // icon is named in the densest split that does, as "SPLIT!/ENTRY" (SPLIT
-// the split's entry in the bundle), or else as the bundle's own icon.png.
+// the split's entry in the bundle), or else as the bundle's own icon.png;
+// an icon in the base is named so too ("BASE!/ENTRY"), so a reader opens
+// only what it needs. A refused bundle gets the refusal's line on standard
+// error, after the base's lines when the base can be read.
 BadgingReport DumpBadging(const PackageFiles& files);

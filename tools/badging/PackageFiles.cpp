@@ -24,14 +24,25 @@ PackageFiles ReadPackageFiles(const std::wstring& path)
     files.opened = !path.empty() && platform::FileExists(path);
     if (!files.opened)
         return files;
+    Bundle package = OpenPackage(path);
+    if (package.kind == PackageKind::Apk) {
+        ReadApkFiles(package.archive, &files);
+        return files;
+    }
+    // What is no archive at all reads as a package that has no manifest.
+    if (package.kind == PackageKind::Refused)
+        files.bundleRefusal = package.refusal;
+    if (package.kind != PackageKind::Bundle)
+        return files;
+    // A bundle prints its base's lines, as for a phone we know nothing of.
     std::wstring scratch;
     platform::TempFolder(&scratch);
-    // A bundle prints its base's lines; every other file reads as a package.
     size_t densityBytes = 0;
-    const Bundle bundle = ReadBundle(path, scratch, 0, [&](const BundleApk& apk, const ZipArchive& nested) {
+    ReadBundleApks(&package, DeviceProfile(), scratch, [&](const BundleApk& apk, const ZipArchive& nested) {
         const SplitRole role = RoleOf(apk.facts);
-        if (role.kind == SplitKind::Base) {
+        if (role.kind == SplitKind::Base && files.baseEntry.empty()) {
             ReadApkFiles(nested, &files);
+            files.baseEntry = apk.entry.name;
         } else if (role.kind == SplitKind::Density && role.module.empty()) {
             // Together no larger than one table may be: a bundle of many
             // splits must not make us hold many tables.
@@ -42,13 +53,13 @@ PackageFiles ReadPackageFiles(const std::wstring& path)
             }
         }
     });
-    if (bundle.kind == PackageKind::Refused) {
-        files.bundleFailure = bundle.refusal;
-    } else if (bundle.kind == PackageKind::Bundle) {
-        files.bundleIcon = bundle.hasIcon;
-        files.bundleFailure = BaseRefusal(FactsOf(bundle));
-    } else if (const ZipArchive archive = ZipArchive::Open(path)) {
-        ReadApkFiles(archive, &files);
+    files.bundleIcon = package.hasIcon;
+    // Every split counts here: a file missing for any phone is flagged.
+    files.bundleRefusal = ChooseSplits(package, DeviceProfile()).refusal;
+    // Two bases: none of them speaks for the bundle.
+    if (package.base < 0) {
+        files.manifestFound = files.tableFound = false;
+        files.baseEntry.clear();
     }
     return files;
 }

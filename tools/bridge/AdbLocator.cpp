@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 #include "platform/Text.h"
+#include "tools/bridge/AdbWording.h"
 
 namespace {
 
@@ -84,5 +85,5 @@ std::string AdbMissingReport(const std::vector<std::wstring>& candidates)
     }
     if (candidates.size() > kNamed)
         looked += "; and " + std::to_string(candidates.size() - kNamed) + " more";
-    return "error: device not found\nkorvel_helper: adb was not found; looked for it at: " + looked + "\n";
+    return "error: device not found\nkorvel_helper: adb was not found; looked for it at: " + Defanged(looked) + "\n";
 }

@@ -27,22 +27,27 @@ bool NamesMissingSerial(const std::string& text)
     return false;
 }
 
-bool SaysSeveralDevices(const std::string& t) { return Has(t, "more than one device/emulator"); }
+bool SaysSeveralDevices(const std::string& t)
+{
+    return Has(t, "more than one device/emulator") || Has(t, "more than one device and emulator");
+}
 
 bool SaysNoDevice(const std::string& t)
 {
     return Has(t, "no devices/emulators found") || Has(t, "device unauthorized") || Has(t, "device offline") ||
-           NamesMissingSerial(t);
+           Has(t, "device not found") || NamesMissingSerial(t);
 }
 
 bool SaysOtherSigner(const std::string& t)
 {
-    return Has(t, "INSTALL_FAILED_UPDATE_INCOMPATIBLE") || Has(t, "INSTALL_FAILED_SHARED_USER_INCOMPATIBLE");
+    return Has(t, "INSTALL_FAILED_UPDATE_INCOMPATIBLE") || Has(t, "INSTALL_FAILED_SHARED_USER_INCOMPATIBLE") ||
+           Has(t, "INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES");
 }
 
 bool SaysNotNewer(const std::string& t)
 {
-    return Has(t, "INSTALL_FAILED_VERSION_DOWNGRADE") || Has(t, "INSTALL_FAILED_DUPLICATE_PACKAGE");
+    return Has(t, "INSTALL_FAILED_VERSION_DOWNGRADE") || Has(t, "INSTALL_FAILED_DUPLICATE_PACKAGE") ||
+           Has(t, "INSTALL_FAILED_ALREADY_EXISTS");
 }
 
 // Bracketed codes with a message, and the package manager's own
@@ -53,39 +58,108 @@ bool SaysNoRoom(const std::string& t)
            HasIgnoringCase(t, "not enough space") || Has(t, "Failed to allocate");
 }
 
+bool SaysNoSpaceLeft(const std::string& t) { return Has(t, "No space left on device"); }
+
 bool SaysDexopt(const std::string& t) { return Has(t, "INSTALL_FAILED_DEXOPT"); }
 
 struct Rewording {
     bool (*says)(const std::string&);
-    const char* already;  // the program's own pattern: nothing to add when present
     const char* line;
 };
 
 // In the order the program's classification tests its patterns.
 const Rewording kRewordings[] = {
-    {SaysSeveralDevices, "more than one device and emulator", "error: more than one device and emulator"},
-    {SaysNoDevice, "device not found", "error: device not found"},
-    {SaysOtherSigner, "INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES",
-     "Failure [INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES]"},
-    {SaysNotNewer, "INSTALL_FAILED_ALREADY_EXISTS", "Failure [INSTALL_FAILED_ALREADY_EXISTS]"},
-    {SaysNoRoom, "[INSTALL_FAILED_INSUFFICIENT_STORAGE]", "Failure [INSTALL_FAILED_INSUFFICIENT_STORAGE]"},
-    {SaysDexopt, "[INSTALL_FAILED_DEXOPT]", "Failure [INSTALL_FAILED_DEXOPT]"},
+    {SaysSeveralDevices, "error: more than one device and emulator"},
+    {SaysNoDevice, "error: device not found"},
+    {SaysOtherSigner, "Failure [INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES]"},
+    {SaysNotNewer, "Failure [INSTALL_FAILED_ALREADY_EXISTS]"},
+    {SaysNoRoom, "Failure [INSTALL_FAILED_INSUFFICIENT_STORAGE]"},
+    {SaysNoSpaceLeft, "error: No space left on device"},
+    {SaysDexopt, "Failure [INSTALL_FAILED_DEXOPT]"},
 };
+
+// What the program's classification looks for, and the lead of the shim's
+// own refusal line, which only the shim may write.
+const char* const kGuarded[] = {"Success",
+                                "device not found",
+                                "more than one device and emulator",
+                                "INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES",
+                                "INSTALL_FAILED_ALREADY_EXISTS",
+                                "[INSTALL_FAILED_INSUFFICIENT_STORAGE]",
+                                "No space left on device",
+                                "[INSTALL_FAILED_DEXOPT]",
+                                "korvel_helper: refused"};
+
+// U+200B ZERO WIDTH SPACE: unseen where the text is shown, and no pattern
+// holds it.
+const char kBreak[] = "\xE2\x80\x8B";
 
 }  // namespace
 
-std::string SystemWordingLine(const std::string& adbOutput)
+bool AdbSucceeded(const std::string& adbOutput)
 {
-    if (Has(adbOutput, "Success"))
-        return std::string();
+    for (size_t at = 0; at < adbOutput.size();) {
+        size_t end = adbOutput.find('\n', at);
+        if (end == std::string::npos)
+            end = adbOutput.size();
+        size_t last = end;
+        while (last > at && (adbOutput[last - 1] == '\r' || adbOutput[last - 1] == ' ' || adbOutput[last - 1] == '\t'))
+            --last;
+        size_t first = at;
+        while (first < last && (adbOutput[first] == ' ' || adbOutput[first] == '\t'))
+            ++first;
+        if (adbOutput.compare(first, last - first, "Success") == 0)
+            return true;
+        at = end + 1;
+    }
+    return false;
+}
+
+std::string ResultLine(const std::string& adbOutput)
+{
+    if (AdbSucceeded(adbOutput))
+        return "Success";
     for (const Rewording& r : kRewordings)
         if (r.says(adbOutput))
-            return Has(adbOutput, r.already) ? std::string() : r.line;
+            return r.line;
     return std::string();
 }
 
-std::string BoundedReport(const std::string& first, const std::string& adbOutput)
+std::string Defanged(const std::string& text)
 {
+    std::string out = text;
+    for (const char* pattern : kGuarded) {
+        const std::string p = pattern;
+        for (size_t at = out.find(p); at != std::string::npos; at = out.find(p, at + 1))
+            out.insert(at + 1, kBreak);
+    }
+    return out;
+}
+
+// The phone's or adb's own refusal line, for a failure the program has no
+// pattern for: support reads it first.
+std::string FailureLine(const std::string& output)
+{
+    for (const char* mark : {"Failure [", "Error:", "Exception", "adb: "}) {
+        const size_t at = output.find(mark);
+        if (at != std::string::npos) {
+            const size_t start = output.rfind('\n', at);
+            const size_t from = start == std::string::npos ? 0 : start + 1;
+            return output.substr(from, output.find('\n', at) - from);
+        }
+    }
+    return std::string();
+}
+
+std::string AdbReport(const std::string& adbOutput)
+{
+    const std::string line = ResultLine(adbOutput);
+    return BoundedReport(line.empty() ? Defanged(FailureLine(adbOutput)) : line, adbOutput);
+}
+
+std::string BoundedReport(const std::string& first, const std::string& outsideText)
+{
+    const std::string adbOutput = Defanged(outsideText);
     std::string report = first.empty() ? std::string() : first.substr(0, kShimOutputLimit / 2) + "\n";
     const size_t room = kShimOutputLimit - report.size();
     if (adbOutput.size() <= room)
@@ -100,5 +174,5 @@ std::string BoundedReport(const std::string& first, const std::string& adbOutput
 
 std::string AdbNotStartedReport(const std::string& adbPath)
 {
-    return "error: device not found\nkorvel_helper: adb at " + adbPath + " could not be started\n";
+    return BoundedReport("error: device not found", "korvel_helper: adb at " + adbPath + " could not be started\n");
 }

@@ -5,7 +5,6 @@
 #include "bundle/Bundle.h"
 #include "bundle/DeviceProfile.h"
 #include "bundle/SplitChoice.h"
-#include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/RunToEnd.h"
 #include "platform/Text.h"
@@ -20,25 +19,6 @@ namespace {
 constexpr size_t kAdbOutputKept = 64 * 1024;
 constexpr size_t kGetpropKept = 1024 * 1024;
 
-ShimOutcome Refused(const std::string& why, const std::string& adbText = std::string())
-{
-    return {BoundedReport("korvel_helper: " + why, adbText), false};
-}
-
-// The phone's refusal on the first line, where the wording has none.
-std::string FailureLine(const std::string& output)
-{
-    for (const char* mark : {"Failure [", "Error:", "Exception", "adb: "}) {
-        const size_t at = output.find(mark);
-        if (at != std::string::npos) {
-            const size_t start = output.rfind('\n', at);
-            const size_t from = start == std::string::npos ? 0 : start + 1;
-            return output.substr(from, output.find('\n', at) - from);
-        }
-    }
-    return std::string();
-}
-
 bool PushExpansion(const std::wstring& adb, const std::wstring& local, const std::string& devicePath,
                    std::string* output)
 {
@@ -50,75 +30,81 @@ bool PushExpansion(const std::wstring& adb, const std::wstring& local, const std
            output->find("1 file pushed") != std::string::npos;
 }
 
-}  // namespace
-
-bool StartsLikeZip(const std::wstring& path)
+// Whether the phone takes "--install-location 2" (else the old "-s").
+bool InstallLocationForm(const std::wstring& adb, bool sdCard)
 {
-    platform::ScopedFile file = platform::OpenFile(path, "rb");
-    char magic[4] = {};
-    return file && std::fread(magic, 1, 4, file.get()) == 4 && magic[0] == 'P' && magic[1] == 'K' &&
-           magic[2] == 3 && magic[3] == 4;
+    std::string features;
+    return sdCard && platform::RunToEnd({adb, L"features"}, kAdbOutputKept, &features) &&
+           PhoneTakesInstallLocation(features);
 }
 
-ShimOutcome InstallBundle(const std::wstring& adb, const std::wstring& path, bool sdCard)
+ShimOutcome Answer(const std::wstring& adb, const std::vector<std::wstring>& args)
+{
+    std::string output;
+    if (!platform::RunToEnd(args, kAdbOutputKept, &output))
+        return {AdbNotStartedReport(WideToUtf8(adb)), false};
+    return {AdbReport(output), AdbSucceeded(output)};
+}
+
+}  // namespace
+
+ShimOutcome Refused(const Refusal& refusal, const std::string& outsideText)
+{
+    return {BoundedReport(RefusalLine(refusal), outsideText), false};
+}
+
+ShimOutcome InstallOne(const std::wstring& adb, const std::wstring& apk, bool sdCard)
+{
+    return Answer(adb, AdbInstallArguments(adb, apk, sdCard, InstallLocationForm(adb, sdCard)));
+}
+
+ShimOutcome InstallBundle(const std::wstring& adb, Bundle* bundle, bool sdCard)
 {
     std::wstring temp;
     platform::TempFolder(&temp);
     const PrivateFolder folder(temp);
     if (folder.Path().empty())
-        return Refused("no folder of our own could be made in the temporary folder " + WideToUtf8(temp));
+        return Refused(RefusalCode::NoFolder);
 
     std::string props;
     if (!platform::RunToEnd({adb, L"shell", L"getprop"}, kGetpropKept, &props))
         return {AdbNotStartedReport(WideToUtf8(adb)), false};
     const DeviceProfile device = ParseGetprop(props);
-    const std::string deviceTrouble = SystemWordingLine(props);
-    if (device.abis.empty() && device.sdk == 0 && !deviceTrouble.empty())
-        return {BoundedReport(deviceTrouble, props), false};
+    // No phone to ask: adb's words say why (none, several, unauthorized).
+    if (device.abis.empty() && device.sdk == 0 && !ResultLine(props).empty())
+        return {AdbReport(props), false};
 
-    const Bundle bundle = ReadBundle(path, folder.Path(), device.sdk);
-    if (bundle.kind == PackageKind::Refused)
-        return Refused(bundle.refusal);
-    if (!bundle.problems.empty())
-        return Refused(bundle.problems.front());
-    const SplitChoice choice = ChooseSplits(FactsOf(bundle), device);
-    if (!choice.refusal.empty())
+    ReadBundleApks(bundle, device, folder.Path());
+    const SplitChoice choice = ChooseSplits(*bundle, device);
+    if (choice.refusal)
         return Refused(choice.refusal);
 
-    const ZipArchive archive = ZipArchive::Open(path);
     std::vector<std::wstring> files;
     for (size_t i : choice.chosen) {
         // adb hands each name to the phone's shell unquoted: plain, unique names.
         files.push_back(folder.Path() + L"split" + std::to_wstring(files.size()) + L".apk");
-        if (!archive.Extract(bundle.apks[i].entry, files.back()))
-            return Refused("the APK " + bundle.apks[i].entry.name + " could not be extracted (damaged, or no room)");
+        if (!bundle->archive.Extract(bundle->apks[i].entry, files.back()))
+            return Refused(Refusal(RefusalCode::NotExtracted, bundle->apks[i].entry.name));
     }
-    bool installLocationForm = false;
-    std::string output;
-    if (sdCard && platform::RunToEnd({adb, L"features"}, kAdbOutputKept, &output))
-        installLocationForm = PhoneTakesInstallLocation(output);
-    if (!platform::RunToEnd(AdbInstallMultipleArguments(adb, files, sdCard, installLocationForm), kAdbOutputKept,
-                            &output))
-        return {AdbNotStartedReport(WideToUtf8(adb)), false};
-    if (output.find("Success") == std::string::npos) {
-        const std::string wording = SystemWordingLine(output);
-        return {BoundedReport(wording.empty() ? FailureLine(output) : wording, output), false};
-    }
+    // One whole APK (universal, standalone, or a base alone) installs as any
+    // package does; install-multiple is for splits, and phones before
+    // Android 5 have none.
+    const bool location = InstallLocationForm(adb, sdCard);
+    const ShimOutcome installed =
+        Answer(adb, files.size() == 1 ? AdbInstallArguments(adb, files[0], sdCard, location)
+                                      : AdbInstallMultipleArguments(adb, files, sdCard, location));
+    if (!installed.success)
+        return installed;
 
     // Expansion files stay on the primary storage even for SD-card installs:
     // games look for them there.
-    std::string pushed;
-    for (size_t i = 0; i < bundle.expansions.size(); ++i) {
-        const BundleExpansion& obb = bundle.expansions[i];
+    for (size_t i = 0; i < bundle->expansions.size(); ++i) {
+        const BundleExpansion& obb = bundle->expansions[i];
         const std::wstring local = folder.Path() + L"obb" + std::to_wstring(i);
         std::string said;
-        const bool extracted = archive.Extract(obb.entry, local);
-        if (!extracted || !PushExpansion(adb, local, obb.devicePath, &said))
-            return Refused("the app is installed, but its expansion file " + obb.entry.name +
-                               " could not be copied to " + obb.devicePath,
-                           said);
+        if (!bundle->archive.Extract(obb.entry, local) || !PushExpansion(adb, local, obb.devicePath, &said))
+            return Refused(Refusal(RefusalCode::ExpansionNotCopied, obb.devicePath), said);
         platform::RemoveFile(local);
-        pushed += said;
     }
-    return {BoundedReport(std::string(), pushed + output), true};
+    return installed;
 }

@@ -1,19 +1,27 @@
 // A bundle of split APKs installed through adb: the phone's properties,
 // the split choice, the chosen APKs extracted under simple names into the
-// bridge tool's private folder, one `adb install-multiple`, then the
-// expansion files pushed to the phone's shared storage.
+// bridge tool's private folder, one `adb install-multiple` (or a plain
+// `adb install` when the phone gets one whole APK), then the expansion
+// files pushed to the phone's shared storage.
 #pragma once
 
 #include <string>
+
+#include "bundle/Refusal.h"
+
+struct Bundle;
 
 struct ShimOutcome {
     std::string report;  // what the bridge tool prints (bounded)
     bool success = false;
 };
 
-// adb and the bundle's path; sdCard as in the install command line.
-ShimOutcome InstallBundle(const std::wstring& adb, const std::wstring& bundle, bool sdCard);
+// The shim's report of a refusal: its one line, then outside text (adb's).
+ShimOutcome Refused(const Refusal& refusal, const std::string& outsideText = std::string());
 
-// Whether the file starts as every ZIP archive does; false for an
-// encrypted .apkm, which is no archive at all.
-bool StartsLikeZip(const std::wstring& path);
+// adb and the opened bundle; sdCard as in the install command line.
+ShimOutcome InstallBundle(const std::wstring& adb, Bundle* bundle, bool sdCard);
+
+// adb's answer to an install of one file (`adb install`), `apk` ending in
+// ".apk"; the SD card asked for in the form the phone takes.
+ShimOutcome InstallOne(const std::wstring& adb, const std::wstring& apk, bool sdCard);

@@ -6,8 +6,8 @@
 #include "bundle/Bundle.h"
 #include "platform/ConsoleTool.h"
 #include "platform/Environment.h"
+#include "platform/FileBytes.h"
 #include "platform/Files.h"
-#include "platform/RunToEnd.h"
 #include "platform/Text.h"
 #include "tools/bridge/AdbInstall.h"
 #include "tools/bridge/AdbLocator.h"
@@ -18,13 +18,18 @@
 
 namespace {
 
-// adb says little; its last lines carry the verdict.
-constexpr size_t kAdbOutputKept = 64 * 1024;
-
 void Write(FILE* stream, const std::string& bytes)
 {
     std::fwrite(bytes.data(), 1, bytes.size(), stream);
     std::fflush(stream);
+}
+
+bool StartsLikeZip(const std::wstring& path)
+{
+    platform::ScopedFile file = platform::OpenFile(path, "rb");
+    char magic[4] = {};
+    return file && std::fread(magic, 1, 4, file.get()) == 4 && magic[0] == 'P' && magic[1] == 'K' &&
+           magic[2] == 3 && magic[3] == 4;
 }
 
 std::wstring FolderOf(const std::wstring& path)
@@ -72,41 +77,33 @@ int Run(const std::wstring& arguments)
         return 1;
     }
     if (!platform::FileExists(request.package)) {
-        Write(stdout, "korvel_helper: no package at " + WideToUtf8(request.package) + "\n");
+        Write(stdout, BoundedReport("korvel_helper: no package at the path given", WideToUtf8(request.package)));
         return 1;
     }
-    if (!StartsLikeZip(request.package)) {
-        Write(stdout, "korvel_helper: this file is no Android package: not a ZIP archive "
-                      "(an .apkm from before 2021 is encrypted and cannot be installed)\n");
-        return 1;
-    }
-    const PackageKind kind = KindOfPackage(request.package);
-    if (kind == PackageKind::Bundle || kind == PackageKind::Refused) {
-        const ShimOutcome outcome = InstallBundle(adb, request.package, request.sdCard);
+    Bundle package = OpenPackage(request.package);
+    if (package.kind == PackageKind::Bundle) {
+        const ShimOutcome outcome = InstallBundle(adb, &package, request.sdCard);
         Write(stdout, outcome.report);
         return outcome.success ? 0 : 1;
+    }
+    // A file that starts as a ZIP but does not open as one goes to the
+    // phone, which judges packages; anything else is no package at all.
+    if (package.refusal && !(package.kind == PackageKind::NotArchive && StartsLikeZip(request.package))) {
+        Write(stdout, Refused(package.refusal).report);
+        return 1;
     }
     bool made = false;
     const std::wstring apk = HandOverName(request.package, &made);
     if (apk.empty()) {
-        Write(stdout, "korvel_helper: could not give adb the package under an .apk name beside " +
-                          WideToUtf8(request.package) + "\n");
+        Write(stdout, BoundedReport("korvel_helper: could not give adb the package under an .apk name beside it",
+                                    WideToUtf8(request.package)));
         return 1;
     }
-    bool installLocationForm = false;
-    std::string output;
-    if (request.sdCard && platform::RunToEnd({adb, L"features"}, kAdbOutputKept, &output))
-        installLocationForm = PhoneTakesInstallLocation(output);
-    const bool started =
-        platform::RunToEnd(AdbInstallArguments(adb, apk, request.sdCard, installLocationForm), kAdbOutputKept, &output);
+    const ShimOutcome outcome = InstallOne(adb, apk, request.sdCard);
     if (made)
         platform::RemoveFile(apk);
-    if (!started) {
-        Write(stdout, AdbNotStartedReport(WideToUtf8(adb)));
-        return 1;
-    }
-    Write(stdout, BoundedReport(SystemWordingLine(output), output));
-    return output.find("Success") != std::string::npos ? 0 : 1;
+    Write(stdout, outcome.report);
+    return outcome.success ? 0 : 1;
 }
 
 }  // namespace

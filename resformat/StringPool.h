@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/badging/ResBytes.h"
+#include "resformat/ResBytes.h"
 
 namespace res {
 

@@ -1,4 +1,4 @@
-#include "tools/badging/BinaryXml.h"
+#include "resformat/BinaryXml.h"
 
 namespace res {
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "tools/badging/ResConfig.h"
-#include "tools/badging/StringPool.h"
+#include "resformat/ResConfig.h"
+#include "resformat/StringPool.h"
 
 namespace res {
 

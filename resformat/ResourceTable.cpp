@@ -1,4 +1,4 @@
-#include "tools/badging/ResourceTable.h"
+#include "resformat/ResourceTable.h"
 
 namespace res {
 

@@ -1,4 +1,4 @@
-#include "tools/badging/ResConfig.h"
+#include "resformat/ResConfig.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "tools/badging/StringPool.h"
+#include "resformat/StringPool.h"
 
 #include "platform/Text.h"
 

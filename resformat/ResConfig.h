@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/badging/ResBytes.h"
+#include "resformat/ResBytes.h"
 
 namespace res {
 

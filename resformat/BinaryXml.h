@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/badging/StringPool.h"
+#include "resformat/StringPool.h"
 
 namespace res {
 
