@@ -118,8 +118,11 @@ std::string RefusalLine(const Refusal& refusal)
     const Words* w = WordsFor(refusal.code);
     if (!w)
         return std::string();
-    return kLead + std::string(w->token) + " " + (refusal.subject.empty() ? "-" : EscapeSubject(refusal.subject)) +
-           ": " + w->english;
+    // "-" stands for no subject; a subject that is "-" itself is escaped.
+    const std::string subject = refusal.subject.empty()  ? "-"
+                                : refusal.subject == "-" ? "%2D"
+                                                         : EscapeSubject(refusal.subject);
+    return kLead + std::string(w->token) + " " + subject + ": " + w->english;
 }
 
 Refusal FindRefusal(const std::string& output)

@@ -5,9 +5,13 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "bundle/Bundle.h"
 #include "bundle/BundleManifest.h"
+#include "bundle/SplitChoice.h"
 #include "bundle/TocReader.h"
 #include "bundle/ZipArchive.h"
+#include "platform/Files.h"
+#include "platform/Text.h"
 
 TEST(BundleManifest, NumbersEitherWayMissingFieldsAndTooMuchText)
 {
@@ -80,7 +84,8 @@ TEST(TocReader, TheVariantForThePhonesLevelFromARealApkSet)
     ASSERT_EQ(current.modules.size(), 3u);
     EXPECT_EQ(current.modules[0].apks.size(), 7u);
     EXPECT_EQ(current.modules[2].delivery, TocDelivery::OnDemand);
-    EXPECT_EQ(InstallTimeApks(toc, current).size(), 10u) << "the on-demand module stays out";
+    // The base's 7, feature1's 3 and the install-time asset pack's slice.
+    EXPECT_EQ(InstallTimeApks(toc, current).size(), 11u) << "the on-demand module and pack stay out";
     // Every cut of the table is read or refused, never more.
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         Toc part;
@@ -88,4 +93,42 @@ TEST(TocReader, TheVariantForThePhonesLevelFromARealApkSet)
             EXPECT_TRUE(part.variants.empty());
         }
     }
+}
+
+TEST(Bundle, WhatEachLayoutGivesAPhone)
+{
+    auto open = [](const char* name) {
+        return OpenPackage(testing_support::CorpusFile(L"bundles" + std::wstring(1, platform::kPathSeparator) +
+                                                        Utf8ToWide(name)));
+    };
+    auto chosen = [&](const char* name, int sdk, int density) {
+        DeviceProfile phone;
+        phone.sdk = sdk;
+        phone.density = density;
+        phone.abis = {"arm64_v8a"};
+        phone.language = "fr";
+        Bundle bundle = open(name);
+        std::wstring scratch;
+        platform::TempFolder(&scratch);
+        ReadBundleApks(&bundle, phone, scratch);
+        const SplitChoice choice = ChooseSplits(bundle, phone);
+        if (choice.refusal)
+            return RefusalLine(choice.refusal).substr(23);
+        std::string names;
+        for (size_t i : choice.chosen)
+            names += (names.empty() ? "" : " ") + bundle.apks[i].entry.name;
+        return names;
+    };
+    EXPECT_EQ(chosen("universal.apks", 29, 440), "universal.apk");
+    EXPECT_EQ(chosen("standalone.apks", 19, 440), "standalones/standalone-xxhdpi.apk");
+    EXPECT_EQ(chosen("standalone.apks", 29, 440), "splits/base-master.apk splits/base-xxhdpi.apk splits/base-fr.apk");
+    EXPECT_EQ(chosen("standalone.apks", 14, 440).substr(0, 17), "phone-too-old 15:");
+    // The install-time asset pack comes, the on-demand one does not.
+    const std::string split = chosen("split.apks", 29, 440);
+    EXPECT_NE(split.find("asset-slices/assetpack-master.apk"), std::string::npos) << split;
+    EXPECT_EQ(split.find("extras"), std::string::npos) << split;
+    // A listed split that is not there refuses the bundle only for the phone that needs it.
+    EXPECT_EQ(chosen("lost.apks", 29, 440).substr(0, 36), "missing-file splits/base-xxhdpi.apk:");
+    EXPECT_NE(chosen("lost.apks", 29, 160).find("splits/base-hdpi.apk"), std::string::npos);
+    EXPECT_EQ(chosen("success.apks", 29, 440).substr(0, 27), "damaged-file %53uccess.apk:");
 }

@@ -65,6 +65,13 @@ TEST(SplitChoice, OnePerKindByThePhonesOrderAndEverySplitWhereThePhoneIsUnknown)
     for (const auto& c : cases)
         EXPECT_EQ(Choose(all, c.phone), c.chosen);
     EXPECT_EQ(Choose({"", "config.xxhdpi", "config.hdpi"}, Phone({}, 250, "")), "base config.hdpi");
+    // Android's rule, not the nearest bucket: scaling down counts twice as
+    // good, so from 364 dpi up a phone takes xxhdpi over xhdpi (320).
+    const std::vector<std::string> two = {"", "config.xhdpi", "config.xxhdpi"};
+    EXPECT_EQ(Choose(two, Phone({}, 363, "")), "base config.xhdpi");
+    EXPECT_EQ(Choose(two, Phone({}, 364, "")), "base config.xxhdpi");
+    EXPECT_EQ(Choose(two, Phone({}, 300, "")), "base config.xhdpi");
+    EXPECT_EQ(Choose(two, Phone({}, 640, "")), "base config.xxhdpi");
 }
 
 TEST(SplitChoice, BundlesThatCannotBeInstalledSayWhy)

@@ -19,6 +19,7 @@
 #include "inspect/PackageIconReader.h"
 #include "inspect/PackageInfo.h"
 #include "platform/Diagnostics.h"
+#include "platform/Environment.h"
 
 // One entry's size fields in a ZIP archive's bytes, so a test can make
 // archives whose headers lie; nothing here reads or writes outside the
@@ -216,8 +217,15 @@ TEST_F(PackageIconReaderTest, BundlesGiveTheIconTheToolNames)
         unsigned width;
     } kCases[] = {{"bundles/split.xapk", 24}, {"bundles/split.apkm", 24}, {"bundles/split.apks", 48},
                   {"bundles/many.apks", 32}};
+    // A split's entry is read where it lies, even deflated: no temporary
+    // folder is needed, nor written to.
+    const wchar_t* temp = platform::kPathSeparator == L'/' ? L"TMPDIR" : L"TMP";
+    const std::wstring saved = platform::EnvironmentValue(temp);
     for (const auto& c : kCases) {
-        const std::string icon = Read(Inspected(c.bundle));
+        const PackageInfo package = Inspected(c.bundle);
+        testing_support::SetEnvironmentValue(temp, corpus::PathOf("no such folder"));
+        const std::string icon = Read(package);
+        testing_support::SetEnvironmentValue(temp, saved);
         ASSERT_GE(icon.size(), 24u) << c.bundle;
         const unsigned width = static_cast<unsigned char>(icon[18]) << 8 | static_cast<unsigned char>(icon[19]);
         EXPECT_EQ(icon.compare(1, 3, "PNG"), 0) << c.bundle;

@@ -2,21 +2,27 @@
 // arguments adb gets, where adb is looked for, and adb's words turned into
 // the program's.
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include <map>
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "bundle/Refusal.h"
 #include "device/ConsoleRunner.h"
 #include "device/InstallResult.h"
 #include "platform/CommandLine.h"
 #include "platform/Files.h"
+#include "platform/Folders.h"
 #include "platform/Text.h"
 #include "tools/bridge/AdbInstall.h"
 #include "tools/bridge/AdbLocator.h"
 #include "tools/bridge/AdbWording.h"
 #include "tools/bridge/BridgeCommand.h"
+#include "tools/bridge/PrivateFolder.h"
 
 namespace {
 
@@ -199,4 +205,21 @@ TEST(AdbWording, LongOutputKeepsTheVerdictWithinOneChunk)
     EXPECT_NE(report.find("INSTALL_FAILED_VERSION_DOWNGRADE"), std::string::npos);
     // Cut on a character boundary: it decodes without replacement characters.
     EXPECT_EQ(Utf8ToWide(report).find(L'\uFFFD'), std::wstring::npos);
+}
+
+TEST(PrivateFolder, StaleFoldersGoWithoutFollowingLinksWhateverTheirDigits)
+{
+    testing_support::ScratchFolder temp, elsewhere;
+    ASSERT_TRUE(elsewhere.Write("precious.txt", "kept"));
+    const std::wstring base = temp.Path() + platform::kPathSeparator;
+    // No process has an id this large; reading it must not throw on any target.
+    ASSERT_TRUE(platform::MakeFolder(base + L"korvel-bundle-99999999999999999999"));
+    ASSERT_TRUE(platform::MakeFolder(base + L"korvel-bundle-4294967295"));
+#ifndef _WIN32
+    // A stale name that is a link: the link goes, never what it points at.
+    ASSERT_EQ(symlink(WideToUtf8(elsewhere.Path()).c_str(), WideToUtf8(base + L"korvel-bundle-4000000").c_str()), 0);
+#endif
+    RemoveStaleFolders(base);
+    EXPECT_TRUE(platform::FolderNames(temp.Path()).empty());
+    EXPECT_TRUE(platform::FileExists(elsewhere.PathOf("precious.txt")));
 }

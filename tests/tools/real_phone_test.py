@@ -53,9 +53,10 @@ props_file = os.path.join(work, "props.txt")
 refuse_push_file = os.path.join(work, "refuse-push.txt")
 received = os.path.join(work, "received")
 os.makedirs(received)
+PROPS = ("[ro.product.cpu.abilist]: [arm64-v8a,armeabi-v7a]\n[ro.sf.lcd_density]: [440]\n"
+         "[persist.sys.locale]: [fr-FR]\n[ro.build.version.sdk]: [29]\n")
 with open(props_file, "w") as f:
-    f.write("[ro.product.cpu.abilist]: [arm64-v8a,armeabi-v7a]\n[ro.sf.lcd_density]: [440]\n"
-            "[persist.sys.locale]: [fr-FR]\n[ro.build.version.sdk]: [29]\n")
+    f.write(PROPS)
 phones = []
 
 
@@ -136,7 +137,10 @@ def check_bundles():
     base = ["splits/base-master.apk", "splits/base-arm64_v8a.apk", "splits/base-xxhdpi.apk", "splits/base-fr.apk",
             "splits/feature1-master.apk", "splits/feature1-arm64_v8a.apk"]
     obb = "Android/obb/com.korvel.split/main.42.com.korvel.split.obb"
-    cases = [("split.apks", False, base, None),
+    cases = [("split.apks", False, base + ["asset-slices/assetpack-master.apk"], None),
+             ("universal.apks", True, ["universal.apk"], None),
+             ("standalone.apks", False, ["splits/base-master.apk", "splits/base-fr.apk", "splits/base-xxhdpi.apk"],
+              None),
              ("split.xapk", False, ["com.korvel.split.apk", "config.arm64_v8a.apk", "config.xxhdpi.apk",
                                     "config.fr.apk"], obb),
              ("split.apkm", True, ["base.apk", "split_config.arm64_v8a.apk", "split_config.xxhdpi.apk",
@@ -164,11 +168,26 @@ def check_bundles():
 
     refusals = {"nobase.xapk": "no-base", "twobases.apks": "several-bases", "noabi.xapk": "no-abi arm64_v8a",
                 "missing.xapk": "missing-file config.fr.apk", "encrypted.apkm": "not-archive",
-                "app.aab": "app-bundle", "escape.xapk": "expansion-outside", "bomb.xapk": "damaged-file"}
+                "app.aab": "app-bundle", "escape.xapk": "expansion-outside", "bomb.xapk": "damaged-file",
+                "lost.apks": "missing-file splits/base-xxhdpi.apk", "success.apks": "damaged-file %53uccess.apk"}
     for bundle, reason in refusals.items():
         result, first, got = install_bundle(bundle)
         check(result == -1 and first.startswith("korvel_helper: refused " + reason) and not got,
               "%s: %s, %r, %s" % (bundle, result, first, got))
+
+    # A phone before Android 5 gets the standalone APK alone; one older than
+    # every variant is told so.
+    for sdk, outcome in ((19, ["standalones/standalone-xxhdpi.apk"]), (14, "phone-too-old 15")):
+        with open(props_file, "w") as f:
+            f.write(PROPS.replace("[29]", "[%d]" % sdk))
+        result, first, got = install_bundle("standalone.apks")
+        if isinstance(outcome, list):
+            check(result == 0 and sorted(got.values()) == sorted(entries("standalone.apks", *outcome) * 2),
+                  "standalone for %d: %s %r %s" % (sdk, result, first, got))
+        else:
+            check(result == -1 and first.startswith("korvel_helper: refused " + outcome), "sdk %d: %r" % (sdk, first))
+    with open(props_file, "w") as f:
+        f.write(PROPS)
 
     # The phone's own refusals, and an expansion file it will not take.
     result, first, _ = install_bundle("split.apks", "Failure [INSTALL_FAILED_MISSING_SPLIT: Missing split for x]")
@@ -209,6 +228,7 @@ try:
         "Failure [INSTALL_FAILED_DUPLICATE_PACKAGE: dup]": 2,
         "Failure [INSTALL_FAILED_DEXOPT: dex2oat failed]": 6,
         "Failure [INSTALL_FAILED_INVALID_APK]": -1,
+        "Failure [INSTALL_FAILED_INVALID_APK: Package com.Success.app has no certificates]": -1,
     }
     for text, expected in answers.items():
         got = install(text)
