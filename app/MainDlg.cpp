@@ -330,6 +330,15 @@ void CMainDlg::LoadPackage(const std::wstring& path)
     if (listMode_)
         SetItemAttribute(20015, "tip", currentPackage_.GetLabel());
 
+    // A package no phone can take says so before anyone presses install.
+    const std::wstring& refusal = currentPackage_.GetRefusal();
+    reason_.Set(refusal);
+    if (!refusal.empty()) {
+        item->showError = true;
+        item->showStatus = false;
+        item->statusText = kCannotInstall;
+        item->statusTip = refusal;
+    }
     if (haveIcon)
         item->iconBytes.assign(reader.GetIconData(), reader.GetIconData() + reader.GetIconSize());
     SharedImage icon = icons_.Get(*item);
@@ -504,6 +513,7 @@ void CMainDlg::EnableInstallButton(bool enable)
 
 void CMainDlg::ShowWaitingState()
 {
+    reason_.SetWaiting(true);
     SetItemVisible(20006, false);
     SetItemVisible(20019, true);
     SetItemVisible(20020, true);
@@ -511,6 +521,7 @@ void CMainDlg::ShowWaitingState()
 
 void CMainDlg::ShowIdleState()
 {
+    reason_.SetWaiting(false);
     SetItemVisible(20006, true);
     SetItemVisible(20019, false);
     SetItemVisible(20020, false);

@@ -15,6 +15,7 @@
 #include "app/CWHEdit.h"
 #include "app/Countdown.h"
 #include "app/DyncLoadPng.h"
+#include "app/ReasonLine.h"
 #include "app/WaitImageDriver.h"
 #include "app/WaitRotateIco.h"
 #include "device/InstallEngine.h"
@@ -133,6 +134,7 @@ private:
     MyEditCtrl permissionBox_;
     HWND locationCombo_ = nullptr;
     WaitRotateIco waitIcon_;
+    ReasonLine reason_{*this};
     PackageInfo currentPackage_;
     InstallEngine installer_;
     IconCache icons_;

@@ -92,6 +92,7 @@ void CMainDlg::OnInstallProgress(InstallProgress* progress)
         SetItemAttribute(20020, "tip", InstallingTip(currentFileName_));
     }
     SetItemText(20006, message);
+    reason_.Set(progress->reason);
 }
 
 void CMainDlg::FinishSingleInstall()

@@ -1,9 +1,11 @@
 #include "inspect/PackageInfo.h"
 
+#include "bundle/Refusal.h"
 #include "device/ConsoleRunner.h"
 #include "inspect/BadgingText.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
+#include "platform/Text.h"
 
 std::wstring DefaultAaptPath()
 {
@@ -55,6 +57,7 @@ BadgingResult PackageInfo::RunBadging()
         return BadgingNoCommand;
     }
     std::wstring output = RunWaitThenDrain(command);
+    refusal_ = RefusalText(FindRefusal(WideToUtf8(output)));
     if (HasDumpFailed(output)) {
         ClearTextFields();
         WriteDiagnostic(L"error:dump failed!");

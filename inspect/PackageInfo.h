@@ -29,6 +29,9 @@ public:
     const std::wstring& GetSize() const { return sizeText_; }
     const std::wstring& GetIconPath() const { return iconPath_; }
     std::vector<PermissionInfo> GetPermissions() const { return permissions_; }
+    // Why no phone can take it, in the window's Chinese, as the inspection
+    // tool found (a bundle missing a file, say); empty when nothing stops it.
+    const std::wstring& GetRefusal() const { return refusal_; }
 
     void SetAaptPath(const std::wstring& path) { aaptPath_ = path; }
     void SetApkPath(const std::wstring& path) { apkPath_ = path; }
@@ -50,6 +53,7 @@ private:
     std::wstring sdkVersion_;
     std::wstring sizeText_;
     std::wstring iconPath_;
+    std::wstring refusal_;
     std::vector<PermissionInfo> permissions_;
 };
 

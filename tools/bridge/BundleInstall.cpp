@@ -71,7 +71,7 @@ ShimOutcome InstallBundle(const std::wstring& adb, Bundle* bundle, bool sdCard)
         return {AdbNotStartedReport(WideToUtf8(adb)), false};
     const DeviceProfile device = ParseGetprop(props);
     // No phone to ask: adb's words say why (none, several, unauthorized).
-    if (device.abis.empty() && device.sdk == 0 && !ResultLine(props).empty())
+    if (device.abis.empty() && device.sdk == 0 && !AdbSucceeded(props) && !ResultLine(props).empty())
         return {AdbReport(props), false};
 
     ReadBundleApks(bundle, device, folder.Path());

@@ -176,6 +176,25 @@ TEST(EndToEnd, AnXapkOpensWithItsIconAndInstallsThroughTheRealBridge)
     EXPECT_NE(calls[3].find(" /sdcard/Android/obb/com.korvel.split/main.42.com.korvel.split.obb"), std::string::npos);
 }
 
+TEST(EndToEnd, ABundleThatCannotBeInstalledSaysWhyBeforeAndAfterInstall)
+{
+    ProgramUnderTest p(L"refused");
+    p.UseRealBridge("Success\n");
+    StartOn(p, p.CopyPackage(L"bundles\\missing.xapk", L"缺 文件.xapk"), L"Split Demo");
+    const std::wstring why = L"安装包缺少文件 config.fr.apk，无法安装";
+    ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Shown(20032) && s.Text(20032) == why; }))
+        << testing::PrintToString(p.Shown().Text(20032));
+    Click(p, kInstallButton);
+    // The outcome's own message stays; the bridge's reason comes under it.
+    ASSERT_TRUE(p.WaitFor([&](const ShownState& s) { return s.Text(20006) == L"安装错误！" && s.Shown(20032); }));
+    EXPECT_EQ(p.Shown().Text(20032), why);
+    p.Screenshot(L"bundle-refused");
+    const std::vector<std::string> calls = p.AdbCalls();
+    ASSERT_EQ(calls.size(), 1u) << "nothing but the phone's properties may reach it";
+    EXPECT_EQ(calls[0], "shell getprop");
+    CloseByItsButton(p);
+}
+
 TEST(EndToEnd, APackageThatVanishedBeforeItsTurnIsSaid)
 {
     ProgramUnderTest p(L"vanished");
