@@ -69,9 +69,13 @@ for package in packages:
 # drawable exists only in density splits, aapt stops at the icon; ours goes
 # on and names the densest split's PNG.
 BUNDLES = {"split.xapk": ("mipmap.base", "com.korvel.split.apk"), "split.apkm": ("mipmap.base", "base.apk"),
-           "split.apks": ("drawable.base", "")}
+           "split.apks": ("drawable.base", ""), "core.apks": ("core.base", "splits/base-master.apk")}
 for bundle, (base, entry) in BUNDLES.items():
     want_status, want = badging(opts.aapt, "bundles/" + base)
+    for i, line in enumerate(want):
+        m = re.match(r"application: label='(.*)' icon='(res/[^']*\.xml)'$", line)
+        if m:
+            want[i] = "application: label='%s' icon='%s'" % (m.group(1), largest_png("bundles/" + base, m.group(2)))
     want = [re.sub(r" icon='(.+)'$", r" icon='%s!/\1'" % entry, w) if w.startswith("application:") else w
             for w in want]
     got_status, got = badging(opts.tool, "bundles/" + bundle)
