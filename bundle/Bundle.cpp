@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "bundle/NestedEntry.h"
 #include "bundle/SplitChoice.h"
 
 namespace {
@@ -157,14 +158,16 @@ Bundle OpenPackage(const std::wstring& path)
     return bundle;
 }
 
-void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const std::wstring& scratchFolder,
-                    const BundleApkVisitor& visit)
+void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const BundleApkVisitor& visit,
+                    const std::vector<std::string>& extra)
 {
     if (bundle->kind != PackageKind::Bundle || bundle->refusal)
         return;
     const std::vector<Candidate> candidates = Candidates(*bundle, device, &bundle->refusal);
     if (bundle->refusal)
         return;
+    std::vector<std::string> wanted{"AndroidManifest.xml"};
+    wanted.insert(wanted.end(), extra.begin(), extra.end());
     std::uint64_t inflated = 0;
     for (const Candidate& c : candidates) {
         BundleApk apk;
@@ -182,13 +185,11 @@ void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const std::wstr
                 }
                 inflated += entry->size;
             }
-            NestedArchive nested;
-            std::string bytes;
-            if (nested.Open(bundle->path, bundle->archive, *entry, scratchFolder) &&
-                nested.Archive().Read("AndroidManifest.xml", kMaxManifestBytes, &bytes) &&
-                ReadApkFacts(bytes, &apk.facts)) {
+            std::map<std::string, std::string> found;
+            ReadNestedEntries(bundle->path, bundle->archive, *entry, wanted, kMaxNestedEntryBytes, &found);
+            if (found.count(wanted[0]) && ReadApkFacts(found[wanted[0]], &apk.facts)) {
                 if (visit)
-                    visit(apk, nested.Archive());
+                    visit(apk, found);
             } else {
                 apk.state = ApkState::Damaged;
                 apk.facts = c.facts;
@@ -209,10 +210,9 @@ void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const std::wstr
         ReadExpansions(bundle);
 }
 
-Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, const DeviceProfile& device,
-                  const BundleApkVisitor& visit)
+Bundle ReadBundle(const std::wstring& path, const DeviceProfile& device)
 {
     Bundle bundle = OpenPackage(path);
-    ReadBundleApks(&bundle, device, scratchFolder, visit);
+    ReadBundleApks(&bundle, device);
     return bundle;
 }

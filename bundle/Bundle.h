@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,9 @@
 // among at most a few thousand entries.
 constexpr std::size_t kMaxBundleEntries = 65536;
 constexpr std::size_t kMaxBundleApks = 512;
-// No real split's compiled manifest comes near this.
-constexpr std::size_t kMaxManifestBytes = 8 * 1024 * 1024;
-// A deflated APK inside a bundle is inflated whole to reach its manifest;
-// beyond this many bytes in all, further ones are not read (a bundle of
-// bombs must not keep the disk busy for hours).
+// A deflated APK inside a bundle may have to be inflated whole to reach its
+// manifest; beyond this many bytes in all, further ones are not read (a
+// bundle of bombs must not keep the processor busy for hours).
 constexpr std::uint64_t kMaxInflatedBytes = 4ull * 1024 * 1024 * 1024;
 // A game has a main and a patch expansion file of at most 2 GB each (the
 // store's own limits); a bundle asking for far more is refused.
@@ -84,22 +83,27 @@ struct Bundle {
     XapkManifest xapk;
 };
 
-// Called for each APK of a bundle that could be read, while it is open.
-using BundleApkVisitor = std::function<void(const BundleApk&, const ZipArchive&)>;
+// Entries of a nested APK are read whole up to this; no real manifest or
+// resource table comes near it.
+constexpr std::size_t kMaxNestedEntryBytes = 64 * 1024 * 1024;
+
+// Called for each APK of a bundle that could be read, with the entries
+// asked for that it holds (its manifest among them).
+using BundleApkVisitor = std::function<void(const BundleApk&, const std::map<std::string, std::string>& entries)>;
 
 // Opens the file and tells what it holds; a bundle's listing and manifests
 // are read, none of its APKs.
 Bundle OpenPackage(const std::wstring& path);
 
 // Reads the APKs a phone like `device` may get (an unknown phone: the
-// newest variant) and the expansion files. Nested APKs are read in place
-// when stored, or inflated one at a time into scratchFolder (and removed).
-void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const std::wstring& scratchFolder,
-                    const BundleApkVisitor& visit = BundleApkVisitor());
+// newest variant) and the expansion files. Each APK's manifest, and the
+// `extra` entries for the visitor, are read where they lie, in one pass
+// that stops once they have come; nothing is written anywhere.
+void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const BundleApkVisitor& visit = BundleApkVisitor(),
+                    const std::vector<std::string>& extra = std::vector<std::string>());
 
 // Both, for the callers that need nothing in between.
-Bundle ReadBundle(const std::wstring& path, const std::wstring& scratchFolder, const DeviceProfile& device,
-                  const BundleApkVisitor& visit = BundleApkVisitor());
+Bundle ReadBundle(const std::wstring& path, const DeviceProfile& device);
 
 // The entry of that exact name in the listing; null when none.
 const ZipEntry* FindEntry(const std::vector<ZipEntry>& entries, const std::string& name);

@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -111,11 +112,12 @@ private:
     std::size_t at_ = 0, end_ = 0;
 };
 
-bool Walk(Stream& s, const std::string& name, std::size_t limit, std::string* bytes)
+bool Walk(Stream& s, const std::vector<std::string>& names, std::size_t limit,
+          std::map<std::string, std::string>* found)
 {
-    for (int walked = 0; walked < kMaxWalkedEntries; ++walked) {
+    for (int walked = 0; walked < kMaxWalkedEntries && found->size() < names.size(); ++walked) {
         if (!s.Need(30) || s.U32(0) != kLocalHeader)
-            return false;  // the central directory, or damage: not there
+            return false;  // the central directory, or damage: not all there
         const unsigned flags = s.U16(6), method = s.U16(8);
         const std::uint32_t crc = s.U32(14), packed = s.U32(18), size = s.U32(22);
         const std::size_t nameLength = s.U16(26), extraLength = s.U16(28);
@@ -128,19 +130,22 @@ bool Walk(Stream& s, const std::string& name, std::size_t limit, std::string* by
             return false;
         // 0xFFFFFFFF: the sizes are in a zip64 field, which APKs never need.
         const bool sized = !(flags & kHasDescriptor) && packed != 0xFFFFFFFFu && size != 0xFFFFFFFFu;
-        if (entry == name) {
-            if ((sized && size > limit) || (method != 0 && method != 8) || (method == 0 && !sized))
+        const bool wanted = std::find(names.begin(), names.end(), entry) != names.end() && !found->count(entry);
+        if (method == 0 && !sized)
+            return false;
+        if (wanted && (method == 0 || method == 8) && !(sized && size > limit)) {
+            std::string bytes;
+            const bool read = method == 0 ? s.Copy(size, &bytes) : s.Inflate(&bytes, limit);
+            if (!read && method == 0)
                 return false;
-            bytes->clear();
-            const bool read = method == 0 ? s.Copy(size, bytes) : s.Inflate(bytes, limit);
-            const bool whole = read && (!sized || (bytes->size() == size &&
-                                                   crc32(0, reinterpret_cast<const Bytef*>(bytes->data()),
-                                                         static_cast<uInt>(bytes->size())) == crc));
-            if (!whole)
-                bytes->clear();
-            return whole;
-        }
-        if (sized) {
+            const bool whole = read && (!sized || (bytes.size() == size &&
+                                                   crc32(0, reinterpret_cast<const Bytef*>(bytes.data()),
+                                                         static_cast<uInt>(bytes.size())) == crc));
+            if (whole)
+                (*found)[entry] = std::move(bytes);
+            else if (method == 8 && !read)
+                return false;  // where its data ends is unknown now
+        } else if (sized) {
             if (!s.Skip(packed))
                 return false;
         } else if (method != 8 || !s.Inflate(nullptr, kMaxExtractBytes)) {
@@ -154,27 +159,47 @@ bool Walk(Stream& s, const std::string& name, std::size_t limit, std::string* by
                 return false;
         }
     }
-    return false;
+    return found->size() == names.size();
 }
 
 }  // namespace
 
-bool ReadNestedEntry(const std::wstring& outerPath, const ZipArchive& outer, const ZipEntry& apk,
-                     const std::string& name, std::size_t limit, std::string* bytes)
+bool ReadNestedEntries(const std::wstring& outerPath, const ZipArchive& outer, const ZipEntry& apk,
+                       const std::vector<std::string>& names, std::size_t limit,
+                       std::map<std::string, std::string>* found)
 {
-    bytes->clear();
+    found->clear();
     std::uint64_t offset = 0;
     if (outer.DataOffset(apk, &offset)) {
         const ZipArchive inner = ZipArchive::OpenWindow(outerPath, offset, apk.size);
-        ZipEntry entry;
-        return inner && inner.Find(name, &entry) && inner.Read(entry, limit, bytes);
+        if (!inner)
+            return false;
+        for (const std::string& name : names) {
+            ZipEntry entry;
+            std::string bytes;
+            if (inner.Find(name, &entry) && inner.Read(entry, limit, &bytes))
+                (*found)[name] = std::move(bytes);
+        }
+        return true;
     }
     ZipEntry at = apk;
     if (!outer || apk.size > kMaxExtractBytes || unzGoToFilePos64(outer.Get(), &at.position) != UNZ_OK ||
         unzOpenCurrentFile(outer.Get()) != UNZ_OK)
         return false;
     Stream stream(outer.Get());
-    const bool found = Walk(stream, name, limit, bytes);
+    const bool walked = Walk(stream, names, limit, found) || !found->empty();
     unzCloseCurrentFile(outer.Get());
-    return found;
+    return walked;
+}
+
+bool ReadNestedEntry(const std::wstring& outerPath, const ZipArchive& outer, const ZipEntry& apk,
+                     const std::string& name, std::size_t limit, std::string* bytes)
+{
+    std::map<std::string, std::string> found;
+    ReadNestedEntries(outerPath, outer, apk, {name}, limit, &found);
+    bytes->clear();
+    if (!found.count(name))
+        return false;
+    *bytes = std::move(found[name]);
+    return true;
 }

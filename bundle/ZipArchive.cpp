@@ -265,28 +265,3 @@ bool ZipArchive::DataOffset(const ZipEntry& entry, std::uint64_t* offset) const
     unzCloseCurrentFile(file_);
     return method == 0;
 }
-
-NestedArchive::~NestedArchive()
-{
-    archive_ = ZipArchive();
-    if (!scratch_.empty())
-        platform::RemoveFile(scratch_);
-}
-
-bool NestedArchive::Open(const std::wstring& outerPath, const ZipArchive& outer, const ZipEntry& entry,
-                         const std::wstring& scratchFolder)
-{
-    std::uint64_t offset = 0;
-    if (outer.DataOffset(entry, &offset)) {
-        archive_ = ZipArchive::OpenWindow(outerPath, offset, entry.size);
-        return static_cast<bool>(archive_);
-    }
-    if (!platform::CreateTempFile(scratchFolder, L"kta", &scratch_)) {
-        scratch_.clear();
-        return false;
-    }
-    if (!outer.Extract(entry, scratch_))
-        return false;
-    archive_ = ZipArchive::Open(scratch_);
-    return static_cast<bool>(archive_);
-}

@@ -1,7 +1,7 @@
 // A package archive through minizip: the handle owned, entries listed from
 // the central directory and reached by position (so duplicate names stay
-// apart), read whole under a bound or streamed to a file, and archives held
-// inside an archive opened in place.
+// apart), read whole under a bound or streamed to a file, and a stored
+// archive inside an archive opened in place.
 #pragma once
 
 #include <unzip.h>
@@ -62,23 +62,4 @@ private:
     struct Window;
     unzFile file_ = nullptr;
     std::unique_ptr<Window> window_;  // the I/O state of a window; outlives file_
-};
-
-// An APK inside a bundle, opened as an archive: a stored entry is read in
-// place; any other is inflated into a file in the scratch folder, which goes
-// when this object does.
-class NestedArchive {
-public:
-    NestedArchive() = default;
-    ~NestedArchive();
-    NestedArchive(const NestedArchive&) = delete;
-    NestedArchive& operator=(const NestedArchive&) = delete;
-
-    bool Open(const std::wstring& outerPath, const ZipArchive& outer, const ZipEntry& entry,
-              const std::wstring& scratchFolder);
-    const ZipArchive& Archive() const { return archive_; }
-
-private:
-    ZipArchive archive_;
-    std::wstring scratch_;
 };

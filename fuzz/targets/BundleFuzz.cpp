@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(testing_support::WriteFileBytes(g_file, input.substr(0, zero)));
     DeviceProfile phone;
     phone.sdk = static_cast<int>(size % 40);
-    const Bundle bundle = ReadBundle(g_file, g_folder, phone);
+    const Bundle bundle = ReadBundle(g_file, phone);
     FUZZ_CHECK((bundle.kind == PackageKind::Refused) <= static_cast<bool>(bundle.refusal));
     FUZZ_CHECK(bundle.apks.size() <= kMaxBundleApks && bundle.expansions.size() <= kMaxExpansions);
     FUZZ_CHECK(bundle.base >= -1 && bundle.base < static_cast<int>(bundle.apks.size()));

@@ -108,9 +108,7 @@ TEST(Bundle, WhatEachLayoutGivesAPhone)
         phone.abis = {"arm64_v8a"};
         phone.language = "fr";
         Bundle bundle = open(name);
-        std::wstring scratch;
-        platform::TempFolder(&scratch);
-        ReadBundleApks(&bundle, phone, scratch);
+        ReadBundleApks(&bundle, phone);
         const SplitChoice choice = ChooseSplits(bundle, phone);
         if (choice.refusal)
             return RefusalLine(choice.refusal).substr(23);

@@ -35,24 +35,27 @@ PackageFiles ReadPackageFiles(const std::wstring& path)
     if (package.kind != PackageKind::Bundle)
         return files;
     // A bundle prints its base's lines, as for a phone we know nothing of.
-    std::wstring scratch;
-    platform::TempFolder(&scratch);
     size_t densityBytes = 0;
-    ReadBundleApks(&package, DeviceProfile(), scratch, [&](const BundleApk& apk, const ZipArchive& nested) {
+    const std::string manifest = "AndroidManifest.xml", table = "resources.arsc";
+    auto visit = [&](const BundleApk& apk, const std::map<std::string, std::string>& entries) {
         const SplitRole role = RoleOf(apk.facts);
+        const auto found = entries.find(table);
         if (role.kind == SplitKind::Base && files.baseEntry.empty()) {
-            ReadApkFiles(nested, &files);
             files.baseEntry = apk.entry.name;
-        } else if (role.kind == SplitKind::Density && role.module.empty()) {
+            files.manifestFound = true;
+            files.manifest = entries.at(manifest);
+            files.tableFound = found != entries.end();
+            if (files.tableFound)
+                files.table = found->second;
+        } else if (role.kind == SplitKind::Density && role.module.empty() && found != entries.end() &&
+                   found->second.size() <= kMaxBadgingEntryBytes - densityBytes) {
             // Together no larger than one table may be: a bundle of many
             // splits must not make us hold many tables.
-            std::string table;
-            if (nested.Read("resources.arsc", kMaxBadgingEntryBytes - densityBytes, &table)) {
-                densityBytes += table.size();
-                files.densityTables.emplace_back(apk.entry.name, std::move(table));
-            }
+            densityBytes += found->second.size();
+            files.densityTables.emplace_back(apk.entry.name, found->second);
         }
-    });
+    };
+    ReadBundleApks(&package, DeviceProfile(), visit, {table});
     files.bundleIcon = package.hasIcon;
     // Every split counts here: a file missing for any phone is flagged.
     files.bundleRefusal = ChooseSplits(package, DeviceProfile()).refusal;

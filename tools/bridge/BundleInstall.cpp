@@ -74,7 +74,7 @@ ShimOutcome InstallBundle(const std::wstring& adb, Bundle* bundle, bool sdCard)
     if (device.abis.empty() && device.sdk == 0 && !AdbSucceeded(props) && !ResultLine(props).empty())
         return {AdbReport(props), false};
 
-    ReadBundleApks(bundle, device, folder.Path());
+    ReadBundleApks(bundle, device);
     const SplitChoice choice = ChooseSplits(*bundle, device);
     if (choice.refusal)
         return Refused(choice.refusal);
