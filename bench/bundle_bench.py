@@ -5,7 +5,12 @@ stored and once deflated, timed natively beside Debian's aapt on the same
 base alone; then the peak memory of the inspection tool and of the bridge
 tool on a 1 GB one. Medians of --reps runs; nothing is asserted.
 
-bundle_bench.py --tool TARVO_BADGING --shim KORVEL_HELPER --bundles CORPUS/bundles --work DIR [--reps N]"""
+With --window DIR it only writes, for the window's bench under Wine, a 1 GB
+.xapk whose 300 MB base is deflated (DIR/bundle/game.xapk) and the same base
+as a plain package (DIR/plain/game.apk).
+
+bundle_bench.py --tool TARVO_BADGING --shim KORVEL_HELPER --bundles CORPUS/bundles --work DIR [--reps N]
+                [--window DIR]"""
 import argparse
 import io
 import json
@@ -23,20 +28,21 @@ ap.add_argument("--shim", required=True)
 ap.add_argument("--bundles", required=True)
 ap.add_argument("--work", required=True)
 ap.add_argument("--reps", type=int, default=9)
+ap.add_argument("--window")
 opts = ap.parse_args()
 os.makedirs(opts.work, exist_ok=True)
 MB = 1 << 20
 BLOCK = os.urandom(MB)  # incompressible, as packed game data is
 
 
-def make_bundle(path, base_method, obb_mb):
-    """The corpus's .xapk with a 20 MB base and an obb_mb expansion file."""
+def make_bundle(path, base_method, obb_mb, base_mb=20):
+    """The corpus's .xapk with a base_mb base and an obb_mb expansion file."""
     with zipfile.ZipFile(os.path.join(opts.bundles, "split.xapk")) as small:
         base = io.BytesIO()
         with zipfile.ZipFile(base, "w") as z, zipfile.ZipFile(io.BytesIO(small.read("com.korvel.split.apk"))) as b:
             for info in b.infolist():
                 z.writestr(info, b.read(info))
-            z.writestr(zipfile.ZipInfo("assets/data.bin"), BLOCK * 20)
+            z.writestr(zipfile.ZipInfo("assets/data.bin"), BLOCK * base_mb)
         manifest = json.loads(small.read("manifest.json"))
         with zipfile.ZipFile(path, "w") as out:
             for info in small.infolist():
@@ -71,6 +77,13 @@ def median_ms(args):
     run(args)  # warm caches, uncounted
     return statistics.median(run(args)[0] for _ in range(opts.reps))
 
+
+if opts.window:
+    for folder in ("bundle", "plain"):
+        os.makedirs(os.path.join(opts.window, folder), exist_ok=True)
+    with open(os.path.join(opts.window, "plain", "game.apk"), "wb") as f:
+        f.write(make_bundle(os.path.join(opts.window, "bundle", "game.xapk"), zipfile.ZIP_DEFLATED, 700, 300))
+    sys.exit(0)
 
 base_path = os.path.join(opts.work, "base.apk")
 print("inspection of a 200 MB bundle (20 MB base), median of %d, ms:" % opts.reps)
