@@ -139,8 +139,10 @@ def check_bundles():
     obb = "Android/obb/com.korvel.split/main.42.com.korvel.split.obb"
     cases = [("split.apks", False, base + ["asset-slices/assetpack-master.apk"], None),
              ("universal.apks", True, ["universal.apk"], None),
-             # bundletool's own output, from a public repository.
-             ("core.apks", False, ["splits/base-master.apk", "splits/base-xxhdpi.apk", "splits/base-en.apk"], None),
+             # bundletool's own outputs, from public repositories.
+             ("bundletool-default.apks", False, ["splits/base-master.apk", "splits/base-xxhdpi.apk",
+                                                 "splits/base-en.apk"], None),
+             ("bundletool-universal.apks", False, ["universal.apk"], None),
              ("standalone.apks", False, ["splits/base-master.apk", "splits/base-fr.apk", "splits/base-xxhdpi.apk"],
               None),
              ("split.xapk", False, ["com.korvel.split.apk", "config.arm64_v8a.apk", "config.xxhdpi.apk",
