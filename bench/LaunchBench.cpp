@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PackageText.h"
 #include "bench/BenchStats.h"
 #include "bench/ProcessWatch.h"
 #include "platform/FileBytes.h"
@@ -249,7 +250,7 @@ std::vector<std::wstring> Packages(const std::wstring& dir)
 {
     std::vector<std::wstring> found;
     for (const std::wstring& name : platform::FolderNames(dir))
-        if (name.size() > 4 && SameIgnoringCase(name.substr(name.size() - 4), L".apk"))
+        if (IsPackagePath(name))
             found.push_back(dir + L"\\" + name);
     std::sort(found.begin(), found.end());
     return found;
