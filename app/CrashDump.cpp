@@ -18,16 +18,21 @@ std::wstring& CrashFolderCache()
     return folder;
 }
 
-// What a crash needs, made ready at idle: the writer function, and a
-// thread of its own with a whole stack to run it on. A crash on a thread
-// whose stack overflowed, or one holding the loader lock, can then neither
-// run out of stack in the writer nor wait for a library to load.
+// What a crash needs, made ready before any: the writer function, the
+// dump's file names, and a thread of its own with a whole stack that waits
+// to run it. A crash on a thread whose stack overflowed, one holding the
+// loader lock, or one inside the heap with its lock held can then neither
+// run out of stack, nor wait for a library to load, nor allocate.
 struct DumpWriter {
     WriteDump write = nullptr;
-    HANDLE request = nullptr;
-    HANDLE done = nullptr;
+    HANDLE request = nullptr;  // auto-reset: one per crash
+    HANDLE done = nullptr;     // auto-reset: that crash's dump is written
     EXCEPTION_POINTERS* exception = nullptr;
-    DWORD threadId = 0;
+    DWORD threadId = 0;        // the crashing thread
+    DWORD writerId = 0;        // the writer's own thread
+    volatile LONG busy = 0;    // a crash is being written: the first crashing thread won
+    wchar_t path[MAX_PATH + 32] = {};
+    wchar_t partial[MAX_PATH + 40] = {};
 };
 
 DumpWriter& Writer()
@@ -48,14 +53,14 @@ WriteDump LoadWriteDump()
 }
 
 // Written beside the last dump, then moved over it: a write that fails or
-// stays empty never replaces a good dump.
-void WriteDumpFile(WriteDump write, EXCEPTION_POINTERS* exception, DWORD threadId)
+// stays empty never replaces a good dump. Nothing here allocates.
+void WriteDumpFile(WriteDump write, EXCEPTION_POINTERS* exception, DWORD threadId, const wchar_t* path,
+                   const wchar_t* partial, MINIDUMP_USER_STREAM_INFORMATION* streams)
 {
-    const std::wstring path = GetCrashFolder(L"VodAdado.dmp"), partial = path + L".part";
     bool written = false;
     {
-        ScopedHandle file(CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                      nullptr));
+        ScopedHandle file(
+            CreateFileW(partial, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid() || !write)
             return;
         MINIDUMP_EXCEPTION_INFORMATION info = {};
@@ -64,20 +69,26 @@ void WriteDumpFile(WriteDump write, EXCEPTION_POINTERS* exception, DWORD threadI
         info.ClientPointers = FALSE;
         LARGE_INTEGER size = {};
         written = write(GetCurrentProcess(), GetCurrentProcessId(), file.Get(), MiniDumpNormal,
-                        exception ? &info : nullptr, nullptr, nullptr) &&
+                        exception ? &info : nullptr, streams, nullptr) &&
                   GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0;
     }
-    if (!written || !MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
-        DeleteFileW(partial.c_str());
+    if (!written || !MoveFileExW(partial, path, MOVEFILE_REPLACE_EXISTING))
+        DeleteFileW(partial);
 }
 
 DWORD WINAPI DumpThread(void*)
 {
     DumpWriter& w = Writer();
-    WaitForSingleObject(w.request, INFINITE);
-    WriteDumpFile(w.write, w.exception, w.threadId);
-    SetEvent(w.done);
-    return 0;
+    MINIDUMP_USER_STREAM mark = {kPreparedWriterStream, static_cast<ULONG>(sizeof kPreparedWriterMark),
+                                 const_cast<char*>(kPreparedWriterMark)};
+    MINIDUMP_USER_STREAM_INFORMATION streams = {1, &mark};
+    // Ready again after each dump: a crash that something handled, or a
+    // first dump, leaves the writer for the next one.
+    for (;;) {
+        WaitForSingleObject(w.request, INFINITE);
+        WriteDumpFile(w.write, w.exception, w.threadId, w.path, w.partial, &streams);
+        SetEvent(w.done);
+    }
 }
 
 }  // namespace
@@ -103,15 +114,27 @@ std::wstring GetCrashFolder(const std::wstring& fileName)
 LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception)
 {
     DumpWriter& w = Writer();
-    if (w.write) {
-        w.exception = exception;
-        w.threadId = GetCurrentThreadId();
-        SetEvent(w.request);
-        WaitForSingleObject(w.done, 120000);
-    } else {
+    if (!w.write) {
         // A crash before the program was ready: try on this thread.
-        WriteDumpFile(LoadWriteDump(), exception, GetCurrentThreadId());
+        const std::wstring path = GetCrashFolder(L"VodAdado.dmp"), partial = path + L".part";
+        WriteDumpFile(LoadWriteDump(), exception, GetCurrentThreadId(), path.c_str(), partial.c_str(), nullptr);
+        return EXCEPTION_CONTINUE_SEARCH;
     }
+    // The writer's own fault cannot wait for the writer.
+    if (GetCurrentThreadId() == w.writerId)
+        return EXCEPTION_CONTINUE_SEARCH;
+    // The first crashing thread has its dump written; one that crashes
+    // meanwhile waits until that is done, then goes on to the end.
+    if (InterlockedCompareExchange(&w.busy, 1, 0) != 0) {
+        for (int waited = 0; w.busy && waited < 1200; ++waited)
+            Sleep(100);
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+    w.exception = exception;
+    w.threadId = GetCurrentThreadId();
+    SetEvent(w.request);
+    WaitForSingleObject(w.done, 120000);
+    InterlockedExchange(&w.busy, 0);
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
@@ -135,11 +158,16 @@ void PrepareCrashDump()
     if (w.write)
         return;
     const WriteDump write = LoadWriteDump();
-    GetCrashFolder(std::wstring());
+    const std::wstring path = GetCrashFolder(L"VodAdado.dmp"), partial = path + L".part";
+    if (partial.size() >= sizeof w.partial / sizeof w.partial[0])
+        return;
+    path.copy(w.path, path.size());
+    partial.copy(w.partial, partial.size());
     w.request = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    w.done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread = w.request && w.done && write ? CreateThread(nullptr, 256 * 1024, DumpThread, nullptr, 0, nullptr)
-                                                 : nullptr;
+    w.done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    HANDLE thread = w.request && w.done && write
+                        ? CreateThread(nullptr, 256 * 1024, DumpThread, nullptr, 0, &w.writerId)
+                        : nullptr;
     if (!thread)
         return;
     CloseHandle(thread);

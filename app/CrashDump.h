@@ -16,10 +16,17 @@ std::wstring GetCrashFolder(const std::wstring& fileName);
 // own crash handling follow.
 LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception);
 
-// Loads the dump writer and starts the thread it runs on; called once the
-// window has painted, so the start pays nothing for it. Before that a crash
-// still tries, on its own thread.
+// Loads the dump writer, makes its file names and starts the thread it
+// runs on; called once the window has painted and before anything of a
+// package is read, so the start pays nothing for it and untrusted bytes
+// never meet an unprepared writer. Before that a crash still tries, on its
+// own thread.
 void PrepareCrashDump();
+
+// A stream only the prepared writer adds to its dumps, so a reader can
+// tell its dumps from the fallback's.
+constexpr ULONG kPreparedWriterStream = 0x4B540001;  // past LastReservedStream
+constexpr char kPreparedWriterMark[] = "KorvelTarvo: written by the prepared writer";
 
 // Installs WriteCrashDump and silences the runtime's abort message box.
 void InstallCrashDumpFilter();

@@ -232,6 +232,7 @@ void CMainDlg::FirstLoad()
 {
     KillTimer(GetHwnd(), kFirstLoadTimer);
     MarkStartup(L"painted");
+    PrepareCrashDump();
     if (!startPath_.empty()) {
         EnableInstallButton(true);
         std::lock_guard<std::mutex> hold(pendingLock_);
@@ -239,7 +240,6 @@ void CMainDlg::FirstLoad()
     }
     LoadPackage(startPath_);
     MarkStartup(L"loaded");
-    PrepareCrashDump();
 }
 
 void CMainDlg::AnimationTick()
@@ -370,6 +370,7 @@ void CMainDlg::LoadPackage(const std::wstring& path)
 
 void CMainDlg::AddPackage(const std::wstring& path)
 {
+    PrepareCrashDump();  // a hand-over may come before the first load
     {
         std::lock_guard<std::mutex> hold(pendingLock_);
         for (const std::wstring& p : pendingPaths_) {

@@ -1,11 +1,13 @@
 // Package icons as the system draws them: a PNG that libpng reads comes out
-// as GDI+ reads the same bytes, and one libpng refuses is GDI+'s to draw or
-// refuse (then the window shows its default icon).
+// as GDI+ reads the same bytes, one libpng refuses as damaged is GDI+'s to
+// draw or refuse (then the window shows its default icon), and one past the
+// pixel bound is drawn by neither.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
+#include <psapi.h>
 
 #include <cstdlib>
 #include <string>
@@ -15,6 +17,7 @@
 #include "platform/FileBytes.h"
 #include "platform/Text.h"
 #include "toolkit/skins/BkPngPool.h"
+#include "toolkit/skins/PngDecoder.h"
 
 using namespace Gdiplus;
 
@@ -44,20 +47,26 @@ std::vector<int> Pixels(GpImage* image)
 
 }  // namespace
 
-TEST(IconDecode, HardPngsShowAsGdiplusShowsThem)
+TEST(IconDecode, HardPngsShowAsGdiplusShowsThemAndNoDecoderTakesAnOversizedOne)
 {
     GdiplusSession gdiplus;
     ASSERT_TRUE(gdiplus.Ok());
-    for (const wchar_t* name : {L"deep16.png", L"wide.png", L"interlaced.png", L"gamma.png", L"badcrc.png"}) {
-        SCOPED_TRACE(WideToUtf8(name));
+    auto read = [](const wchar_t* name) {
         std::string bytes;
-        ASSERT_TRUE(platform::ReadFileBytes(testing_support::CorpusFile(L"icons\\" + std::wstring(name)), &bytes,
+        EXPECT_TRUE(platform::ReadFileBytes(testing_support::CorpusFile(L"icons\\" + std::wstring(name)), &bytes,
                                             1 << 20));
+        return bytes;
+    };
+    for (const wchar_t* name : {L"deep16.png", L"wide.png", L"interlaced.png", L"gamma.png"}) {
+        SCOPED_TRACE(WideToUtf8(name));
+        const std::string bytes = read(name);
+        // libpng itself reads every valid icon, and GDI+ too: both are compared.
+        PngPixels pixels;
+        ASSERT_EQ(DecodePng(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &pixels), PngResult::Ok);
         const std::vector<int> ours = Pixels(DecodeGdiplusImage(bytes.data(), bytes.size()));
         const std::vector<int> system = Pixels(SystemDecodeImage(bytes.data(), bytes.size()));
+        ASSERT_FALSE(system.empty()) << "GDI+ cannot read it: nothing to compare with";
         ASSERT_EQ(ours.size(), system.size());
-        if (system.empty())
-            continue;
         EXPECT_EQ(ours[0], system[0]);
         EXPECT_EQ(ours[1], system[1]);
         int worst = 0;
@@ -66,4 +75,17 @@ TEST(IconDecode, HardPngsShowAsGdiplusShowsThem)
         // Rounding of 16-bit samples to 8 may differ by one.
         EXPECT_LE(worst, 1);
     }
+    // A damaged one goes to GDI+, which draws what it can.
+    const std::string damaged = read(L"badcrc.png");
+    PngPixels pixels;
+    EXPECT_NE(DecodePng(reinterpret_cast<const uint8_t*>(damaged.data()), damaged.size(), &pixels), PngResult::Ok);
+    // Past the pixel bound, with its header whole or damaged: the default
+    // icon, and the process never holds the pixels.
+    for (const wchar_t* name : {L"over.png", L"overbadcrc.png"}) {
+        const std::string bytes = read(name);
+        EXPECT_EQ(DecodeGdiplusImage(bytes.data(), bytes.size()), nullptr) << WideToUtf8(name);
+    }
+    PROCESS_MEMORY_COUNTERS memory = {};
+    ASSERT_TRUE(GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory));
+    EXPECT_LT(memory.PeakWorkingSetSize, 250u << 20);
 }

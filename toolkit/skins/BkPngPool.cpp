@@ -65,11 +65,24 @@ GpImage* DecodeGdiplusImage(const char* bytes, size_t size)
     if (!bytes || size == 0)
         return nullptr;
     PngPixels pixels;
-    if (DecodePng(reinterpret_cast<const uint8_t*>(bytes), size, &pixels) == PngResult::Ok)
+    const uint8_t* data = reinterpret_cast<const uint8_t*>(bytes);
+    const PngResult result = DecodePng(data, size, &pixels);
+    if (result == PngResult::Ok)
         return BitmapOfPixels(pixels);
-    // Other formats, and PNGs libpng refuses or we do not decode ourselves:
-    // the system's codec (loaded only then) draws what it can.
-    return SystemDecodeImage(bytes, size);
+    // The pixel bound holds for every decoder: a PNG whose header (read even
+    // where libpng refuses the rest) declares more is drawn by none.
+    if (result == PngResult::TooLarge || PngHeaderPixels(data, size) > kPngMaxPixels)
+        return nullptr;
+    // Other formats, and PNGs libpng refuses: the system's codec (loaded
+    // only then) draws what it can, within the same bound on its frame.
+    GpImage* image = SystemDecodeImage(bytes, size);
+    UINT w = 0, h = 0;
+    if (image && (DllExports::GdipGetImageWidth(image, &w) != Ok || DllExports::GdipGetImageHeight(image, &h) != Ok ||
+                  static_cast<int64_t>(w) * h > kPngMaxPixels)) {
+        DllExports::GdipDisposeImage(image);
+        image = nullptr;
+    }
+    return image;
 }
 
 BkPngImage::BkPngImage(GpImage* image) : image_(image)

@@ -86,3 +86,14 @@ PngResult DecodePng(const uint8_t* bytes, size_t size, PngPixels* out)
         *out = PngPixels();
     return result;
 }
+
+int64_t PngHeaderPixels(const uint8_t* bytes, size_t size)
+{
+    // Signature, then IHDR: length, type, width, height, big-endian.
+    if (!bytes || size < 24 || png_sig_cmp(bytes, 0, 8) != 0 || std::memcmp(bytes + 12, "IHDR", 4) != 0)
+        return 0;
+    auto u32 = [&](size_t at) {
+        return static_cast<int64_t>(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
+    };
+    return u32(16) * u32(20);
+}

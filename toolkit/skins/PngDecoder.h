@@ -23,3 +23,7 @@ enum class PngResult { Ok, NotPng, Damaged, TooLarge };
 constexpr int64_t kPngMaxPixels = 16 * 1024 * 1024;
 
 PngResult DecodePng(const uint8_t* bytes, size_t size, PngPixels* out);
+
+// Width times height as a PNG's first chunk declares them, whatever its
+// checksum and the rest; 0 when the bytes do not start as a PNG.
+int64_t PngHeaderPixels(const uint8_t* bytes, size_t size);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "app/CrashDump.h"
 #include "app/PackageText.h"
 #include "app/e2e/ProgramUnderTest.h"
 #include "platform/FileBytes.h"
@@ -409,36 +410,23 @@ TEST(EndToEnd, ACrashLeavesADumpBesideTheDownloadFolder)
     GetTempPathW(MAX_PATH, temp);
     const std::wstring dump = std::wstring(temp) + L"Korvel\\VodAdado.dmp";
     DeleteFileW(dump.c_str());
-    ProgramUnderTest p(L"crash");
-    // No system crash dialog for the child: the dump is what we look at.
-    ASSERT_TRUE(p.Start(Quoted(p.CopyPackage(L"plain.apk", L"plain.apk")), SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS));
-    ASSERT_NE(p.WaitForWindow(), nullptr);
-    // A thread of the program that runs into an unmapped address.
-    HANDLE thread = CreateRemoteThread(p.Process(), nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(0x10), nullptr,
-                                       0, nullptr);
-    ASSERT_NE(thread, nullptr);
-    CloseHandle(thread);
-    EXPECT_NE(p.WaitForExit(), -1) << "the program did not end after the fault";
-    std::string bytes;
-    ASSERT_TRUE(platform::ReadFileBytes(dump, &bytes, 256u << 20)) << "no dump";
-    EXPECT_EQ(bytes.substr(0, 4), "MDMP");
-    EXPECT_NE(GetFileAttributesW((std::wstring(temp) + L"Korvel\\Download").c_str()), INVALID_FILE_ATTRIBUTES);
-
-    // Once the window has painted, the writer is loaded and waits on a
-    // thread of its own; the crashing thread only hands over. The new dump
-    // replaces the first, and dbghelp reads the fault back out of it.
-    ASSERT_TRUE(DeleteFileW(dump.c_str()));
-    ProgramUnderTest q(L"crash-ready");
+    // Once the window has painted, and before the package is read, the
+    // writer is loaded and waits on a thread of its own; the crashing
+    // thread only hands over, and dbghelp reads the fault back out.
+    ProgramUnderTest q(L"crash");
     ASSERT_TRUE(q.Start(Quoted(q.CopyPackage(L"plain.apk", L"plain.apk")), SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS));
     ASSERT_NE(q.WaitForWindow(), nullptr);
     ASSERT_TRUE(q.WaitFor([](const ShownState& s) { return s.Text(20015) == L"Demo App"; }));
-    thread = CreateRemoteThread(q.Process(), nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(0x10), nullptr, 0,
-                                nullptr);
+    // A thread of the program that runs into an unmapped address.
+    HANDLE thread = CreateRemoteThread(q.Process(), nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(0x10), nullptr,
+                                       0, nullptr);
     ASSERT_NE(thread, nullptr);
     CloseHandle(thread);
     EXPECT_NE(q.WaitForExit(), -1) << "the program did not end after the fault";
+    std::string bytes;
     ASSERT_TRUE(platform::ReadFileBytes(dump, &bytes, 256u << 20)) << "no dump";
     EXPECT_FALSE(platform::FileExists(dump + L".part"));
+    EXPECT_NE(GetFileAttributesW((std::wstring(temp) + L"Korvel\\Download").c_str()), INVALID_FILE_ATTRIBUTES);
     HMODULE dbghelp = LoadLibraryW(L"dbghelp.dll");
     using ReadStream = BOOL(WINAPI*)(PVOID, ULONG, PMINIDUMP_DIRECTORY*, PVOID*, ULONG*);
     auto read = reinterpret_cast<ReadStream>(reinterpret_cast<void*>(GetProcAddress(dbghelp, "MiniDumpReadDumpStream")));
@@ -450,4 +438,6 @@ TEST(EndToEnd, ACrashLeavesADumpBesideTheDownloadFolder)
     ASSERT_GE(size, sizeof(MINIDUMP_EXCEPTION_STREAM));
     EXPECT_EQ(static_cast<const MINIDUMP_EXCEPTION_STREAM*>(stream)->ExceptionRecord.ExceptionCode,
               static_cast<ULONG>(EXCEPTION_ACCESS_VIOLATION));
+    // Only the prepared writer marks its dumps: the fallback would not.
+    EXPECT_TRUE(read(&bytes[0], kPreparedWriterStream, &entry, &stream, &size));
 }
