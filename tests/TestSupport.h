@@ -99,10 +99,16 @@ public:
         static int made = 0;
         if (!platform::TempFolder(&path_))
             return;
-        path_ += L"tarvo-test-" + std::to_wstring(platform::CurrentProcessId()) + L"-" + std::to_wstring(++made);
-        platform::RemoveFolder(path_);  // a killed run's
-        if (!platform::MakeFolder(path_))
-            path_.clear();
+        // Process ids come back (Wine's soon): a name a killed run left, and
+        // could not be removed, is passed over for the next.
+        const std::wstring stem = path_ + L"tarvo-test-" + std::to_wstring(platform::CurrentProcessId()) + L"-";
+        path_.clear();
+        for (int tries = 0; tries < 100 && path_.empty(); ++tries) {
+            const std::wstring path = stem + std::to_wstring(++made);
+            platform::RemoveFolder(path);
+            if (platform::MakeFolder(path))
+                path_ = path;
+        }
     }
     ~ScratchFolder()
     {

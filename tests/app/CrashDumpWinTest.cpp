@@ -14,6 +14,7 @@
 #include "app/CrashDump.h"
 #include "platform/Environment.h"
 #include "platform/FileBytes.h"
+#include "platform/Folders.h"
 #include "platform/ScopedWin.h"
 
 namespace {
@@ -79,6 +80,9 @@ std::string DumpOfChild(const std::wstring& how, const testing_support::ScratchF
     WaitForSingleObject(child.Get(), 60000);
     std::string bytes;
     platform::ReadFileBytes(temp.PathOf("Korvel\\VodAdado.dmp"), &bytes, 256u << 20);
+    // The scratch folder removes one level only: the writer's folders go here.
+    platform::RemoveFolder(temp.PathOf("Korvel\\Download"));
+    platform::RemoveFolder(temp.PathOf("Korvel"));
     return bytes;
 }
 

@@ -129,4 +129,5 @@ TEST(Bundle, WhatEachLayoutGivesAPhone)
     EXPECT_EQ(chosen("lost.apks", 29, 440).substr(0, 36), "missing-file splits/base-xxhdpi.apk:");
     EXPECT_NE(chosen("lost.apks", 29, 160).find("splits/base-hdpi.apk"), std::string::npos);
     EXPECT_EQ(chosen("success.apks", 29, 440).substr(0, 27), "damaged-file %53uccess.apk:");
+    EXPECT_EQ(chosen("manyobb.xapk", 29, 440).substr(0, 19), "too-many-expansions");
 }

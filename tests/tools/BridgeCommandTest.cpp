@@ -212,9 +212,10 @@ TEST(PrivateFolder, StaleFoldersGoWithoutFollowingLinksWhateverTheirDigits)
     testing_support::ScratchFolder temp, elsewhere;
     ASSERT_TRUE(elsewhere.Write("precious.txt", "kept"));
     const std::wstring base = temp.Path() + platform::kPathSeparator;
-    // No process has an id this large; reading it must not throw on any target.
-    ASSERT_TRUE(platform::MakeFolder(base + L"korvel-bundle-99999999999999999999"));
-    ASSERT_TRUE(platform::MakeFolder(base + L"korvel-bundle-4294967295"));
+    // No process has an id this large; reading it must not throw on any
+    // target (10 digits overflow Windows' 32-bit unsigned long).
+    for (const wchar_t* id : {L"9999999999", L"99999999999999999999", L"4294967295"})
+        ASSERT_TRUE(platform::MakeFolder(base + L"korvel-bundle-" + id));
 #ifndef _WIN32
     // A stale name that is a link: the link goes, never what it points at.
     ASSERT_EQ(symlink(WideToUtf8(elsewhere.Path()).c_str(), WideToUtf8(base + L"korvel-bundle-4000000").c_str()), 0);

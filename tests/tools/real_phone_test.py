@@ -179,6 +179,11 @@ def check_bundles():
         check(result == -1 and first.startswith("korvel_helper: refused " + reason) and not got,
               "%s: %s, %r, %s" % (bundle, result, first, got))
 
+    # The CLI says why, in the window's Chinese, on the line after the result.
+    out = subprocess.run([opts.cli, "install", "--bridge", opts.shim, os.path.join(opts.bundles, "lost.apks")],
+                         capture_output=True, text=True, env=env, timeout=300).stdout.splitlines()
+    check(len(out) > 1 and out[1] == "\t安装包缺少文件 splits/base-xxhdpi.apk，无法安装", "the CLI's reason: %r" % out)
+
     # A phone before Android 5 gets the standalone APK alone; one older than
     # every variant is told so.
     for sdk, outcome in ((19, ["standalones/standalone-xxhdpi.apk"]), (14, "phone-too-old 15")):

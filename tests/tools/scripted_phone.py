@@ -181,7 +181,10 @@ def serve(sock):
             installer = re.match(r"exec:(cmd package|pm) ", service)
             command_line = re.sub(r"^shell(,[^:]*)?:", "", service) if service.startswith("shell") else None
             if service.startswith("exec:cmd package 'install'") and size:
-                streams[ours] = [arg0, Sized(int(size.group(1)), lambda data: (save("streamed-%d.apk" % next(sessions), data), answer())[1])]
+                def streamed(data):
+                    save("streamed-%d.apk" % next(sessions), data)
+                    return answer()
+                streams[ours] = [arg0, Sized(int(size.group(1)), streamed)]
                 sock.sendall(packet(OKAY, ours, arg0))
             elif installer and "install-" in service:
                 handler, text = session_service(service)
