@@ -11,6 +11,7 @@ constexpr int kExitUsage = 2;
 
 int RunInspect(const Args& args);
 int RunInstall(const Args& args);
+int RunDevices(const Args& args);
 
 // Usage of the whole program, one line per command, printed on any usage error.
 extern const char kUsage[];

@@ -9,7 +9,8 @@
 
 const char kUsage[] =
     "usage: tarvo-cli inspect [--aapt PATH] PACKAGE\n"
-    "       tarvo-cli install [--sd] [--bridge PATH] PACKAGE...\n";
+    "       tarvo-cli install [--sd] [--bridge PATH] PACKAGE...\n"
+    "       tarvo-cli devices [--json] [--bridge PATH]\n";
 
 void PrintOut(const std::string& utf8)
 {
@@ -31,6 +32,8 @@ int Dispatch(const Args& all)
         return RunInspect(rest);
     if (all[0] == L"install")
         return RunInstall(rest);
+    if (all[0] == L"devices")
+        return RunDevices(rest);
     std::fputs(kUsage, stderr);
     return kExitUsage;
 }

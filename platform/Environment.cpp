@@ -45,4 +45,16 @@ std::wstring EnvironmentValue(const std::wstring& name)
 #endif
 }
 
+void SetEnvironmentValue(const std::wstring& name, const std::wstring& value)
+{
+    if (!NameIsValid(name))
+        return;
+#ifdef _WIN32
+    SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
+    _wputenv_s(name.c_str(), value.c_str());
+#else
+    value.empty() ? unsetenv(WideToUtf8(name).c_str()) : setenv(WideToUtf8(name).c_str(), WideToUtf8(value).c_str(), 1);
+#endif
+}
+
 }  // namespace platform

@@ -55,17 +55,7 @@ inline bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
     return f && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() && std::fclose(f.release()) == 0;
 }
 
-// For this process (the C runtime's copy included) and the programs it
-// starts; an empty value removes the variable.
-inline void SetEnvironmentValue(const std::wstring& name, const std::wstring& value)
-{
-#ifdef _WIN32
-    SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
-    _wputenv_s(name.c_str(), value.c_str());
-#else
-    value.empty() ? unsetenv(WideToUtf8(name).c_str()) : setenv(WideToUtf8(name).c_str(), WideToUtf8(value).c_str(), 1);
-#endif
-}
+using platform::SetEnvironmentValue;
 
 // The lines of the text, without "\n" or "\r\n"; a last line without its
 // end counts, an empty text has none.

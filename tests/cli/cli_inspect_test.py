@@ -53,7 +53,7 @@ for bad in ([], ["inspect"], ["inspect", "--aapt"], ["inspect", "a.apk", "b.apk"
     check(code == 2, f"usage error {bad} exits 2, got {code}")
     check(out == "", f"usage error {bad} prints nothing on stdout")
     lines = err.splitlines()
-    check(err.startswith("usage: tarvo-cli") and len(lines) == 2 and "tarvo-cli install" in lines[1],
+    check(err.startswith("usage: tarvo-cli") and len(lines) == 3 and "tarvo-cli install" in lines[1],
           f"usage lines for {bad}: {err!r}")
 
 keys = ["apkPath", "label", "packageName", "versionName", "sdkVersion", "size", "iconPath", "permissions"]

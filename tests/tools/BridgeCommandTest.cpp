@@ -18,6 +18,7 @@
 #include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/Text.h"
+#include "tools/bridge/AdbDevices.h"
 #include "tools/bridge/AdbInstall.h"
 #include "tools/bridge/AdbLocator.h"
 #include "tools/bridge/AdbWording.h"
@@ -223,4 +224,34 @@ TEST(PrivateFolder, StaleFoldersGoWithoutFollowingLinksWhateverTheirDigits)
     RemoveStaleFolders(base);
     EXPECT_TRUE(platform::FolderNames(temp.Path()).empty());
     EXPECT_TRUE(platform::FileExists(elsewhere.PathOf("precious.txt")));
+}
+
+TEST(AdbDevices, AnySerialOrModelStaysOnePhoneAndTheListStaysBounded)
+{
+    const std::string listing =
+        "* daemon not running; starting now at tcp:5037\nList of devices attached\n"
+        "R58M123ABC             device usb:1-1 product:a model:Pixel_7 device:b transport_id:1\n"
+        "my \"odd\" 手机 1        unauthorized usb:1-2 transport_id:2\n"
+        "127.0.0.1:5555         offline transport_id:3\n"
+        "weird line nobody wrote\n"
+        "tab\tserial device model:Any\x01%bytes\xff transport_id:4\n";
+    const std::vector<Phone> phones = ParseAdbDevices(listing);
+    ASSERT_EQ(phones.size(), 4u);
+    EXPECT_EQ(phones[0].model, "Pixel_7");
+    EXPECT_EQ(phones[1].serial, "my \"odd\" 手机 1");
+    EXPECT_EQ(phones[1].state, "unauthorized");
+    EXPECT_EQ(phones[2].state, "offline");
+    EXPECT_EQ(phones[3].serial, "tab\tserial");
+    EXPECT_EQ(phones[3].model, "Any\x01%bytes\xff");
+    // The report reads back as the same phones, whatever their bytes.
+    const std::vector<Phone> back = ParsePhoneList(FormatPhoneList(phones, kShimOutputLimit));
+    ASSERT_EQ(back.size(), phones.size());
+    for (size_t i = 0; i < back.size(); ++i)
+        EXPECT_TRUE(back[i].serial == phones[i].serial && back[i].model == phones[i].model) << i;
+    // Twenty phones with long names: as many as fit in what the program reads.
+    const std::vector<Phone> many(20, Phone{std::string(100, 's'), "device", std::string(100, 'm'), "14"});
+    const std::string report = FormatPhoneList(many, kShimOutputLimit);
+    EXPECT_LE(report.size(), kShimOutputLimit);
+    // Each line: the serial and model cut to their bounds, "device", "14", three tabs, a line end.
+    EXPECT_EQ(ParsePhoneList(report).size(), kShimOutputLimit / (kMaxSerialBytes + kMaxModelBytes + 6 + 2 + 4));
 }

@@ -4,7 +4,8 @@
 // adb-log.txt, then
 // prints adb-says.txt (standard output) and adb-err.txt (standard error)
 // from beside itself when they exist, and ends with status 0 as adb does on
-// some failures too.
+// some failures too. A set ANDROID_SERIAL ends the line in adb-log.txt as
+// " [serial=...]", the phone adb would talk to.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 
 #include "TestSupport.h"
 #include "platform/CommandLine.h"
+#include "platform/Environment.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -44,6 +46,9 @@ int Run(const std::vector<std::wstring>& args)
     std::string line;
     for (const std::wstring& a : args)
         line += (line.empty() ? "" : " ") + WideToUtf8(a);
+    const std::wstring serial = platform::EnvironmentValue(L"ANDROID_SERIAL");
+    if (!serial.empty())
+        line += " [serial=" + WideToUtf8(serial) + "]";
     platform::AppendFileBytes(Beside(L"adb-log.txt"), line + "\n");
     Echo(L"adb-says.txt", stdout);
     Echo(L"adb-err.txt", stderr);

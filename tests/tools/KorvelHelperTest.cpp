@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "device/ConsoleRunner.h"
+#include "device/PhoneList.h"
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/FileBytes.h"
@@ -120,4 +121,18 @@ TEST_F(ScriptedAdb, MissingAdbIsSaidPlainly)
     EXPECT_EQ(out.find(L"error: device not found\n"), 0u) << WideToUtf8(out);
     EXPECT_TRUE(Has(out, L"adb was not found; looked for it at: " + folder_.PathOf(ExeName("adb")))) << WideToUtf8(out);
     EXPECT_FALSE(Has(out, L"Success"));
+}
+
+TEST_F(ScriptedAdb, EachReadyPhoneIsAskedThroughItsSerialNeverOnACommandLine)
+{
+    Says("List of devices attached\n我的 \"手机\" 1   device product:p model:Mi_11 transport_id:1\n"
+         "R58M           unauthorized transport_id:2\n");
+    const std::vector<Phone> phones = ParsePhoneList(WideToUtf8(Run(L" devices")));
+    ASSERT_EQ(phones.size(), 2u);
+    EXPECT_EQ(phones[0].serial, "我的 \"手机\" 1");
+    EXPECT_EQ(phones[0].model, "Mi_11");
+    EXPECT_EQ(phones[1].state, "unauthorized");
+    std::string log;
+    ASSERT_TRUE(platform::ReadFileBytes(folder_.PathOf("adb-log.txt"), &log, 1 << 16));
+    EXPECT_EQ(log, "devices -l\nshell getprop ro.build.version.release [serial=我的 \"手机\" 1]\n");
 }

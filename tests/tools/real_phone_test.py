@@ -5,6 +5,7 @@ package manager word their own way reaches the program as its result, and
 each kind of split bundle reaches the phone as the APKs it should get."""
 import hashlib
 import argparse
+import json
 import os
 import shutil
 import socket
@@ -54,7 +55,7 @@ refuse_push_file = os.path.join(work, "refuse-push.txt")
 received = os.path.join(work, "received")
 os.makedirs(received)
 PROPS = ("[ro.product.cpu.abilist]: [arm64-v8a,armeabi-v7a]\n[ro.sf.lcd_density]: [440]\n"
-         "[persist.sys.locale]: [fr-FR]\n[ro.build.version.sdk]: [29]\n")
+         "[persist.sys.locale]: [fr-FR]\n[ro.build.version.sdk]: [29]\n[ro.build.version.release]: [10]\n")
 with open(props_file, "w") as f:
     f.write(PROPS)
 phones = []
@@ -97,6 +98,13 @@ def install(answer="Success", sd=False, package=None):
     out = subprocess.run(args, capture_output=True, text=True, env=env, timeout=300).stdout
     first = out.splitlines()[0].split("\t") if out else ["", ""]
     return int(first[1]) if first[1].lstrip("-").isdigit() else None
+
+
+def devices():
+    """The phones `tarvo-cli devices --json` lists through the shim: serial -> (state, model, release)."""
+    out = subprocess.run([opts.cli, "devices", "--json", "--bridge", opts.shim], capture_output=True, text=True,
+                         env=env, timeout=120).stdout
+    return {p["serial"]: (p["state"], p["model"], p["android"]) for p in json.loads(out)}
 
 
 def services():
@@ -258,12 +266,15 @@ try:
 
     two = phone()
     check(install() == 7, "two phones")
+    check(devices() == {one: ("device", "Scripted_Phone", "10"), two: ("device", "Scripted_Phone", "10")},
+          "two phones listed: %s" % devices())
     disconnect(two)
     disconnect(one)
     check(install() == 1, "no phone")
 
     for mode in ("unauthorized", "offline"):
         serial = phone(mode)
+        check(devices() == {serial: (mode, "", "")}, "%s phone listed: %s" % (mode, devices()))
         check(install() == 1, mode + " phone")
         check(install_bundle("split.xapk")[0] == 1, mode + " phone, a bundle")
         disconnect(serial)

@@ -198,7 +198,12 @@ def serve(sock):
                 sock.sendall(packet(OKAY, ours, arg0))
             elif command_line is not None:
                 sock.sendall(packet(OKAY, ours, arg0))
-                text = read_text(opts.props_file, "") if command_line.strip() == "getprop" else ""
+                props = read_text(opts.props_file, "")
+                asked = command_line.split()
+                if asked[1:] and asked[0] == "getprop":  # one property: its value alone
+                    found = re.search(r"^\[%s\]: \[(.*)\]$" % re.escape(asked[1]), props, re.M)
+                    props = found.group(1) + "\n" if found else "\n"
+                text = props if asked and asked[0] == "getprop" else ""
                 reply(ours, arg0, text)
             else:
                 sock.sendall(packet(CLSE, 0, arg0))

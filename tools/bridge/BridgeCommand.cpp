@@ -1,7 +1,8 @@
 #include "tools/bridge/BridgeCommand.h"
 
 const char kBridgeUsage[] =
-    "usage: korvel_helper -nv install [-s] -r PACKAGE (runs adb install; the package path may hold blanks)\n";
+    "usage: korvel_helper -nv install [-s] -r PACKAGE (runs adb install; the package path may hold blanks)\n"
+    "       korvel_helper devices (the phones: serial, state, model, Android release, tab-separated)\n";
 
 namespace {
 
@@ -47,4 +48,11 @@ BridgeRequest ParseBridgeArguments(const std::wstring& arguments)
     request.package = package;
     request.valid = true;
     return request;
+}
+
+bool IsDevicesVerb(const std::wstring& arguments)
+{
+    const size_t first = arguments.find_first_not_of(kBlanksAndLineEnds);
+    const size_t last = arguments.find_last_not_of(kBlanksAndLineEnds);
+    return first != std::wstring::npos && arguments.compare(first, last + 1 - first, L"devices") == 0;
 }

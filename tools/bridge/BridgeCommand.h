@@ -16,4 +16,7 @@ struct BridgeRequest {
 // blanks included; a path that a person quoted whole is unquoted.
 BridgeRequest ParseBridgeArguments(const std::wstring& arguments);
 
+// Whether the line asks for the phones: "devices", blanks around it allowed.
+bool IsDevicesVerb(const std::wstring& arguments);
+
 extern const char kBridgeUsage[];

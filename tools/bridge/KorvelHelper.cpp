@@ -9,6 +9,7 @@
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
+#include "tools/bridge/AdbDevices.h"
 #include "tools/bridge/AdbInstall.h"
 #include "tools/bridge/AdbLocator.h"
 #include "tools/bridge/AdbWording.h"
@@ -64,7 +65,8 @@ int Run(const std::wstring& arguments)
     if (platform::TempFolder(&temp))
         RemoveStaleFolders(temp);
     BridgeRequest request = ParseBridgeArguments(arguments);
-    if (!request.valid) {
+    const bool listing = IsDevicesVerb(arguments);
+    if (!request.valid && !listing) {
         Write(stderr, kBridgeUsage);
         return 2;
     }
@@ -75,6 +77,12 @@ int Run(const std::wstring& arguments)
     if (adb.empty()) {
         Write(stdout, AdbMissingReport(candidates));
         return 1;
+    }
+    if (listing) {
+        std::string report;
+        const int status = ListPhones(adb, &report);
+        Write(stdout, report);
+        return status;
     }
     if (!platform::FileExists(request.package)) {
         Write(stdout, BoundedReport("korvel_helper: no package at the path given", WideToUtf8(request.package)));
