@@ -95,6 +95,14 @@ void ReadExpansions(Bundle* bundle)
 
 }  // namespace
 
+std::vector<ApkFacts> FactsOf(const Bundle& bundle)
+{
+    std::vector<ApkFacts> facts;
+    for (const BundleApk& apk : bundle.apks)
+        facts.push_back(apk.facts);
+    return facts;
+}
+
 const ZipEntry* FindEntry(const std::vector<ZipEntry>& entries, const std::string& name)
 {
     for (const ZipEntry& e : entries)
@@ -202,10 +210,7 @@ void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const BundleApk
         }
         bundle->apks.push_back(std::move(apk));
     }
-    std::vector<ApkFacts> facts;
-    for (const BundleApk& apk : bundle->apks)
-        facts.push_back(apk.facts);
-    bundle->base = FindBase(facts, &bundle->refusal);
+    bundle->base = FindBase(FactsOf(*bundle), &bundle->refusal);
     if (bundle->base >= 0 && bundle->apks[bundle->base].state == ApkState::Read)
         ReadExpansions(bundle);
 }

@@ -105,5 +105,8 @@ void ReadBundleApks(Bundle* bundle, const DeviceProfile& device, const BundleApk
 // Both, for the callers that need nothing in between.
 Bundle ReadBundle(const std::wstring& path, const DeviceProfile& device);
 
+// The facts of the bundle's APKs, in its order.
+std::vector<ApkFacts> FactsOf(const Bundle& bundle);
+
 // The entry of that exact name in the listing; null when none.
 const ZipEntry* FindEntry(const std::vector<ZipEntry>& entries, const std::string& name);

@@ -1,7 +1,5 @@
 #include "bundle/Refusal.h"
 
-#include <cstdio>
-
 #include "platform/Text.h"
 
 namespace {
@@ -71,47 +69,7 @@ bool Safe(unsigned char c)
            c == '-';
 }
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 }  // namespace
-
-std::string EscapeSubject(const std::string& text)
-{
-    std::string out;
-    for (unsigned char c : text) {
-        if (Safe(c)) {
-            out += static_cast<char>(c);
-        } else {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", c);
-            out += hex;
-        }
-    }
-    return out;
-}
-
-std::string UnescapeSubject(const std::string& text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const int hi = i + 2 < text.size() && text[i] == '%' ? HexValue(text[i + 1]) : -1;
-        const int lo = hi >= 0 ? HexValue(text[i + 2]) : -1;
-        if (lo >= 0) {
-            out += static_cast<char>(hi * 16 + lo);
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 std::string RefusalLine(const Refusal& refusal)
 {
@@ -121,7 +79,7 @@ std::string RefusalLine(const Refusal& refusal)
     // "-" stands for no subject; a subject that is "-" itself is escaped.
     const std::string subject = refusal.subject.empty()  ? "-"
                                 : refusal.subject == "-" ? "%2D"
-                                                         : EscapeSubject(refusal.subject);
+                                                         : PercentEscaped(refusal.subject, Safe);
     return kLead + std::string(w->token) + " " + subject + ": " + w->english;
 }
 
@@ -141,7 +99,7 @@ Refusal FindRefusal(const std::string& output)
                 continue;
             const std::string subject = output.substr(blank + 1, (end == std::string::npos ? output.size() : end) -
                                                                      blank - 1);
-            return Refusal(w.code, subject == "-" ? std::string() : UnescapeSubject(subject));
+            return Refusal(w.code, subject == "-" ? std::string() : PercentUnescaped(subject));
         }
     }
     return Refusal();

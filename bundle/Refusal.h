@@ -41,8 +41,9 @@ struct Refusal {
 
 // The one line a tool prints for a refusal (no line end):
 // "korvel_helper: refused missing-file splits/base-xxhdpi.apk: <English>".
-// The subject is escaped so that no classifier pattern (which all hold an
-// upper-case letter or a blank) can appear in the line.
+// The subject's bytes outside [a-z0-9._/+-] are escaped as %XX, so that no
+// classifier pattern (which all hold an upper-case letter or a blank) can
+// appear in the line.
 std::string RefusalLine(const Refusal& refusal);
 
 // The refusal a tool's output carries on a line of its own; None when none.
@@ -50,7 +51,3 @@ Refusal FindRefusal(const std::string& output);
 
 // The reason in the window's Chinese, its subject made printable and short.
 std::wstring RefusalText(const Refusal& refusal);
-
-// Bytes outside [a-z0-9._/+-] as %XX, and back (malformed escapes stay).
-std::string EscapeSubject(const std::string& text);
-std::string UnescapeSubject(const std::string& text);

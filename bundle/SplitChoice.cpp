@@ -41,15 +41,12 @@ int FindBase(const std::vector<ApkFacts>& apks, Refusal* refusal)
 
 SplitChoice ChooseSplits(const Bundle& bundle, const DeviceProfile& device)
 {
-    std::vector<ApkFacts> facts;
-    for (const BundleApk& apk : bundle.apks)
-        facts.push_back(apk.facts);
     SplitChoice choice;
     if (bundle.refusal) {
         choice.refusal = bundle.refusal;
         return choice;
     }
-    choice = ChooseSplits(facts, device);
+    choice = ChooseSplits(FactsOf(bundle), device);
     for (std::size_t i : choice.chosen) {
         const BundleApk& apk = bundle.apks[i];
         if (apk.state != ApkState::Read) {

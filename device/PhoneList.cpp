@@ -1,39 +1,15 @@
 #include "device/PhoneList.h"
 
-#include <cctype>
-#include <cstdio>
+#include "platform/Text.h"
 
 namespace {
 
+// Tabs, line ends, control bytes and '%' are what would break a field.
+bool KeptInField(unsigned char c) { return c >= 0x20 && c != 0x7F && c != '%'; }
+
 std::string Escaped(const std::string& field, std::size_t bytes)
 {
-    std::string out;
-    for (unsigned char c : field.substr(0, bytes)) {
-        if (c < 0x20 || c == 0x7F || c == '%') {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", c);
-            out += hex;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
-std::string Unescaped(const std::string& field)
-{
-    std::string out;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        unsigned value = 0;
-        if (field[i] == '%' && i + 2 < field.size() && std::sscanf(field.c_str() + i + 1, "%2X", &value) == 1 &&
-            std::isxdigit(static_cast<unsigned char>(field[i + 2]))) {
-            out += static_cast<char>(value);
-            i += 2;
-        } else {
-            out += field[i];
-        }
-    }
-    return out;
+    return PercentEscaped(field.substr(0, bytes), KeptInField);
 }
 
 }  // namespace
@@ -65,7 +41,7 @@ std::vector<Phone> ParsePhoneList(const std::string& text)
             std::size_t tab = text.find('\t', from);
             if (tab == std::string::npos || tab > end)
                 tab = end;
-            fields[count] = Unescaped(text.substr(from, tab - from));
+            fields[count] = PercentUnescaped(text.substr(from, tab - from));
             from = tab + 1;
         }
         if (count == 4 && from > end && !fields[0].empty() && !fields[1].empty())

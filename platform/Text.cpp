@@ -154,3 +154,48 @@ bool SameIgnoringCase(const std::wstring& a, const std::wstring& b)
     return true;
 }
 #endif
+
+namespace {
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string PercentEscaped(const std::string& text, bool (*keep)(unsigned char))
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : text) {
+        if (keep(c)) {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+std::string PercentUnescaped(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int hi = i + 2 < text.size() && text[i] == '%' ? HexValue(text[i + 1]) : -1;
+        const int lo = hi >= 0 ? HexValue(text[i + 2]) : -1;
+        if (lo >= 0) {
+            out += static_cast<char>(hi * 16 + lo);
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
