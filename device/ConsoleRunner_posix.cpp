@@ -43,6 +43,23 @@ private:
     int fd_ = -1;
 };
 
+// The program's environment with each variable replaced or added.
+std::vector<std::string> ToolEnvironment(const std::vector<ToolVariable>& variables)
+{
+    std::vector<std::string> entries;
+    for (char** e = environ; e && *e; ++e) {
+        const std::string entry = *e;
+        bool replaced = false;
+        for (const ToolVariable& v : variables)
+            replaced = replaced || entry.compare(0, WideToUtf8(v.name).size() + 1, WideToUtf8(v.name) + "=") == 0;
+        if (!replaced)
+            entries.push_back(entry);
+    }
+    for (const ToolVariable& v : variables)
+        entries.push_back(WideToUtf8(v.name) + "=" + WideToUtf8(v.value));
+    return entries;
+}
+
 class PosixToolPipe : public ToolPipe {
 public:
     ~PosixToolPipe() override
@@ -61,7 +78,7 @@ public:
         }
     }
 
-    bool Start(const std::wstring& commandLine)
+    bool Start(const std::wstring& commandLine, const std::vector<ToolVariable>& variables = {})
     {
         // As CreateProcessW: an unquoted tool path may hold blanks.
         std::vector<std::wstring> args = SplitProgramLine(commandLine, [](const std::wstring& path) {
@@ -85,7 +102,13 @@ public:
         posix_spawn_file_actions_adddup2(&actions, readEnd_.Get(), 0);
         posix_spawn_file_actions_adddup2(&actions, writeEnd_.Get(), 1);
         posix_spawn_file_actions_adddup2(&actions, writeEnd_.Get(), 2);
-        int rc = posix_spawnp(&pid_, argv.Program(), &actions, nullptr, argv.Argv(), environ);
+        std::vector<std::string> entries = ToolEnvironment(variables);
+        std::vector<char*> envp;
+        for (std::string& e : entries)
+            envp.push_back(&e[0]);
+        envp.push_back(nullptr);
+        int rc = posix_spawnp(&pid_, argv.Program(), &actions, nullptr, argv.Argv(),
+                              variables.empty() ? environ : envp.data());
         posix_spawn_file_actions_destroy(&actions);
         if (rc != 0) {
             pid_ = -1;
@@ -155,12 +178,12 @@ private:
 
 }  // namespace
 
-std::wstring RunUntilExit(std::wstring commandLine, StopFlag* stop)
+std::wstring RunUntilExit(std::wstring commandLine, StopFlag* stop, const std::vector<ToolVariable>& variables)
 {
     if (stop)
         stop->store(0, std::memory_order_relaxed);
     PosixToolPipe tool;
-    if (!tool.Start(commandLine))
+    if (!tool.Start(commandLine, variables))
         return std::wstring();
     return ReadUntilExit(tool, stop);
 }

@@ -2,12 +2,52 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "device/RunnerLoop.h"
 #include "platform/ScopedWin.h"
 
 namespace {
+
+// The name of "NAME=value"; drive entries ("=C:=C:\\") keep their leading '='.
+std::wstring NameOf(const std::wstring& entry)
+{
+    return entry.substr(0, entry.find(L'=', 1));
+}
+
+bool SameName(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+// The program's environment with each variable replaced or added, sorted
+// by name without regard to case, as Windows keeps a block.
+std::vector<wchar_t> EnvironmentBlock(const std::vector<ToolVariable>& variables)
+{
+    std::vector<std::wstring> entries;
+    if (wchar_t* block = GetEnvironmentStringsW()) {
+        for (const wchar_t* p = block; *p; p += wcslen(p) + 1) {
+            std::wstring entry(p);
+            bool replaced = false;
+            for (const ToolVariable& v : variables)
+                replaced = replaced || SameName(NameOf(entry), v.name);
+            if (!replaced)
+                entries.push_back(std::move(entry));
+        }
+        FreeEnvironmentStringsW(block);
+    }
+    for (const ToolVariable& v : variables)
+        entries.push_back(v.name + L"=" + v.value);
+    std::stable_sort(entries.begin(), entries.end(), [](const std::wstring& a, const std::wstring& b) {
+        return CompareStringOrdinal(NameOf(a).c_str(), -1, NameOf(b).c_str(), -1, TRUE) == CSTR_LESS_THAN;
+    });
+    std::vector<wchar_t> out;
+    for (const std::wstring& e : entries)
+        out.insert(out.end(), e.c_str(), e.c_str() + e.size() + 1);
+    out.push_back(L'\0');
+    return out;
+}
 
 class Win32ToolPipe : public ToolPipe {
 public:
@@ -20,7 +60,7 @@ public:
         thread_.Reset();
     }
 
-    bool Start(const std::wstring& commandLine)
+    bool Start(const std::wstring& commandLine, const std::vector<ToolVariable>& variables = {})
     {
         SECURITY_ATTRIBUTES sa = {};
         sa.nLength = sizeof sa;
@@ -40,9 +80,11 @@ public:
         // CreateProcessW may write into the command line.
         std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
         line.push_back(L'\0');
+        std::vector<wchar_t> environment = EnvironmentBlock(variables);
         PROCESS_INFORMATION pi = {};
-        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS,
-                            nullptr, nullptr, &si, &pi))
+        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
+                            NORMAL_PRIORITY_CLASS | (variables.empty() ? 0 : CREATE_UNICODE_ENVIRONMENT),
+                            variables.empty() ? nullptr : environment.data(), nullptr, &si, &pi))
             return false;
         process_.Reset(pi.hProcess);
         thread_.Reset(pi.hThread);
@@ -79,12 +121,12 @@ private:
 
 }  // namespace
 
-std::wstring RunUntilExit(std::wstring commandLine, StopFlag* stop)
+std::wstring RunUntilExit(std::wstring commandLine, StopFlag* stop, const std::vector<ToolVariable>& variables)
 {
     if (stop)
         stop->store(0, std::memory_order_relaxed);
     Win32ToolPipe tool;
-    if (!tool.Start(commandLine))
+    if (!tool.Start(commandLine, variables))
         return std::wstring();
     return ReadUntilExit(tool, stop);
 }

@@ -35,9 +35,14 @@ void InstallEngine::InstallAll(std::vector<std::wstring> paths, InstallReporter&
 void InstallEngine::InstallQueued(InstallReporter& reporter)
 {
     InstallProgress& progress = TheInstallProgress();
+    const InstallTarget target = Target();
+    std::vector<Phone> ready;
+    bool listed = false;
     std::int32_t index = 0;
     std::wstring path;
     while (TakeFront(&path)) {
+        progress.phones.clear();
+        progress.perPhone.clear();
         if (!platform::FileExists(path)) {
             // Gives a package that is being moved or rewritten a moment to come back.
             std::this_thread::sleep_for(std::chrono::milliseconds(kVanishedPackagePauseMs));
@@ -48,19 +53,71 @@ void InstallEngine::InstallQueued(InstallReporter& reporter)
             reporter.Send(WM_INSTALL_PROGRESS, 0, reinterpret_cast<std::intptr_t>(&progress));
             continue;
         }
-        std::wstring command = BuildCommandForLocation(GetInstallLocation(), bridgeToolPath_, tempFolder_, path);
-        const std::wstring output = RunUntilExit(command, &stop_);
-        const InstallResult result = ClassifyInstallOutput(output);
+        if (target.kind == InstallTarget::Kind::EveryPhone && !listed) {
+            // Listed once a batch: a phone plugged in meanwhile waits for the next.
+            for (Phone& phone : ListPhones(bridgeToolPath_, &stop_))
+                if (IsReady(phone))
+                    ready.push_back(std::move(phone));
+            listed = true;
+        }
+        // One copy of the package serves every phone.
+        const std::wstring command =
+            BuildCommandForLocation(GetInstallLocation(), bridgeToolPath_, tempFolder_, path);
+        Install(command, target, ready, &progress);
         progress.packagePath = path;
-        progress.result = result;
         progress.index = index++;
-        progress.reason = RefusalText(FindRefusal(WideToUtf8(output)));
+        const InstallResult result = progress.result;
         reporter.Send(WM_INSTALL_PROGRESS, 0, reinterpret_cast<std::intptr_t>(&progress));
         if (EndsBatch(result)) {
             DropQueue();
             return;
         }
     }
+}
+
+void InstallEngine::Install(const std::wstring& command, const InstallTarget& target,
+                            const std::vector<Phone>& ready, InstallProgress* progress)
+{
+    auto run = [&](const std::vector<ToolVariable>& variables) {
+        const std::wstring output = RunUntilExit(command, &stop_, variables);
+        progress->reason = RefusalText(FindRefusal(WideToUtf8(output)));
+        return ClassifyInstallOutput(output);
+    };
+    if (target.kind == InstallTarget::Kind::OnePhone) {
+        progress->result = run(PhoneVariables(target.phone));
+        progress->perPhone.push_back({target.phone, progress->result});
+        return;
+    }
+    if (target.kind == InstallTarget::Kind::AdbChooses || ready.empty()) {
+        // No ready phone to name: adb says why (none, unauthorized, offline).
+        progress->result = run({});
+        if (progress->result == InstallMultipleDevices)
+            progress->phones = ListPhones(bridgeToolPath_, &stop_);
+        return;
+    }
+    std::wstring firstReason;
+    progress->result = InstallSuccess;
+    for (const Phone& phone : ready) {
+        const InstallResult result = run(PhoneVariables(phone));
+        progress->perPhone.push_back({phone, result});
+        if (result != InstallSuccess && progress->result == InstallSuccess) {
+            progress->result = result;
+            firstReason = progress->reason;
+        }
+    }
+    progress->reason = firstReason;
+}
+
+void InstallEngine::SetTarget(InstallTarget target)
+{
+    std::lock_guard<std::mutex> hold(queueLock_);
+    target_ = std::move(target);
+}
+
+InstallTarget InstallEngine::Target() const
+{
+    std::lock_guard<std::mutex> hold(queueLock_);
+    return target_;
 }
 
 void InstallEngine::RequestStop()

@@ -11,6 +11,7 @@
 #include "device/ConsoleRunner.h"
 #include "device/InstallReporter.h"
 #include "device/InstallResult.h"
+#include "device/InstallTarget.h"
 
 // The record whose address each WM_INSTALL_PROGRESS carries. The owner may
 // change it while it handles the report; the engine refills every field
@@ -22,6 +23,11 @@ struct InstallProgress {
     // Why, in the window's Chinese, when the bridge tool said (a bundle it
     // refused); shown under the outcome's message. Empty otherwise.
     std::wstring reason;
+    // Result 7: the phones attached then, for the owner to offer a choice.
+    std::vector<Phone> phones;
+    // Installs that name their phone: each phone's outcome, in turn; the
+    // result is then the first failure's, or a success when all succeeded.
+    std::vector<PhoneOutcome> perPhone;
 };
 
 // The one record of the process.
@@ -49,6 +55,9 @@ public:
 
     // From any thread: the running bridge tool stops being waited for.
     void RequestStop();
+    // Where the next batch installs; a batch keeps the target it began with.
+    void SetTarget(InstallTarget target);
+    InstallTarget Target() const;
     std::int32_t PendingCount() const;
 
     const std::wstring& BridgeToolPath() const { return bridgeToolPath_; }
@@ -56,6 +65,10 @@ public:
 
 private:
     bool TakeFront(std::wstring* path);
+    // Runs the built command for `target` and fills the progress record's
+    // result, reason and phones; `ready` holds the phones of an every-phone batch.
+    void Install(const std::wstring& command, const InstallTarget& target, const std::vector<Phone>& ready,
+                 InstallProgress* progress);
     void DropQueue();
 
     std::wstring bridgeToolPath_;
@@ -63,6 +76,7 @@ private:
     // while a report is sent, since the owner calls back into it.
     mutable std::mutex queueLock_;
     std::deque<std::wstring> pending_;
+    InstallTarget target_;
     std::wstring tempFolder_;
     StopFlag stop_{0};
 };

@@ -56,6 +56,22 @@ TEST(ConsoleRunner, MissingSilentOrPrintingToolsGiveTheirTextWithStandardErrorIn
     EXPECT_EQ(RunWaitThenDrain(Tool(L"bytes:5000:z")), std::wstring(5000, L'z')) << "beyond one chunk";
 }
 
+TEST(ConsoleRunner, AVariableGivenForOneRunReachesThatToolAloneAndReplacesTheProgramsOwn)
+{
+    // The serial of a phone as adb lists one: blanks, quotes, Chinese.
+    const std::wstring serial = L"R5C\"x y\" 手机";
+    const std::wstring tool = Tool(L"env:ANDROID_SERIAL out:| env:PATH");
+    const std::wstring own = RunUntilExit(tool, nullptr);
+    const std::wstring path = own.substr(own.find(L'|'));
+    EXPECT_NE(path, L"|<unset>") << "the rest of the environment stays";
+    EXPECT_EQ(RunUntilExit(tool, nullptr, {{L"ANDROID_SERIAL", serial}}), serial + path);
+    EXPECT_EQ(RunUntilExit(tool, nullptr), own) << "the next run gets the program's own";
+    // Windows names are not case-sensitive: a differently written name is replaced.
+#ifdef _WIN32
+    EXPECT_EQ(RunUntilExit(Tool(L"env:PATH"), nullptr, {{L"Path", L"x"}}), L"x");
+#endif
+}
+
 TEST(ConsoleRunner, UnquotedToolPathWithBlanksStarts)
 {
     // As the program writes a tool's line: the path unquoted, blanks and all.

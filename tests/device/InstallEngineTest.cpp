@@ -44,6 +44,8 @@ struct Event {
     std::int32_t result = 0, index = 0, pending = -1;
     size_t bridgeCalls = 0;  // fake bridge runs so far
     std::thread::id thread;
+    std::vector<Phone> phones;
+    std::vector<PhoneOutcome> perPhone;
 };
 
 class InstallEngineRun : public ::testing::Test {
@@ -185,8 +187,10 @@ private:
             e.index = record.index;
             e.pending = engine_->PendingCount();
             e.bridgeCalls = BridgeCalls().size();
+            e.phones = record.phones;
+            e.perPhone = record.perPhone;
             // The owner may scribble on the record; the engine refills it each time.
-            record = InstallProgress{L"changed", InstallUnknownError, 100, L"changed"};
+            record = InstallProgress{L"changed", InstallUnknownError, 100, L"changed", {}, {}};
         }
         std::lock_guard<std::mutex> hold(lock_);
         events_.push_back(e);
@@ -255,6 +259,55 @@ TEST_F(InstallEngineRun, DeviceAndSpaceProblemsEndTheBatchAfterOneReport)
         EXPECT_EQ(engine_->PendingCount(), 0) << "queue emptied";
         EXPECT_EQ(BridgeCalls().size(), batches) << "the others were never tried";
     }
+}
+
+TEST_F(InstallEngineRun, AChosenPhoneOrEveryReadyPhoneIsNamedInTheEnvironmentAndTheLineStaysAsBuilt)
+{
+    // The phones the bridge lists: two ready (a serial with blanks and
+    // Chinese), one that cannot take an install.
+    ASSERT_TRUE(testing_support::WriteFileBytes(log_ + L".phones", "A 1\tdevice\tPixel_7\t14\n"
+                                                                   "手机\tdevice\tMi_10\t12\n"
+                                                                   "C\tunauthorized\t\t\n"));
+    // Several phones and nothing chosen: result 7, with the phones to choose from.
+    Script("multiple\nsuccess\nsuccess\ncertificates\nsuccess\nnodevice\n");
+    Start(Packages(1));
+    WaitForBatches(1);
+    ASSERT_EQ(Progress().back().result, InstallMultipleDevices);
+    ASSERT_EQ(Progress().back().phones.size(), 3u);
+    EXPECT_EQ(Progress().back().phones[1].serial, "手机");
+    EXPECT_TRUE(Progress().back().perPhone.empty());
+
+    // Every ready phone in turn, per package; the result is the first failure's.
+    engine_->SetTarget({InstallTarget::Kind::EveryPhone, {}});
+    Start(Packages(2));
+    WaitForBatches(2);
+    std::vector<Event> every = Progress();
+    ASSERT_EQ(every.size(), 3u);
+    EXPECT_EQ(every[1].result, InstallSuccess);
+    EXPECT_EQ(every[2].result, InstallInconsistentCertificates);
+    ASSERT_EQ(every[2].perPhone.size(), 2u);
+    EXPECT_EQ(every[2].perPhone[0].phone.model, "Pixel_7");
+    EXPECT_EQ(every[2].perPhone[0].result, InstallInconsistentCertificates);
+    EXPECT_EQ(every[2].perPhone[1].result, InstallSuccess);
+    EXPECT_TRUE(every[2].phones.empty());
+
+    // One phone; it was unplugged, so adb finds none and the batch ends.
+    engine_->SetTarget({InstallTarget::Kind::OnePhone, {"A 1", "device", "Pixel_7", "14"}});
+    Start(Packages(2));
+    WaitForBatches(3);
+    EXPECT_EQ(Progress().back().result, InstallNoDevice);
+    ASSERT_EQ(Progress().back().perPhone.size(), 1u);
+
+    const std::vector<std::wstring> calls = BridgeCalls();
+    ASSERT_EQ(calls.size(), 6u);
+    const wchar_t* serials[] = {L"", L"A 1", L"手机", L"A 1", L"手机", L"A 1"};
+    for (size_t i = 0; i < calls.size(); ++i) {
+        const size_t tab = calls[i].find(L'\t');
+        EXPECT_EQ(tab == std::wstring::npos ? L"" : calls[i].substr(tab), *serials[i] ? L"\tANDROID_SERIAL=" + std::wstring(serials[i]) : L"");
+        EXPECT_EQ(calls[i].compare(0, FakeBridge().size() + 16, FakeBridge() + L" -nv install -r "), 0) << WideToUtf8(calls[i]);
+    }
+    EXPECT_EQ(calls[1].substr(0, calls[1].find(L'\t')), calls[2].substr(0, calls[2].find(L'\t')))
+        << "one copy serves every phone";
 }
 
 TEST_F(InstallEngineRun, AVanishedPackageIsWaitedForFiveSecondsThenReportedAndTheBatchGoesOn)

@@ -16,8 +16,11 @@
 //                  minutes), then remove it
 //   mark           create the mark file (all before it has been written)
 // Log: TARVO_FAKEBRIDGE_LOG (else korvel_helper.log beside this program),
-// one UTF-8 line per call. Release and mark files: the log's path +
+// one UTF-8 line per call, followed by a tab and "ANDROID_SERIAL=value"
+// when that variable is set. Release and mark files: the log's path +
 // ".release" and ".mark".
+// `devices` plays no script: it prints the log's path + ".phones" (the
+// bridge's phone list, as written) and logs to the log's path + ".devices".
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -110,7 +113,7 @@ bool Play(const std::string& word, const std::string& package, const std::wstrin
     return true;
 }
 
-int Run(const std::string& commandLine, const std::string& package)
+int Run(const std::string& commandLine, const std::string& package, bool isDevices)
 {
     const std::wstring beside = GetModuleDirectory() + platform::kPathSeparator;
     std::wstring scriptPath = platform::EnvironmentValue(L"TARVO_FAKEBRIDGE_SCRIPT");
@@ -120,8 +123,15 @@ int Run(const std::string& commandLine, const std::string& package)
     if (logPath.empty())
         logPath = beside + L"korvel_helper.log";
 
+    const std::wstring serial = platform::EnvironmentValue(L"ANDROID_SERIAL");
+    const std::string logged = commandLine + (serial.empty() ? "" : "\tANDROID_SERIAL=" + WideToUtf8(serial)) + "\n";
+    if (isDevices) {
+        platform::AppendFileBytes(logPath + L".devices", logged);
+        Write(stdout, ReadAll(logPath + L".phones"));
+        return 0;
+    }
     size_t call = testing_support::SplitLines(ReadAll(logPath)).size();
-    platform::AppendFileBytes(logPath, commandLine + "\n");
+    platform::AppendFileBytes(logPath, logged);
 
     std::vector<std::string> script = testing_support::SplitLines(ReadAll(scriptPath));
     std::string line = script.empty() ? "success" : script[call < script.size() ? call : script.size() - 1];
@@ -160,7 +170,7 @@ int wmain(int argc, wchar_t** argv)
     for (int i = 1; i < argc; ++i)
         args.push_back(WideToUtf8(argv[i]));
     // The exact line the program passed, blanks and all.
-    return Run(WideToUtf8(GetCommandLineW()), PackageOf(args));
+    return Run(WideToUtf8(GetCommandLineW()), PackageOf(args), args.size() == 1 && args[0] == "devices");
 }
 #else
 int main(int argc, char** argv)
@@ -169,6 +179,6 @@ int main(int argc, char** argv)
     std::string line = argc > 0 ? argv[0] : "";
     for (const std::string& a : args)
         line += " " + a;
-    return Run(line, PackageOf(args));
+    return Run(line, PackageOf(args), args.size() == 1 && args[0] == "devices");
 }
 #endif

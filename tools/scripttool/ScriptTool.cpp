@@ -5,6 +5,7 @@
 //   bytes:N:C            write N copies of character C to stdout
 //   sleep:MS             sleep
 //   touch:PATH           create an empty file (shows the tool kept running)
+//   env:NAME             write NAME's value (UTF-8), or "<unset>"
 //   exit:N               end with exit code N
 // Every write is flushed at once, so the order on a shared pipe is the order here.
 #include <chrono>
@@ -37,6 +38,24 @@ bool Starts(const std::string& arg, const char* prefix, std::string* rest)
     return true;
 }
 
+std::string Variable(const std::string& name)
+{
+#ifdef _WIN32
+    std::wstring wide(name.begin(), name.end());
+    const wchar_t* value = _wgetenv(wide.c_str());
+    if (!value)
+        return "<unset>";
+    int len = WideCharToMultiByte(CP_UTF8, 0, value, -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(len > 0 ? len : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, value, -1, &utf8[0], len, nullptr, nullptr);
+    utf8.resize(len > 0 ? len - 1 : 0);
+    return utf8;
+#else
+    const char* value = std::getenv(name.c_str());
+    return value ? value : "<unset>";
+#endif
+}
+
 int Run(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
@@ -57,6 +76,8 @@ int Run(int argc, char** argv)
         } else if (Starts(arg, "touch:", &rest)) {
             if (FILE* f = std::fopen(rest.c_str(), "wb"))
                 std::fclose(f);
+        } else if (Starts(arg, "env:", &rest)) {
+            Write(stdout, Variable(rest));
         } else if (Starts(arg, "exit:", &rest)) {
             return std::atoi(rest.c_str());
         }
