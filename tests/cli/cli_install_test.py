@@ -72,11 +72,12 @@ a, b, odd = (win_path(package(n)) for n in ("a.apk", "b.apk", "my app 安装.apk
 
 # Usage errors: exit 2, the usage lines on stderr, nothing else.
 for bad in (["install"], ["install", "--bridge"], ["install", "--sd", "--sd", a], ["install", "--frob", a],
-            ["install", "--bridge", fake, "--bridge", fake, a], ["install", "--sd"], ["install", ""]):
+            ["install", "--bridge", fake, "--bridge", fake, a], ["install", "--sd"], ["install", ""],
+            ["install", "--device", a], ["install", "--device", "", a]):
     code, out, err, calls = run(*bad)
     check(code == 2, f"usage error {bad} exits 2, got {code}")
     check(out == "" and calls == [], f"usage error {bad} prints and runs nothing: {out!r}")
-    check(err.startswith("usage: tarvo-cli") and "tarvo-cli install [--sd] [--bridge PATH] PACKAGE..." in err,
+    check(err.startswith("usage: tarvo-cli") and "tarvo-cli install [--sd] [--device SERIAL|all] [--bridge PATH] PACKAGE..." in err,
           f"usage lines for {bad}: {err!r}")
 
 # All succeed: one line per package in order, the queued paths, exit 0.
@@ -109,6 +110,22 @@ check(code == 1 and out.splitlines()[-1] == "installed 1 of 2, failed 1, not tri
 # No bridge tool at the given path: nothing reached a device.
 code, out, err, calls = run("install", "--bridge", win_path(os.path.join(work, "missing-bridge")), a)
 check(code == 1 and out.splitlines()[0] == f"0\t1\tInstallNoDevice\t{a}", f"missing bridge: {out!r}")
+
+# Phones named: one line per phone and package, in the phones' turn; the
+# package's result is its first failure. A serial that went away gives
+# result 1 for each package.
+with open(log + ".phones", "w", encoding="utf-8") as f:
+    f.write("R5 x\tdevice\tPixel_7\t14\nQ\tunauthorized\t\t\nEMU\tdevice\tMi\t12\n")
+code, out, err, calls = run("install", "--device", "all", "--bridge", fake, a, b,
+                            lines=["success", "success", "certificates", "success"])
+check(out.splitlines() == [f"0\t0\tInstallSuccess\t{a}\tR5 x", f"0\t0\tInstallSuccess\t{a}\tEMU",
+                           f"1\t12\tInstallInconsistentCertificates\t{b}\tR5 x", f"1\t0\tInstallSuccess\t{b}\tEMU",
+                           "installed 1 of 2, failed 1, not tried 0"] and code == 1, f"every phone: {out!r}")
+check([c.split("\t")[1] for c in calls] == ["ANDROID_SERIAL=R5 x", "ANDROID_SERIAL=EMU"] * 2, f"serials: {calls}")
+code, out, err, calls = run("install", "--device", "手机 1", "--bridge", fake, a, b, lines=["nodevice"])
+check(out.splitlines()[:2] == [f"0\t1\tInstallNoDevice\t{a}\t手机 1", f"1\t1\tInstallNoDevice\t{b}\t手机 1"],
+      f"a phone that is gone: {out!r}")
+check(len(calls) == 1 and calls[0].endswith("\tANDROID_SERIAL=手机 1"), f"its serial: {calls}")
 
 shutil.rmtree(work, ignore_errors=True)
 sys.exit(1 if failures else 0)

@@ -65,10 +65,13 @@ def adb(*args):
     return subprocess.run([ADB] + list(args), capture_output=True, text=True, env=env, timeout=120).stdout
 
 
-def phone(mode="device", features="cmd"):
+def phone(mode="device", features="cmd", own=None):
+    """A phone joined to adb; `own` gives it a log and received folder of its own, and its model."""
+    log, got = (os.path.join(work, own + ".log"), os.path.join(work, own)) if own else (phone_log, received)
+    os.makedirs(got, exist_ok=True)
     p = subprocess.Popen([sys.executable, opts.phone, "--mode", mode, "--answer-file", answer_file, "--log",
-                          phone_log, "--props-file", props_file, "--received", received, "--refuse-push-file",
-                          refuse_push_file, "--features", features, "--lifetime", "600"],
+                          log, "--props-file", props_file, "--received", got, "--refuse-push-file",
+                          refuse_push_file, "--features", features, "--lifetime", "600", "--model", own or "Scripted_Phone"],
                          stdout=subprocess.PIPE, text=True)
     phones.append(p)
     serial = "127.0.0.1:%s" % p.stdout.readline().strip()
@@ -91,11 +94,14 @@ def wait_for(state, what):
         time.sleep(0.2)
 
 
-def install(answer="Success", sd=False, package=None):
+def install(answer="Success", sd=False, package=None, device=None, lines=False):
     with open(answer_file, "w", encoding="utf-8") as f:
         f.write(answer)
-    args = [opts.cli, "install", "--bridge", opts.shim] + (["--sd"] if sd else []) + [package or apk]
+    args = [opts.cli, "install", "--bridge", opts.shim] + (["--sd"] if sd else []) + (
+        ["--device", device] if device else []) + [package or apk]
     out = subprocess.run(args, capture_output=True, text=True, env=env, timeout=300).stdout
+    if lines:
+        return out.splitlines()
     first = out.splitlines()[0].split("\t") if out else ["", ""]
     return int(first[1]) if first[1].lstrip("-").isdigit() else None
 
@@ -222,6 +228,47 @@ def check_bundles():
     check(not os.path.exists(stale), "a killed run's folder stays")
 
 
+def check_several_phones():
+    """Two ready phones and an unauthorized one: each phone named gets
+    exactly what was asked of it, the others nothing."""
+    names = ("Phone_A", "Phone_B", "Phone_C")
+    a, b = phone(own=names[0]), phone(own=names[1])
+    check(install() == 7, "two phones: several devices")
+    c = phone("unauthorized", own=names[2])
+    check(devices() == {a: ("device", names[0], "10"), b: ("device", names[1], "10"), c: ("unauthorized", "", "")},
+          "three phones listed: %s" % devices())
+    apk_size = os.path.getsize(apk)
+    xapk = os.path.join(opts.bundles, "split.xapk")
+    for device, takers in ((a, {names[0]}), (b, {names[1]}), ("all", {names[0], names[1]})):
+        for package, sd in ((apk, False), (apk, True), (xapk, True)):
+            for name in names:
+                open(os.path.join(work, name + ".log"), "w").close()
+            out = install(sd=sd, package=package, device=device, lines=True)
+            check(len(out) == len(takers) + 1 and all(line.split("\t")[1] == "0" for line in out[:-1]),
+                  "%s %s sd=%s: %s" % (device, package, sd, out))
+            for name in names:
+                with open(os.path.join(work, name + ".log"), encoding="utf-8") as f:
+                    asked = f.read().splitlines()
+                if device == "all":  # the listing asks each ready phone its release
+                    asked = [s for s in asked if s != "shell:getprop ro.build.version.release"]
+                if name not in takers:
+                    check(not asked, "%s was asked %s for %s" % (name, asked, device))
+                elif package == apk:
+                    want = "exec:cmd package 'install' '-r'%s -S %d" % (" '--install-location' '2'" if sd else "", apk_size)
+                    check(asked == [want], "%s got %s" % (name, asked))
+                else:
+                    check(any(s.startswith("exec:cmd package install-create") and "'2'" in s for s in asked) and
+                          any("getprop" in s for s in asked) and
+                          "push /sdcard/Android/obb/com.korvel.split/main.42.com.korvel.split.obb" in asked,
+                          "%s got for a bundle %s" % (name, asked))
+    # A chosen phone that went away: result 1, as an unplugged one gives.
+    disconnect(b)
+    out = install(device=b, lines=True)
+    check(out[0].split("\t")[1:2] == ["1"] and out[0].endswith("\t" + b), "a phone gone: %s" % out)
+    for serial in (a, c):
+        disconnect(serial)
+
+
 apk = os.path.join(work, "app.apk")
 with open(apk, "wb") as f:
     f.write(b"PK\x03\x04" + bytes(range(256)) * 40)
@@ -264,12 +311,8 @@ try:
 
     check_bundles()
 
-    two = phone()
-    check(install() == 7, "two phones")
-    check(devices() == {one: ("device", "Scripted_Phone", "10"), two: ("device", "Scripted_Phone", "10")},
-          "two phones listed: %s" % devices())
-    disconnect(two)
     disconnect(one)
+    check_several_phones()
     check(install() == 1, "no phone")
 
     for mode in ("unauthorized", "offline"):

@@ -27,6 +27,7 @@ AUTH_TOKEN, AUTH_SIGNATURE = 1, 2
 ap = argparse.ArgumentParser()
 ap.add_argument("--mode", choices=["device", "unauthorized", "offline"], default="device")
 ap.add_argument("--features", default="cmd")
+ap.add_argument("--model", default="Scripted_Phone")
 ap.add_argument("--answer-file")
 ap.add_argument("--props-file")
 ap.add_argument("--received")
@@ -148,8 +149,8 @@ def session_service(service):
 def serve(sock):
     streams = {}  # our stream id -> [their id, handler]
     next_id = iter(range(1, 1 << 30))
-    banner = ("device::ro.product.name=scripted;ro.product.model=Scripted_Phone;"
-              "ro.product.device=scripted;features=%s;" % opts.features).encode()
+    banner = ("device::ro.product.name=scripted;ro.product.model=%s;"
+              "ro.product.device=scripted;features=%s;" % (opts.model, opts.features)).encode()
 
     def reply(ours, theirs, text):
         if text:
