@@ -118,6 +118,12 @@ BOOL CMainDlg::OnWindowMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESU
         OnInstallProgress(reinterpret_cast<InstallProgress*>(lparam));
         *result = 1;
         return TRUE;
+    case kOfferPhonesMessage:
+        // A phone chosen takes the install that found several at once.
+        if (!installRunning_ && phoneChoice_.Offer())
+            StartInstall();
+        *result = 0;
+        return TRUE;
     case WM_COPYDATA:
         *result = OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lparam));
         return TRUE;
@@ -193,6 +199,7 @@ void CMainDlg::OnInitDialog()
     LoadSettings();
 
     SetItemVisible(20007, false);
+    SetItemVisible(PhoneChoice::kElement, false);
     for (int id : {20030, 20031, 20000, 20008, 20022, 20002})
         SetItemVisible(id, false);
     SetItemVisible(20001, true);

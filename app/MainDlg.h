@@ -15,6 +15,7 @@
 #include "app/CWHEdit.h"
 #include "app/Countdown.h"
 #include "app/DyncLoadPng.h"
+#include "app/PhoneChoice.h"
 #include "app/ReasonLine.h"
 #include "app/WaitImageDriver.h"
 #include "app/WaitRotateIco.h"
@@ -34,6 +35,9 @@ struct RowOutcome;
 constexpr UINT_PTR kAnimationTimer = 1;   // 30 ms
 constexpr UINT_PTR kCountdownTimer = 2;   // 1000 ms
 constexpr UINT_PTR kFirstLoadTimer = 3;   // 2 ms, once
+
+// Posted after a batch that found several phones: offer them.
+constexpr UINT kOfferPhonesMessage = WM_APP + 33;
 
 // Height the window grows by for the permission box (and for the list).
 constexpr int kPermissionBand = 90;
@@ -137,6 +141,7 @@ private:
     ReasonLine reason_{*this};
     PackageInfo currentPackage_;
     InstallEngine installer_;
+    PhoneChoice phoneChoice_{*this, installer_};
     IconCache icons_;
     std::unique_ptr<showAppItemObserver> itemObserver_;
     CBkListCtrlSBar* packageList_ = nullptr;

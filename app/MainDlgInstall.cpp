@@ -92,7 +92,7 @@ void CMainDlg::OnInstallProgress(InstallProgress* progress)
         SetItemAttribute(20020, "tip", InstallingTip(currentFileName_));
     }
     SetItemText(20006, message);
-    reason_.Set(progress->reason);
+    reason_.Set(phoneChoice_.OnProgress(*progress));
 }
 
 void CMainDlg::FinishSingleInstall()
@@ -125,6 +125,8 @@ void CMainDlg::OnInstallDone()
     waitIcon_.StartOrStop(false);
     ShowIdleState();
     installRunning_ = false;
+    if (phoneChoice_.HasOffer())
+        PostMessageW(GetHwnd(), kOfferPhonesMessage, 0, 0);
 }
 
 void CMainDlg::CountdownTick()

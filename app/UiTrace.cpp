@@ -53,6 +53,14 @@ void TraceShown(int id, bool shown) { Write(L"show", id, shown ? L"1" : L"0"); }
 
 void TraceRowCount(int rows) { Write(L"rows", rows, L""); }
 
+void TraceMenu(const std::vector<std::wstring>& entries)
+{
+    std::wstring text;
+    for (const std::wstring& e : entries)
+        text += (text.empty() ? L"" : L"\n") + e;
+    Write(L"menu", static_cast<int>(entries.size()), text);
+}
+
 void TraceRow(int row, const std::wstring& label, const std::wstring& status, bool error)
 {
     Write(L"row", row, label + L"|" + status + L"|" + (error ? L"1" : L"0"));

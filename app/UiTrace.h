@@ -7,10 +7,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // One shown fact. kind is "text" (id, text), "show" (id, text "0"/"1") or
-// "row" (id = row index, text = "label|status|error flag") or "rows" (id =
-// the number of list rows, no text).
+// "row" (id = row index, text = "label|status|error flag"), "rows" (id =
+// the number of list rows, no text) or "menu".
 struct UiTraceEntry {
     std::wstring kind;
     int id = 0;
@@ -20,6 +21,9 @@ struct UiTraceEntry {
 void TraceText(int id, const std::wstring& text);
 void TraceShown(int id, bool shown);
 void TraceRowCount(int rows);
+// A menu shown: id = the number of entries, text = the entries one a
+// line, each that cannot be chosen marked with a leading '~'.
+void TraceMenu(const std::vector<std::wstring>& entries);
 void TraceRow(int row, const std::wstring& label, const std::wstring& status, bool error);
 
 // The line written for an entry: "ui <kind> <id> <text>", with backslash,

@@ -23,6 +23,8 @@ add_library(app_main STATIC
     ${CMAKE_CURRENT_LIST_DIR}/MainDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainDlgInstall.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainDlgList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PhoneChoice.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PhoneMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReasonLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartUp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartupTrace.cpp)

@@ -6,6 +6,7 @@
 
 #include "app/CopyDataText.h"
 #include "app/PackageText.h"
+#include "app/PhoneText.h"
 #include "app/StripQuotes.h"
 
 namespace {
@@ -86,4 +87,37 @@ TEST(PackageText, ApkNamesLabelsPathsAndTexts)
     // "正在安装 " is five characters: a twelve-character name still fits.
     EXPECT_EQ(ListProgressLine(L"abcdefghijkl"), L"正在安装 abcdefghijkl，请稍候...");
     EXPECT_EQ(ListProgressLine(L"abcdefghijklmnopqrstuvwxyz"), L"正在安装 abcdefghijklm...");
+}
+
+TEST(PhoneText, EntriesStayOneReadableLineWhateverAPhoneCallsItself)
+{
+    const std::vector<Phone> phones = {
+        {"R5C\"x y\" 手机", "device", "Pixel_7", "14"},
+        {"Q1", "unauthorized", "", ""},
+        {"E2", "offline", "", ""},
+        // A model of hostile bytes: line breaks, a direction override, bad UTF-8, far too long.
+        {std::string(200, 'S'), "device", "a\r\nb\xE2\x80\xAE\xFF" + std::string(100, 'm'), ""},
+    };
+    const std::vector<PhoneEntry> entries = MenuEntries(phones);
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[0].text, L"Pixel 7  Android 14  R5C\"x y\" 手机");
+    EXPECT_EQ(entries[1].text, L"未授权：请在手机上允许 USB 调试  Q1");
+    EXPECT_EQ(entries[2].text, L"离线  E2");
+    EXPECT_EQ(entries[4].text, kEveryPhone);
+    EXPECT_TRUE(entries[0].enabled && entries[3].enabled && entries[4].enabled);
+    EXPECT_FALSE(entries[1].enabled || entries[2].enabled);
+    const std::wstring& hostile = entries[3].text;
+    EXPECT_EQ(hostile.find_first_of(L"\r\n\u202E"), std::wstring::npos);
+    EXPECT_EQ(hostile.substr(0, 6), L"a\uFFFD\uFFFDb\uFFFD\uFFFD");
+    EXPECT_LT(hostile.size(), 60u);
+    // Nothing ready: every phone is shown, none can be chosen, nor all of them.
+    EXPECT_FALSE(MenuEntries({phones[1]}).back().enabled);
+
+    InstallTarget one{InstallTarget::Kind::OnePhone, phones[0]};
+    EXPECT_EQ(TargetLine(one), L"安装到：Pixel 7");
+    EXPECT_EQ(TargetLine({InstallTarget::Kind::EveryPhone, {}}), L"安装到：全部设备");
+    EXPECT_EQ(TargetLine({}), L"");
+    EXPECT_EQ(OutcomeLine({{phones[0], InstallSuccess}, {phones[1], InstallInconsistentCertificates},
+                           {{"Z", "device", "", ""}, static_cast<InstallResult>(9)}}),
+              L"Pixel 7：成功；Q1：签名冲突；Z：未知错误");
 }

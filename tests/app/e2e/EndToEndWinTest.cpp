@@ -14,6 +14,7 @@
 #include "TestSupport.h"
 #include "app/CrashDump.h"
 #include "app/PackageText.h"
+#include "app/PhoneChoice.h"
 #include "app/e2e/ProgramUnderTest.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
@@ -306,6 +307,69 @@ TEST(EndToEnd, DropAndSecondStartMakeAListThatInstallsRowByRow)
     EXPECT_TRUE(p.WaitFor([](const ShownState& st) {
         return st.rows == 6 && st.RowText(3) == L"Level Six|安装错误！|1" && st.RowText(5) == L"No Icon||0";
     })) << testing::PrintToString(p.Shown().RowText(5));
+    CloseByItsButton(p);
+}
+
+TEST(EndToEnd, SeveralPhonesAreOfferedAndTheChoiceHoldsUntilThePhoneGoes)
+{
+    ProgramUnderTest p(L"phones");
+    DeleteFileW(SettingsFile().c_str());
+    // What `korvel_helper devices` lists: two ready phones, one not allowed yet.
+    testing_support::WriteFileBytes(p.WorkFolder() + L"bridge.log.phones",
+                                    "R58M 1\tdevice\tPixel_7\t14\n小米 \"2\"\tdevice\tMi_10\t12\nQ3\tunauthorized\t\t\n");
+    p.SetBridgeScript("multiple\nmultiple\ncertificates\nnodevice\nmultiple\nsuccess\ncertificates\n");
+    StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
+    const std::wstring several = L"连接多台设备时无法安装！";
+    size_t menus = 0;
+    // Installs, and waits for the outcome and the menu that follows it.
+    auto installUntilMenu = [&] {
+        Click(p, kInstallButton);
+        return p.WaitFor([&](const ShownState& s) { return s.menus.size() > menus && s.Text(20006) == several; });
+    };
+
+    ASSERT_TRUE(installUntilMenu());
+    EXPECT_EQ(p.Shown().menus[menus++], L"Pixel 7  Android 14  R58M 1\nMi 10  Android 12  小米 \"2\"\n"
+                                        L"~未授权：请在手机上允许 USB 调试  Q3\n全部设备");
+    p.Screenshot(L"phones-menu");
+    // Escape leaves the window as the outcome left it: nothing more is tried.
+    p.Key(VK_ESCAPE);
+    Sleep(500);
+    EXPECT_EQ(p.BridgeCalls().size(), 1u);
+    EXPECT_EQ(p.Shown().Text(20006), several);
+    EXPECT_FALSE(p.Shown().Shown(PhoneChoice::kElement));
+
+    // The second phone: the same install again, on it alone.
+    ASSERT_TRUE(installUntilMenu());
+    ++menus;
+    p.Key(VK_DOWN);
+    p.Key(VK_DOWN);
+    p.Key(VK_RETURN);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Text(20006) == L"签名冲突，请卸载同名软件后重试！"; }));
+    EXPECT_EQ(p.Shown().Text(PhoneChoice::kElement), L"安装到：Mi 10");
+    EXPECT_TRUE(p.Shown().Shown(PhoneChoice::kElement));
+    // It held; then the phone went away: result 1, and the choice is dropped.
+    Click(p, kInstallButton);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Text(20006) == L"没有连接设备，安装失败！"; }));
+    EXPECT_FALSE(p.Shown().Shown(PhoneChoice::kElement));
+
+    // Every phone: the first failure's message and each phone's outcome under it.
+    ASSERT_TRUE(installUntilMenu());
+    p.Key(VK_UP);
+    p.Key(VK_RETURN);
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) {
+        return s.Text(20006) == L"签名冲突，请卸载同名软件后重试！" && s.Text(20032) == L"Pixel 7：成功；Mi 10：签名冲突";
+    })) << testing::PrintToString(p.Shown().Text(20032));
+    EXPECT_EQ(p.Shown().Text(PhoneChoice::kElement), L"安装到：全部设备");
+    p.Screenshot(L"phones-all-outcome");
+
+    const std::vector<std::string> calls = p.BridgeCalls();
+    ASSERT_EQ(calls.size(), 7u);
+    const char* serials[] = {"", "", "小米 \"2\"", "小米 \"2\"", "", "R58M 1", "小米 \"2\""};
+    for (size_t i = 0; i < calls.size(); ++i) {
+        const size_t tab = calls[i].find('\t');
+        EXPECT_EQ(tab == std::string::npos ? "" : calls[i].substr(tab + 16), serials[i]) << calls[i];
+        EXPECT_NE(calls[i].find(" -nv install -r "), std::string::npos) << "the line as built: " << calls[i];
+    }
     CloseByItsButton(p);
 }
 

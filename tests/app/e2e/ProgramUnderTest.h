@@ -29,6 +29,7 @@ struct ShownState {
     std::map<int, bool> shown;
     int rows = 0;
     std::vector<std::wstring> textHistory;  // "id text", in order
+    std::vector<std::wstring> menus;        // each menu shown, its entries one a line
 
     std::wstring Text(int id) const { return texts.count(id) ? texts.at(id) : std::wstring(); }
     std::wstring RowText(int row) const { return rowTexts.count(row) ? rowTexts.at(row) : std::wstring(); }
@@ -217,6 +218,8 @@ public:
                 state.rowTexts.erase(state.rowTexts.lower_bound(e.id), state.rowTexts.end());
             } else if (e.kind == L"row") {
                 state.rowTexts[e.id] = e.text;
+            } else if (e.kind == L"menu") {
+                state.menus.push_back(e.text);
             }
         }
         return state;
