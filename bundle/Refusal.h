@@ -1,8 +1,9 @@
-// Why a package cannot be installed: found once, where it is found, and
-// carried unchanged from the bundle reader through the bridge tool's first
-// line and the inspection tool's output to the window and the CLI. The words
-// for people live in one table beside the codes; text from outside (an
-// entry name, a package name) is a fact in `subject`, never the words.
+// Why a package cannot be installed, or why its install failed: found
+// once, where it is found, and carried unchanged from the bundle reader or
+// adb's answer through the bridge tool's output and the inspection tool's
+// to the window and the CLI. The words for people live in one table beside
+// the codes and the adb wordings each answers; text from outside (an entry
+// name, a process name) is a fact in `subject`, never the words.
 #pragma once
 
 #include <string>
@@ -27,7 +28,20 @@ enum class RefusalCode {
     NoFolder,            // no private folder in the temporary folder
     NotExtracted,        // subject: the entry that could not be written out
     ExpansionNotCopied,  // subject: the phone path the copy failed for
+    // Failures adb or the phone reported, with the way out.
+    ServerPortHeld,      // subject: port, program, process id (kFactSeparator between)
+    ServerPortUnknown,   // subject: the port; no listener could be found
+    Unauthorized,
+    Offline,
+    NoPhone,
+    UserRestricted,      // MIUI's and ColorOS's "install via USB" switched off
+    OtherSigner,         // the installed app is signed by someone else
+    NotNewer,            // subject: the package's version code, the phone's
+    NotNewerUncounted,   // the same when adb's text gives no version codes
 };
+
+// Between the facts of one subject.
+constexpr char kFactSeparator = '\x1F';
 
 struct Refusal {
     RefusalCode code = RefusalCode::None;
@@ -51,3 +65,8 @@ Refusal FindRefusal(const std::string& output);
 
 // The reason in the window's Chinese, its subject made printable and short.
 std::wstring RefusalText(const Refusal& refusal);
+
+// The failure that adb's (or the phone's) words name, by the wordings in
+// the table; None when they name none. Trouble with adb's server gives
+// ServerPortUnknown with the port: only the bridge tool can find who holds it.
+Refusal FailureFromAdb(const std::string& adbOutput, const std::string& serverPort);

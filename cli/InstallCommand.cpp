@@ -1,6 +1,8 @@
 // tarvo-cli install: the window's install road without the window. The
 // real engine runs on a worker; each report is printed as it arrives.
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -22,6 +24,7 @@ struct Options {
     bool haveBridge = false;
     std::wstring bridge;
     bool haveDevice = false;
+    bool replaceOtherSigner = false;
     InstallTarget target;
     Args packages;
 };
@@ -38,6 +41,8 @@ InstallTarget TargetOf(const std::wstring& device)
     }
     return target;
 }
+
+const char kReplaceHint[] = "用 --replace-other-signer 可以先卸载手机上的旧版再安装（会删除它在手机上的数据，执行前会询问）";
 
 std::string ResultLine(std::int32_t index, InstallResult result, const std::wstring& path, const std::string& serial)
 {
@@ -57,6 +62,8 @@ bool Parse(const Args& args, Options* options)
         } else if (a == L"--device" && i + 1 < args.size() && !options->haveDevice && !args[i + 1].empty()) {
             options->target = TargetOf(args[++i]);
             options->haveDevice = true;
+        } else if (a == L"--replace-other-signer" && !options->replaceOtherSigner) {
+            options->replaceOtherSigner = true;
         } else if (!a.empty() && a.compare(0, 2, L"--") != 0) {
             options->packages.push_back(a);
         } else {
@@ -80,39 +87,48 @@ int RunInstall(const Args& args)
     SetInstallLocation(options.sdCard ? L"2" : L"1");
     engine->SetTarget(options.target);
 
-    int reported = 0;
-    int succeeded = 0;
+    const int total = static_cast<int>(options.packages.size());
+    constexpr int kNotTried = 1000;
+    std::vector<int> results(total, kNotTried);
+    int base = 0;  // the index of the batch's first package in the list
     InstallProgress last;
     CallbackReporter reporter([&](unsigned message, std::uintptr_t, std::intptr_t lParam) {
         if (message != WM_INSTALL_PROGRESS || lParam == 0)
             return;
         const InstallProgress& p = *reinterpret_cast<const InstallProgress*>(lParam);
-        ++reported;
-        succeeded += p.result == InstallSuccess;
+        const int index = base + p.index;
+        if (index >= 0 && index < total)
+            results[index] = p.result;
         last = p;
         // One line per phone when installs name their phone.
         if (p.perPhone.empty())
-            PrintOut(ResultLine(p.index, p.result, p.packagePath, ""));
+            PrintOut(ResultLine(index, p.result, p.packagePath, ""));
         for (const PhoneOutcome& o : p.perPhone)
-            PrintOut(ResultLine(p.index, o.result, p.packagePath, o.phone.serial));
+            PrintOut(ResultLine(index, o.result, p.packagePath, o.phone.serial));
         // The reason, when the bridge gave one, on the line after its result.
         if (!p.reason.empty())
             PrintOut("\t" + WideToUtf8(p.reason) + "\n");
     });
-
-    InstallRequest request;
-    request.engine = engine.get();
-    request.reporter = &reporter;
-    request.pendingPaths = [&options] { return options.packages; };
-    try {
-        std::thread worker([&request] { RunInstallWorker(request); });
-        worker.join();
-    } catch (const std::system_error&) {
-        WriteDiagnostic(L"cannot start the install worker");
+    auto batch = [&](std::vector<std::wstring> paths) {
+        InstallRequest request;
+        request.engine = engine.get();
+        request.reporter = &reporter;
+        request.pendingPaths = [&paths] { return paths; };
+        try {
+            std::thread worker([&request] { RunInstallWorker(request); });
+            worker.join();
+            return true;
+        } catch (const std::system_error&) {
+            WriteDiagnostic(L"cannot start the install worker");
+            return false;
+        }
+    };
+    if (!batch(options.packages))
         return 1;
-    }
 
-    const int total = static_cast<int>(options.packages.size());
+    const int reported = static_cast<int>(std::count_if(results.begin(), results.end(), [](int r) {
+        return r != kNotTried;
+    }));
     // A named phone that went away ends the batch; its other packages could
     // not go either, and each gets that phone's line.
     if (options.haveDevice && reported > 0 && EndsBatch(last.result))
@@ -120,6 +136,33 @@ int RunInstall(const Args& args)
             for (const PhoneOutcome& o : last.perPhone)
                 if (EndsBatch(o.result))
                     PrintOut(ResultLine(i, o.result, options.packages[i], o.phone.serial));
+
+    // An app of another signer on the phone: uninstalled first only when
+    // the user says so here, for each package, since its data goes with it.
+    for (int i = 0; i < total; ++i) {
+        if (results[i] != InstallInconsistentCertificates)
+            continue;
+        if (!options.replaceOtherSigner) {
+            PrintOut("\t" + std::string(kReplaceHint) + "\n");
+            continue;
+        }
+        PrintOut("卸载手机上的旧版（它在手机上的数据会被删除）后安装 " + WideToUtf8(options.packages[i]) + "？(y/n) ");
+        char answer[16] = {};
+        const bool yes = std::fgets(answer, sizeof answer, stdin) && (answer[0] == 'y' || answer[0] == 'Y');
+        // The rest of a long answer is not the next package's.
+        for (int c = 0; !std::strchr(answer, '\n') && c != '\n' && c != EOF;)
+            c = std::fgetc(stdin);
+        // What follows starts a line of its own, whether or not the answer was echoed.
+        PrintOut("\n");
+        if (!yes)
+            continue;
+        engine->ReplaceOtherSignerOnce();
+        base = i;
+        if (!batch({options.packages[i]}))
+            return 1;
+    }
+
+    const int succeeded = static_cast<int>(std::count(results.begin(), results.end(), InstallSuccess));
     PrintOut("installed " + std::to_string(succeeded) + " of " + std::to_string(total) + ", failed " +
              std::to_string(reported - succeeded) + ", not tried " + std::to_string(total - reported) + "\n");
     return succeeded == total ? 0 : 1;

@@ -9,7 +9,7 @@
 
 const char kUsage[] =
     "usage: tarvo-cli inspect [--aapt PATH] PACKAGE\n"
-    "       tarvo-cli install [--sd] [--device SERIAL|all] [--bridge PATH] PACKAGE...\n"
+    "       tarvo-cli install [--sd] [--device SERIAL|all] [--replace-other-signer] [--bridge PATH] PACKAGE...\n"
     "       tarvo-cli devices [--json] [--bridge PATH]\n";
 
 void PrintOut(const std::string& utf8)

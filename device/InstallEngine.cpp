@@ -36,6 +36,11 @@ void InstallEngine::InstallQueued(InstallReporter& reporter)
 {
     InstallProgress& progress = TheInstallProgress();
     const InstallTarget target = Target();
+    bool replace = false;
+    {
+        std::lock_guard<std::mutex> hold(queueLock_);
+        std::swap(replace, replaceOnce_);
+    }
     std::vector<Phone> ready;
     bool listed = false;
     std::int32_t index = 0;
@@ -63,7 +68,7 @@ void InstallEngine::InstallQueued(InstallReporter& reporter)
         // One copy of the package serves every phone.
         const std::wstring command =
             BuildCommandForLocation(GetInstallLocation(), bridgeToolPath_, tempFolder_, path);
-        Install(command, target, ready, &progress);
+        Install(command, target, ready, replace, &progress);
         progress.packagePath = path;
         progress.index = index++;
         const InstallResult result = progress.result;
@@ -76,9 +81,11 @@ void InstallEngine::InstallQueued(InstallReporter& reporter)
 }
 
 void InstallEngine::Install(const std::wstring& command, const InstallTarget& target,
-                            const std::vector<Phone>& ready, InstallProgress* progress)
+                            const std::vector<Phone>& ready, bool replace, InstallProgress* progress)
 {
-    auto run = [&](const std::vector<ToolVariable>& variables) {
+    auto run = [&](std::vector<ToolVariable> variables) {
+        if (replace)
+            variables.push_back({kReplaceOtherSignerVariable, L"1"});
         const std::wstring output = RunUntilExit(command, &stop_, variables);
         progress->reason = RefusalText(FindRefusal(WideToUtf8(output)));
         return ClassifyInstallOutput(output);
@@ -118,6 +125,12 @@ InstallTarget InstallEngine::Target() const
 {
     std::lock_guard<std::mutex> hold(queueLock_);
     return target_;
+}
+
+void InstallEngine::ReplaceOtherSignerOnce()
+{
+    std::lock_guard<std::mutex> hold(queueLock_);
+    replaceOnce_ = true;
 }
 
 void InstallEngine::RequestStop()

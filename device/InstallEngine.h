@@ -58,6 +58,9 @@ public:
     // Where the next batch installs; a batch keeps the target it began with.
     void SetTarget(InstallTarget target);
     InstallTarget Target() const;
+    // The next batch first uninstalls each package's app signed by someone
+    // else (the user confirmed losing its data); later batches do not.
+    void ReplaceOtherSignerOnce();
     std::int32_t PendingCount() const;
 
     const std::wstring& BridgeToolPath() const { return bridgeToolPath_; }
@@ -68,7 +71,7 @@ private:
     // Runs the built command for `target` and fills the progress record's
     // result, reason and phones; `ready` holds the phones of an every-phone batch.
     void Install(const std::wstring& command, const InstallTarget& target, const std::vector<Phone>& ready,
-                 InstallProgress* progress);
+                 bool replace, InstallProgress* progress);
     void DropQueue();
 
     std::wstring bridgeToolPath_;
@@ -77,6 +80,7 @@ private:
     mutable std::mutex queueLock_;
     std::deque<std::wstring> pending_;
     InstallTarget target_;
+    bool replaceOnce_ = false;
     std::wstring tempFolder_;
     StopFlag stop_{0};
 };

@@ -11,6 +11,11 @@
 #include "device/InstallResult.h"
 #include "device/PhoneList.h"
 
+// Set to "1" for the bridge tool when the user confirmed that the app of
+// another signer on the phone, and its data, go first: the install is
+// preceded by `adb uninstall` of the package. The command line stays as built.
+constexpr wchar_t kReplaceOtherSignerVariable[] = L"KORVEL_REPLACE_OTHER_SIGNER";
+
 struct InstallTarget {
     enum class Kind { AdbChooses, OnePhone, EveryPhone };
     Kind kind = Kind::AdbChooses;

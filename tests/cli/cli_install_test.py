@@ -77,7 +77,7 @@ for bad in (["install"], ["install", "--bridge"], ["install", "--sd", "--sd", a]
     code, out, err, calls = run(*bad)
     check(code == 2, f"usage error {bad} exits 2, got {code}")
     check(out == "" and calls == [], f"usage error {bad} prints and runs nothing: {out!r}")
-    check(err.startswith("usage: tarvo-cli") and "tarvo-cli install [--sd] [--device SERIAL|all] [--bridge PATH] PACKAGE..." in err,
+    check(err.startswith("usage: tarvo-cli") and "tarvo-cli install [--sd] [--device SERIAL|all] [--replace-other-signer] [--bridge PATH] PACKAGE..." in err,
           f"usage lines for {bad}: {err!r}")
 
 # All succeed: one line per package in order, the queued paths, exit 0.
@@ -99,8 +99,9 @@ check(code == 0 and len(calls) == 1 and calls[0].startswith(fake + " -nv install
 code, out, err, calls = run("install", "--bridge", fake, a, b, odd, lines=["certificates", "nodevice"])
 lines = out.splitlines()
 check(code == 1, f"failures exit 1, got {code}")
-check(lines == [f"0\t12\tInstallInconsistentCertificates\t{a}", f"1\t1\tInstallNoDevice\t{b}",
-                "installed 0 of 3, failed 2, not tried 1"], f"batch ended by no device: {lines}")
+check(lines[:2] == [f"0\t12\tInstallInconsistentCertificates\t{a}", f"1\t1\tInstallNoDevice\t{b}"] and
+      "--replace-other-signer" in lines[2] and lines[3:] == ["installed 0 of 3, failed 2, not tried 1"],
+      f"batch ended by no device: {lines}")
 check(len(calls) == 2, f"third package never tried: {calls}")
 
 # Success after a failure still fails the run as a whole.
@@ -118,7 +119,7 @@ with open(log + ".phones", "w", encoding="utf-8") as f:
     f.write("R5 x\tdevice\tPixel_7\t14\nQ\tunauthorized\t\t\nEMU\tdevice\tMi\t12\n")
 code, out, err, calls = run("install", "--device", "all", "--bridge", fake, a, b,
                             lines=["success", "success", "certificates", "success"])
-check(out.splitlines() == [f"0\t0\tInstallSuccess\t{a}\tR5 x", f"0\t0\tInstallSuccess\t{a}\tEMU",
+check([l for l in out.splitlines() if l[:1] != "\t"] == [f"0\t0\tInstallSuccess\t{a}\tR5 x", f"0\t0\tInstallSuccess\t{a}\tEMU",
                            f"1\t12\tInstallInconsistentCertificates\t{b}\tR5 x", f"1\t0\tInstallSuccess\t{b}\tEMU",
                            "installed 1 of 2, failed 1, not tried 0"] and code == 1, f"every phone: {out!r}")
 check([c.split("\t")[1] for c in calls] == ["ANDROID_SERIAL=R5 x", "ANDROID_SERIAL=EMU"] * 2, f"serials: {calls}")

@@ -94,12 +94,12 @@ def wait_for(state, what):
         time.sleep(0.2)
 
 
-def install(answer="Success", sd=False, package=None, device=None, lines=False):
+def install(answer="Success", sd=False, package=None, device=None, lines=False, extra=(), stdin=""):
     with open(answer_file, "w", encoding="utf-8") as f:
         f.write(answer)
     args = [opts.cli, "install", "--bridge", opts.shim] + (["--sd"] if sd else []) + (
-        ["--device", device] if device else []) + [package or apk]
-    out = subprocess.run(args, capture_output=True, text=True, env=env, timeout=300).stdout
+        ["--device", device] if device else []) + list(extra) + [package or apk]
+    out = subprocess.run(args, capture_output=True, text=True, env=env, timeout=300, input=stdin).stdout
     if lines:
         return out.splitlines()
     first = out.splitlines()[0].split("\t") if out else ["", ""]
@@ -269,6 +269,41 @@ def check_several_phones():
         disconnect(serial)
 
 
+def check_reasons():
+    """The line under each common failure says what happened and what to do."""
+    plain = os.path.join(opts.bundles, "..", "plain.apk")
+    conflict = ("Failure [INSTALL_FAILED_UPDATE_INCOMPATIBLE: Package com.korvel.demo signatures do not match "
+                "previously installed version; ignoring!]")
+    cases = [("Failure [INSTALL_FAILED_USER_RESTRICTED: Install canceled by user]", "-1", "“USB 安装”"),
+             ("Failure [INSTALL_FAILED_VERSION_DOWNGRADE: Downgrade detected: Update version code 3 is older than "
+              "current 12]", "2", "安装包的版本号 3，手机上的 12"),
+             ("Failure [INSTALL_FAILED_VERSION_DOWNGRADE]", "2", "手机上已有更新的版本："),
+             (conflict, "12", "签名不同")]
+    for text, result, words in cases:
+        out = install(text, package=plain, lines=True)
+        check(out[0].split("\t")[1] == result and words in out[1], "%s: %s" % (text, out))
+    # A conflict is resolved only when the user says so, for each package.
+    for said, result, uninstalls in (("n\n", "12", []), ("y\n", "0", ["shell:cmd package 'uninstall' 'com.korvel.demo'"])):
+        open(phone_log, "w").close()
+        out = install(conflict, package=plain, lines=True, extra=["--replace-other-signer"], stdin=said)
+        check(out[-1] == "installed %d of 1, failed %d, not tried 0" % (result == "0", result != "0") and
+              [s for s in services() if "uninstall" in s] == uninstalls, "replace, %r: %s %s" % (said, out, services()))
+
+    # Another program on adb's server port: named, with its process.
+    holder = subprocess.Popen([sys.executable, "-c", "import socket,sys,time\ns=socket.socket()\n"
+                               "s.bind(('127.0.0.1',0))\ns.listen(4)\nprint(s.getsockname()[1],flush=True)\n"
+                               "while True:\n c,_=s.accept()\n c.sendall(b'HTTP/1.1 400 Bad')\n c.close()"],
+                              stdout=subprocess.PIPE, text=True)
+    port, own = holder.stdout.readline().strip(), env["ANDROID_ADB_SERVER_PORT"]
+    env["ANDROID_ADB_SERVER_PORT"] = port
+    with open("/proc/%d/comm" % holder.pid) as f:
+        name = f.read().strip()
+    out = install(lines=True)
+    check(len(out) > 1 and "端口 %s 被 %s（进程 %d）占用" % (port, name, holder.pid) in out[1], "port held: %s" % out)
+    holder.kill()
+    env["ANDROID_ADB_SERVER_PORT"] = own
+
+
 apk = os.path.join(work, "app.apk")
 with open(apk, "wb") as f:
     f.write(b"PK\x03\x04" + bytes(range(256)) * 40)
@@ -310,15 +345,18 @@ try:
     env["TMPDIR"] = work
 
     check_bundles()
+    check_reasons()
 
     disconnect(one)
     check_several_phones()
-    check(install() == 1, "no phone")
+    out = install(lines=True)
+    check(out[0].split("\t")[1] == "1" and "没有找到手机" in out[1], "no phone: %s" % out)
 
-    for mode in ("unauthorized", "offline"):
+    for mode, words in (("unauthorized", "“允许 USB 调试”"), ("offline", "离线状态")):
         serial = phone(mode)
         check(devices() == {serial: (mode, "", "")}, "%s phone listed: %s" % (mode, devices()))
-        check(install() == 1, mode + " phone")
+        out = install(lines=True)
+        check(out[0].split("\t")[1] == "1" and words in out[1], "%s phone: %s" % (mode, out))
         check(install_bundle("split.xapk")[0] == 1, mode + " phone, a bundle")
         disconnect(serial)
 

@@ -3,7 +3,8 @@
 
 Speaks adb's wire protocol over TCP, so a real adb server takes it for a
 device after `adb connect 127.0.0.1:PORT`. It answers streamed installs
-(`exec:cmd package 'install' ... -S SIZE`) and split installs
+(`exec:cmd package 'install' ... -S SIZE`), uninstalls (after which the
+next install succeeds whatever --answer-file says) and split installs
 (install-create, install-write, install-commit, as `exec:cmd package` or,
 without the `cmd` feature, `exec:pm`) with the package-manager line in
 --answer-file (read afresh for every install), `shell:getprop` with
@@ -73,7 +74,13 @@ def read_text(path, default):
     return default
 
 
+uninstalled = []  # an uninstall clears the way for the next install
+
+
 def answer():
+    if uninstalled:
+        uninstalled.clear()
+        return b"Success\n"
     text = read_text(opts.answer_file, "Success")
     return (text if text.endswith("\n") else text + "\n").encode("utf-8")
 
@@ -181,7 +188,11 @@ def serve(sock):
             size = re.search(r" -S (\d+)", service)
             installer = re.match(r"exec:(cmd package|pm) ", service)
             command_line = re.sub(r"^shell(,[^:]*)?:", "", service) if service.startswith("shell") else None
-            if service.startswith("exec:cmd package 'install'") and size:
+            if "uninstall" in service:
+                uninstalled.append(service)
+                sock.sendall(packet(OKAY, ours, arg0))
+                reply(ours, arg0, "Success\n")
+            elif service.startswith("exec:cmd package 'install'") and size:
                 def streamed(data):
                     save("streamed-%d.apk" % next(sessions), data)
                     return answer()

@@ -88,7 +88,8 @@ const char* const kGuarded[] = {"Success",
                                 "[INSTALL_FAILED_INSUFFICIENT_STORAGE]",
                                 "No space left on device",
                                 "[INSTALL_FAILED_DEXOPT]",
-                                "korvel_helper: refused"};
+                                "korvel_helper: refused",
+                                "korvel_helper: failed"};
 
 // U+200B ZERO WIDTH SPACE: unseen where the text is shown, and no pattern
 // holds it.
@@ -151,10 +152,13 @@ std::string FailureLine(const std::string& output)
     return std::string();
 }
 
-std::string AdbReport(const std::string& adbOutput)
+std::string AdbReport(const std::string& adbOutput, const std::string& failureLine)
 {
     const std::string line = ResultLine(adbOutput);
-    return BoundedReport(line.empty() ? Defanged(FailureLine(adbOutput)) : line, adbOutput);
+    const std::string first = line.empty() ? Defanged(FailureLine(adbOutput)) : line;
+    // Both lines stay whole within the report's first half.
+    return BoundedReport(failureLine.empty() ? first : first.substr(0, kShimOutputLimit / 5) + "\n" + failureLine,
+                         adbOutput);
 }
 
 std::string BoundedReport(const std::string& first, const std::string& outsideText)

@@ -33,8 +33,9 @@ std::string Defanged(const std::string& text);
 // adb's last lines, which carry its verdict, stay.
 std::string BoundedReport(const std::string& first, const std::string& outsideText);
 
-// The shim's whole report of adb's answer: its result line, then adb's words.
-std::string AdbReport(const std::string& adbOutput);
+// The shim's whole report of adb's answer: its result line, the failure
+// line that says why (when there is one), then adb's words.
+std::string AdbReport(const std::string& adbOutput, const std::string& failureLine = std::string());
 
 // The shim's report when adb was found but would not start: the program's
 // no-device wording first, so the batch ends at once.

@@ -1,5 +1,6 @@
 #include "tools/bridge/BundleInstall.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "bundle/Bundle.h"
@@ -10,6 +11,7 @@
 #include "platform/Text.h"
 #include "tools/bridge/AdbInstall.h"
 #include "tools/bridge/AdbWording.h"
+#include "tools/bridge/FailureReason.h"
 #include "tools/bridge/PrivateFolder.h"
 
 namespace {
@@ -43,22 +45,52 @@ ShimOutcome Answer(const std::wstring& adb, const std::vector<std::wstring>& arg
     std::string output;
     if (!platform::RunToEnd(args, kAdbOutputKept, &output))
         return {AdbNotStartedReport(WideToUtf8(adb)), false};
-    return {AdbReport(output), AdbSucceeded(output)};
+    return {AdbReport(output, FailureReasonLine(output)), AdbSucceeded(output)};
+}
+
+// Only a name the package manager could have given is ever passed to adb.
+bool PlainPackageName(const std::string& name)
+{
+    return !name.empty() && name.size() <= 255 && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_';
+    });
+}
+
+// What adb said to the uninstall goes nowhere: the install that follows
+// says whether the way is clear.
+void Uninstall(const std::wstring& adb, const std::string& package)
+{
+    std::string said;
+    if (PlainPackageName(package))
+        platform::RunToEnd({adb, L"uninstall", Utf8ToWide(package)}, kAdbOutputKept, &said);
 }
 
 }  // namespace
+
+std::string PackageNameOf(Bundle* package)
+{
+    ZipEntry manifest;
+    std::string bytes;
+    ApkFacts facts;
+    return package->archive.Find("AndroidManifest.xml", &manifest) &&
+                   package->archive.Read(manifest, kMaxNestedEntryBytes, &bytes) && ReadApkFacts(bytes, &facts)
+               ? facts.package
+               : std::string();
+}
 
 ShimOutcome Refused(const Refusal& refusal, const std::string& outsideText)
 {
     return {BoundedReport(RefusalLine(refusal), outsideText), false};
 }
 
-ShimOutcome InstallOne(const std::wstring& adb, const std::wstring& apk, bool sdCard)
+ShimOutcome InstallOne(const std::wstring& adb, const std::wstring& apk, bool sdCard, const std::string& replaced)
 {
+    if (!replaced.empty())
+        Uninstall(adb, replaced);
     return Answer(adb, AdbInstallArguments(adb, apk, sdCard, InstallLocationForm(adb, sdCard)));
 }
 
-ShimOutcome InstallBundle(const std::wstring& adb, Bundle* bundle, bool sdCard)
+ShimOutcome InstallBundle(const std::wstring& adb, Bundle* bundle, bool sdCard, bool replace)
 {
     std::wstring temp;
     platform::TempFolder(&temp);
@@ -72,7 +104,7 @@ ShimOutcome InstallBundle(const std::wstring& adb, Bundle* bundle, bool sdCard)
     const DeviceProfile device = ParseGetprop(props);
     // No phone to ask: adb's words say why (none, several, unauthorized).
     if (device.abis.empty() && device.sdk == 0 && !AdbSucceeded(props) && !ResultLine(props).empty())
-        return {AdbReport(props), false};
+        return {AdbReport(props, FailureReasonLine(props)), false};
 
     ReadBundleApks(bundle, device);
     const SplitChoice choice = ChooseSplits(*bundle, device);
@@ -89,6 +121,8 @@ ShimOutcome InstallBundle(const std::wstring& adb, Bundle* bundle, bool sdCard)
     // One whole APK (universal, standalone, or a base alone) installs as any
     // package does; install-multiple is for splits, and phones before
     // Android 5 have none.
+    if (replace && bundle->base >= 0)
+        Uninstall(adb, bundle->apks[bundle->base].facts.package);
     const bool location = InstallLocationForm(adb, sdCard);
     const ShimOutcome installed =
         Answer(adb, files.size() == 1 ? AdbInstallArguments(adb, files[0], sdCard, location)

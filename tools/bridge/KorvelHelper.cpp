@@ -89,8 +89,9 @@ int Run(const std::wstring& arguments)
         return 1;
     }
     Bundle package = OpenPackage(request.package);
+    const bool replace = platform::EnvironmentValue(kReplaceOtherSignerVariable) == L"1";
     if (package.kind == PackageKind::Bundle) {
-        const ShimOutcome outcome = InstallBundle(adb, &package, request.sdCard);
+        const ShimOutcome outcome = InstallBundle(adb, &package, request.sdCard, replace);
         Write(stdout, outcome.report);
         return outcome.success ? 0 : 1;
     }
@@ -107,7 +108,7 @@ int Run(const std::wstring& arguments)
                                     WideToUtf8(request.package)));
         return 1;
     }
-    const ShimOutcome outcome = InstallOne(adb, apk, request.sdCard);
+    const ShimOutcome outcome = InstallOne(adb, apk, request.sdCard, replace ? PackageNameOf(&package) : std::string());
     if (made)
         platform::RemoveFile(apk);
     Write(stdout, outcome.report);
