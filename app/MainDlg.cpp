@@ -156,6 +156,10 @@ bool CMainDlg::OnClick(UINT id)
         return true;
     case 20004: OpenMainProduct(); return true;
     case 20003: StartInstall(); return true;
+    case ReplaceOffer::kElement:
+        if (replaceOffer_.Confirm())
+            StartInstall();
+        return true;
     case 20026: CollapseSidePanel(); return true;
     case 22006: DeleteSelectedRow(); return true;
     case 22001:
@@ -200,6 +204,7 @@ void CMainDlg::OnInitDialog()
 
     SetItemVisible(20007, false);
     SetItemVisible(PhoneChoice::kElement, false);
+    SetItemVisible(ReplaceOffer::kElement, false);
     for (int id : {20030, 20031, 20000, 20008, 20022, 20002})
         SetItemVisible(id, false);
     SetItemVisible(20001, true);

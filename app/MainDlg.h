@@ -17,6 +17,7 @@
 #include "app/DyncLoadPng.h"
 #include "app/PhoneChoice.h"
 #include "app/ReasonLine.h"
+#include "app/ReplaceOffer.h"
 #include "app/WaitImageDriver.h"
 #include "app/WaitRotateIco.h"
 #include "device/InstallEngine.h"
@@ -142,6 +143,7 @@ private:
     PackageInfo currentPackage_;
     InstallEngine installer_;
     PhoneChoice phoneChoice_{*this, installer_};
+    ReplaceOffer replaceOffer_{*this, installer_, reason_};
     IconCache icons_;
     std::unique_ptr<showAppItemObserver> itemObserver_;
     CBkListCtrlSBar* packageList_ = nullptr;

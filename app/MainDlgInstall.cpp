@@ -19,6 +19,7 @@ void CMainDlg::StartInstall()
         RedrawRows();
     }
     ShowWaitingState();
+    replaceOffer_.Withdraw();
     EnableInstallButton(false);
     waitIcon_.SetUp(this, 20019, 8);
     EnableItem(22006, false);
@@ -93,6 +94,7 @@ void CMainDlg::OnInstallProgress(InstallProgress* progress)
     }
     SetItemText(20006, message);
     reason_.Set(phoneChoice_.OnProgress(*progress));
+    replaceOffer_.OnProgress(*progress, listMode_);
 }
 
 void CMainDlg::FinishSingleInstall()

@@ -26,3 +26,8 @@ void ReasonLine::Apply()
     TraceShown(kElement, shown);
     dialog_.SetItemVisible(kElement, shown);
 }
+
+void ReasonLine::MakeRoom(bool room)
+{
+    dialog_.SetItemAttribute(kElement, "pos", std::string(room ? "15,-16,166,-2" : "15,-16,258,-2"));
+}

@@ -22,6 +22,8 @@ public:
     void Set(const std::wstring& reason);
     // Hidden while an install runs.
     void SetWaiting(bool waiting);
+    // Shorter, so an offer fits at the right end of its row.
+    void MakeRoom(bool room);
 
 private:
     void Apply();

@@ -26,6 +26,7 @@ add_library(app_main STATIC
     ${CMAKE_CURRENT_LIST_DIR}/PhoneChoice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PhoneMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReasonLine.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReplaceOffer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartUp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartupTrace.cpp)
 target_link_libraries(app_main PUBLIC app_elements app_win inspect device toolkit ole32 comctl32 shell32)

@@ -63,27 +63,27 @@ const Words kWords[] = {
     {RefusalCode::ServerPortHeld, "server-port-held", "another program listens on adb's server port",
      L"端口 %s 被 %s（进程 %s）占用，请关闭它后重试", {}},
     {RefusalCode::ServerPortUnknown, "server-port-unknown", "adb's server port is unusable; no listener found",
-     L"adb 无法使用端口 %s，也找不到占用它的程序：请关闭手机助手、模拟器等自带 adb 的程序后重试",
+     L"端口 %s 被未知程序占用，找不到是哪个：请关闭手机助手、模拟器后重试",
      {"doesn't match this client", "protocol fault", "cannot bind", "*smartsocket* listener",
       "failed to start daemon", "cannot connect to daemon", "didn't ACK"}},
     {RefusalCode::Unauthorized, "unauthorized", "the phone has not allowed this computer to debug it",
-     L"手机还没有允许这台电脑调试：请在手机上点“允许 USB 调试”，然后重试", {"device unauthorized"}},
+     L"请在手机上点“允许 USB 调试”，然后重试", {"device unauthorized"}},
     {RefusalCode::Offline, "offline", "the phone is offline",
-     L"手机处于离线状态：请重新插拔数据线，或在手机上关闭再打开“USB 调试”后重试", {"device offline"}},
+     L"手机离线：请重新插拔数据线后重试", {"device offline"}},
     {RefusalCode::NoPhone, "no-phone", "no phone found",
-     L"没有找到手机：请检查数据线，在手机的开发者选项中打开“USB 调试”，并安装手机厂商的 USB 驱动",
+     L"检查数据线，打开USB调试，安装厂商USB驱动",
      {"no devices/emulators found", "device not found", "' not found"}},
     {RefusalCode::UserRestricted, "user-restricted", "the phone does not allow installs over usb",
-     L"手机不允许通过 USB 安装应用：请在开发者选项中打开“USB 安装”，安装时在手机上确认",
+     L"在开发者选项中打开“USB安装”，并在手机上确认",
      {"INSTALL_FAILED_USER_RESTRICTED"}},
     {RefusalCode::OtherSigner, "other-signer", "an app of the same name signed by someone else is installed",
-     L"手机上已有签名不同的同名应用：卸载旧版后才能安装，卸载会删除它在手机上的数据",
+     L"旧版签名不同，需先卸载",
      {"INSTALL_FAILED_UPDATE_INCOMPATIBLE", "INSTALL_FAILED_SHARED_USER_INCOMPATIBLE",
       "INSTALL_PARSE_FAILED_INCONSISTENT_CERTIFICATES"}},
     {RefusalCode::NotNewer, "not-newer", "the phone has a newer version",
-     L"手机上已有更新的版本（安装包的版本号 %s，手机上的 %s）：请先卸载手机上的版本", {}},
+     L"手机上的版本 %s 比安装包的 %s 新，请先卸载", {}},
     {RefusalCode::NotNewerUncounted, "not-newer-uncounted", "the phone has a newer version",
-     L"手机上已有更新的版本：请先卸载手机上的版本", {"INSTALL_FAILED_VERSION_DOWNGRADE"}},
+     L"手机上的版本比安装包新，请先卸载", {"INSTALL_FAILED_VERSION_DOWNGRADE"}},
 };
 
 const Words* WordsFor(RefusalCode code)
@@ -158,7 +158,7 @@ Refusal FailureFromAdb(const std::string& adbOutput, const std::string& serverPo
                 const std::string ours = NumberAfter(adbOutput, "Update version code ");
                 const std::string theirs = NumberAfter(adbOutput, " is older than current ");
                 if (!ours.empty() && !theirs.empty())
-                    return Refusal(RefusalCode::NotNewer, ours + kFactSeparator + theirs);
+                    return Refusal(RefusalCode::NotNewer, theirs + kFactSeparator + ours);
             }
             return Refusal(w.code);
         }

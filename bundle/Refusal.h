@@ -36,7 +36,7 @@ enum class RefusalCode {
     NoPhone,
     UserRestricted,      // MIUI's and ColorOS's "install via USB" switched off
     OtherSigner,         // the installed app is signed by someone else
-    NotNewer,            // subject: the package's version code, the phone's
+    NotNewer,            // subject: the phone's version code, the package's
     NotNewerUncounted,   // the same when adb's text gives no version codes
 };
 

@@ -15,8 +15,8 @@ namespace platform {
 
 namespace {
 
-// The owner of a listener on the port in one address family's table; 0 when none.
-DWORD ListenerPid(ULONG family, std::uint16_t port)
+// Whether one address family's table has a listener on the port, and its owner.
+bool ListenerPid(ULONG family, std::uint16_t port, DWORD* pid)
 {
     std::vector<unsigned char> table;
     DWORD size = 0;
@@ -26,24 +26,25 @@ DWORD ListenerPid(ULONG family, std::uint16_t port)
         if (rc == NO_ERROR)
             break;
         if (rc != ERROR_INSUFFICIENT_BUFFER)
-            return 0;
+            return false;
         table.assign(size, 0);  // the table grew meanwhile: ask again
     }
     if (table.empty())
-        return 0;
-    const u_short wanted = htons(port);
+        return false;
+    // The tables hold ports in network byte order (without ws2_32 for htons).
+    const u_short wanted = static_cast<u_short>(((port & 0xFF) << 8) | (port >> 8));
     if (family == AF_INET) {
         const auto* rows = reinterpret_cast<const MIB_TCPTABLE_OWNER_PID*>(table.data());
         for (DWORD i = 0; i < rows->dwNumEntries; ++i)
             if (static_cast<u_short>(rows->table[i].dwLocalPort) == wanted)
-                return rows->table[i].dwOwningPid;
+                return *pid = rows->table[i].dwOwningPid, true;
     } else {
         const auto* rows = reinterpret_cast<const MIB_TCP6TABLE_OWNER_PID*>(table.data());
         for (DWORD i = 0; i < rows->dwNumEntries; ++i)
             if (static_cast<u_short>(rows->table[i].dwLocalPort) == wanted)
-                return rows->table[i].dwOwningPid;
+                return *pid = rows->table[i].dwOwningPid, true;
     }
-    return 0;
+    return false;
 }
 
 std::string ImageName(DWORD pid)
@@ -64,10 +65,10 @@ std::string ImageName(DWORD pid)
 bool FindPortListener(std::uint16_t port, PortListener* listener)
 {
     for (ULONG family : {ULONG{AF_INET}, ULONG{AF_INET6}}) {
-        const DWORD pid = ListenerPid(family, port);
-        if (pid != 0) {
+        DWORD pid = 0;
+        if (ListenerPid(family, port, &pid)) {
             listener->pid = pid;
-            listener->program = ImageName(pid);
+            listener->program = pid != 0 ? ImageName(pid) : std::string();
             return true;
         }
     }

@@ -68,13 +68,12 @@ TEST(Refusal, EachFailureIsNamedByTheWordsTodaysAdbAndPhonesUse)
          {RefusalCode::OtherSigner}},
         {"adb: failed to install a.apk: Failure [INSTALL_FAILED_VERSION_DOWNGRADE: Downgrade detected: Update "
          "version code 7 is older than current 12]",
-         {RefusalCode::NotNewer, "7\x1F" "12"}},
+         {RefusalCode::NotNewer, "12\x1F" "7"}},
         {"Failure [INSTALL_FAILED_VERSION_DOWNGRADE]", {RefusalCode::NotNewerUncounted}},
         {"Success", {}},
         {"Failure [INSTALL_FAILED_INVALID_APK]", {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FailureFromAdb(c.says, "5038"), c.failure) << c.says;
-    EXPECT_EQ(RefusalText({RefusalCode::NotNewer, "7\x1F" "12"}),
-              L"手机上已有更新的版本（安装包的版本号 7，手机上的 12）：请先卸载手机上的版本");
+    EXPECT_EQ(RefusalText({RefusalCode::NotNewer, "12\x1F" "7"}), L"手机上的版本 12 比安装包的 7 新，请先卸载");
 }

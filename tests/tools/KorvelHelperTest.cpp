@@ -8,13 +8,19 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "TestSupport.h"
+#include "bundle/Refusal.h"
 #include "device/ConsoleRunner.h"
 #include "device/PhoneList.h"
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
+#include "platform/PortListener.h"
 #include "platform/Text.h"
 
 namespace {
@@ -121,6 +127,36 @@ TEST_F(ScriptedAdb, MissingAdbIsSaidPlainly)
     EXPECT_EQ(out.find(L"error: device not found\n"), 0u) << WideToUtf8(out);
     EXPECT_TRUE(Has(out, L"adb was not found; looked for it at: " + folder_.PathOf(ExeName("adb")))) << WideToUtf8(out);
     EXPECT_FALSE(Has(out, L"Success"));
+}
+
+TEST_F(ScriptedAdb, AProgramHoldingAdbsServerPortIsNamedWithItsProcess)
+{
+    // A program of ours listens on a port, and adb's server there is not adb.
+    const std::wstring holding = folder_.PathOf("holder.txt");
+    RunWaitThenDrain(L"\"" + testing_support::Beside(L"scripttool") + L"\" listen:" + holding + L" sleep:60000");
+    std::string held;
+    ASSERT_TRUE(platform::ReadFileBytes(holding, &held, 64)) << "the listener never said its port";
+    const std::string port = held.substr(0, held.find(' ')), pid = held.substr(held.find(' ') + 1);
+    testing_support::SetEnvironmentValue(L"ANDROID_ADB_SERVER_PORT", Utf8ToWide(port));
+    Says("adb server version (40) doesn't match this client (41); killing...\n* failed to start daemon\n"
+         "error: cannot connect to daemon\n");
+    ASSERT_TRUE(folder_.Write("tmp2.tmp", "PK\x03\x04 not much"));
+    const std::wstring out = Run(L" -nv install -r " + Utf8ToWide(TempPackage("tmp2.tmp")));
+    testing_support::SetEnvironmentValue(L"ANDROID_ADB_SERVER_PORT", L"");
+    const Refusal failure = FindRefusal(WideToUtf8(out));
+#ifdef _WIN32
+    // Wine 8's TCP table lists the listener with no owner (its server holds
+    // every socket), so under Wine the line can only say that plainly.
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) {
+        EXPECT_EQ(failure, Refusal(RefusalCode::ServerPortUnknown, port)) << WideToUtf8(out);
+        platform::PortListener seen;
+        EXPECT_TRUE(platform::FindPortListener(static_cast<std::uint16_t>(std::stoi(port)), &seen));
+        return;
+    }
+#endif
+    EXPECT_EQ(failure.code, RefusalCode::ServerPortHeld) << WideToUtf8(out);
+    EXPECT_EQ(RefusalText(failure), L"端口 " + Utf8ToWide(port) + L" 被 " + Exe("scripttool") + L"（进程 " +
+                                        Utf8ToWide(pid) + L"）占用，请关闭它后重试");
 }
 
 TEST_F(ScriptedAdb, EachReadyPhoneIsAskedThroughItsSerialNeverOnACommandLine)

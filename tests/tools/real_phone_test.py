@@ -274,10 +274,10 @@ def check_reasons():
     plain = os.path.join(opts.bundles, "..", "plain.apk")
     conflict = ("Failure [INSTALL_FAILED_UPDATE_INCOMPATIBLE: Package com.korvel.demo signatures do not match "
                 "previously installed version; ignoring!]")
-    cases = [("Failure [INSTALL_FAILED_USER_RESTRICTED: Install canceled by user]", "-1", "“USB 安装”"),
+    cases = [("Failure [INSTALL_FAILED_USER_RESTRICTED: Install canceled by user]", "-1", "“USB安装”"),
              ("Failure [INSTALL_FAILED_VERSION_DOWNGRADE: Downgrade detected: Update version code 3 is older than "
-              "current 12]", "2", "安装包的版本号 3，手机上的 12"),
-             ("Failure [INSTALL_FAILED_VERSION_DOWNGRADE]", "2", "手机上已有更新的版本："),
+              "current 12]", "2", "手机上的版本 12 比安装包的 3 新"),
+             ("Failure [INSTALL_FAILED_VERSION_DOWNGRADE]", "2", "手机上的版本比安装包新"),
              (conflict, "12", "签名不同")]
     for text, result, words in cases:
         out = install(text, package=plain, lines=True)
@@ -350,9 +350,9 @@ try:
     disconnect(one)
     check_several_phones()
     out = install(lines=True)
-    check(out[0].split("\t")[1] == "1" and "没有找到手机" in out[1], "no phone: %s" % out)
+    check(out[0].split("\t")[1] == "1" and "检查数据线" in out[1], "no phone: %s" % out)
 
-    for mode, words in (("unauthorized", "“允许 USB 调试”"), ("offline", "离线状态")):
+    for mode, words in (("unauthorized", "“允许 USB 调试”"), ("offline", "手机离线")):
         serial = phone(mode)
         check(devices() == {serial: (mode, "", "")}, "%s phone listed: %s" % (mode, devices()))
         out = install(lines=True)

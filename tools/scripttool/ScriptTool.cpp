@@ -6,6 +6,8 @@
 //   sleep:MS             sleep
 //   touch:PATH           create an empty file (shows the tool kept running)
 //   env:NAME             write NAME's value (UTF-8), or "<unset>"
+//   listen:PATH          listen on a free loopback TCP port and write
+//                        "PORT PID" to PATH (a program holding a port)
 //   exit:N               end with exit code N
 // Every write is flushed at once, so the order on a shared pipe is the order here.
 #include <chrono>
@@ -16,9 +18,18 @@
 #include <thread>
 
 #ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
 #include <fcntl.h>
 #include <io.h>
+#include <process.h>
 #include <windows.h>
+#define getpid _getpid
+#else
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -36,6 +47,27 @@ bool Starts(const std::string& arg, const char* prefix, std::string* rest)
         return false;
     *rest = arg.substr(n);
     return true;
+}
+
+// The socket stays open until the program ends.
+void Listen(const std::string& path)
+{
+#ifdef _WIN32
+    WSADATA data;
+    WSAStartup(MAKEWORD(2, 2), &data);
+#endif
+    auto s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(s, 4) != 0 ||
+        getsockname(s, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        return;
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fprintf(f, "%u %d", static_cast<unsigned>(ntohs(address.sin_port)), static_cast<int>(getpid()));
+        std::fclose(f);
+    }
 }
 
 std::string Variable(const std::string& name)
@@ -76,6 +108,8 @@ int Run(int argc, char** argv)
         } else if (Starts(arg, "touch:", &rest)) {
             if (FILE* f = std::fopen(rest.c_str(), "wb"))
                 std::fclose(f);
+        } else if (Starts(arg, "listen:", &rest)) {
+            Listen(rest);
         } else if (Starts(arg, "env:", &rest)) {
             Write(stdout, Variable(rest));
         } else if (Starts(arg, "exit:", &rest)) {

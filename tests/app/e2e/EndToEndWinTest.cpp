@@ -15,6 +15,7 @@
 #include "app/CrashDump.h"
 #include "app/PackageText.h"
 #include "app/PhoneChoice.h"
+#include "app/ReplaceOffer.h"
 #include "app/e2e/ProgramUnderTest.h"
 #include "platform/FileBytes.h"
 #include "platform/Files.h"
@@ -370,6 +371,76 @@ TEST(EndToEnd, SeveralPhonesAreOfferedAndTheChoiceHoldsUntilThePhoneGoes)
         EXPECT_EQ(tab == std::string::npos ? "" : calls[i].substr(tab + 16), serials[i]) << calls[i];
         EXPECT_NE(calls[i].find(" -nv install -r "), std::string::npos) << "the line as built: " << calls[i];
     }
+    CloseByItsButton(p);
+}
+
+TEST(EndToEnd, EachCommonFailureSaysWhyAndAConflictIsResolvedOnlyWhenConfirmed)
+{
+    ProgramUnderTest p(L"reasons");
+    DeleteFileW(SettingsFile().c_str());
+    p.UseRealBridge("");
+    StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
+    // Installs until the bridge reached adb (a click the window never got
+    // is made again), then until the window shows `why` under `message`.
+    auto install = [&](const POINT& at, const std::wstring& message, const std::wstring& why) {
+        const size_t before = p.AdbCalls().size();
+        for (int tries = 0; tries < 3 && p.AdbCalls().size() == before; ++tries) {
+            Click(p, at);
+            p.WaitFor([&](const ShownState&) { return p.AdbCalls().size() > before; }, 15000);
+        }
+        return p.WaitFor([&](const ShownState& s) { return s.Text(20006) == message && s.Text(20032) == why; });
+    };
+    const std::wstring none = L"没有连接设备，安装失败！", conflict = L"签名冲突，请卸载同名软件后重试！";
+    const struct {
+        const char* adbSays;
+        std::wstring message, why;
+    } cases[] = {
+        {"adb: error: failed to get feature set: device unauthorized.\nThis adb server's $ADB_VENDOR_KEYS is not set\n",
+         none, L"请在手机上点“允许 USB 调试”，然后重试"},
+        {"adb: error: failed to get feature set: device offline\n", none,
+         L"手机离线：请重新插拔数据线后重试"},
+        {"adb: error: failed to get feature set: no devices/emulators found\n", none,
+         L"检查数据线，打开USB调试，安装厂商USB驱动"},
+        {"adb: failed to install a.apk: Failure [INSTALL_FAILED_USER_RESTRICTED: Install canceled by user]\n",
+         L"安装错误！", L"在开发者选项中打开“USB安装”，并在手机上确认"},
+        {"adb: failed to install a.apk: Failure [INSTALL_FAILED_UPDATE_INCOMPATIBLE: Package com.korvel.demo "
+         "signatures do not match previously installed version; ignoring!]\n",
+         conflict, L"旧版签名不同，需先卸载"},
+    };
+    for (const auto& c : cases) {
+        p.AdbSays(c.adbSays);
+        ASSERT_TRUE(install(kInstallButton, c.message, c.why)) << c.adbSays << testing::PrintToString(p.Shown().Text(20032));
+        EXPECT_EQ(p.Shown().Shown(ReplaceOffer::kElement), c.message == conflict) << c.adbSays;
+        if (&c == cases)
+            p.Screenshot(L"reason-unauthorized");
+    }
+    p.Screenshot(L"conflict-offer");
+
+    // The offer asks first; Enter takes the default, No, and nothing reaches the phone.
+    const POINT offer = {215, -9};
+    auto confirmation = [&] {
+        HWND box = nullptr;
+        p.WaitFor([&](const ShownState&) { return (box = FindWindowW(L"#32770", L"卸载旧版后安装")) != nullptr; }, 15000);
+        return box;
+    };
+    const size_t calls = p.AdbCalls().size();
+    Click(p, offer);
+    ASSERT_NE(confirmation(), nullptr) << "no confirmation";
+    p.Screenshot(L"conflict-confirm");
+    p.Key(VK_RETURN);
+    ASSERT_TRUE(p.WaitFor([&](const ShownState&) { return !FindWindowW(L"#32770", L"卸载旧版后安装"); }, 15000));
+    Sleep(1000);
+    EXPECT_EQ(p.AdbCalls().size(), calls) << "No must change nothing";
+
+    // Yes: the old app goes first, then the package installs again.
+    Click(p, offer);
+    HWND box = confirmation();
+    ASSERT_NE(box, nullptr);
+    PostMessageW(box, WM_COMMAND, IDYES, 0);
+    ASSERT_TRUE(p.WaitFor([&](const ShownState&) { return p.AdbCalls().size() >= calls + 2; }));
+    const std::vector<std::string> after = p.AdbCalls();
+    EXPECT_EQ(after[calls], "uninstall com.korvel.demo");
+    EXPECT_EQ(after[calls + 1].find("install -r "), 0u) << after[calls + 1];
     CloseByItsButton(p);
 }
 

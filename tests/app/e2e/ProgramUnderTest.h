@@ -99,6 +99,8 @@ public:
             CopyFileW(from.c_str(), (exeFolder_ + to).c_str(), FALSE);
         testing_support::WriteFileBytes(exeFolder_ + L"adb-says.txt", adbSays);
     }
+    // What the scripted adb answers from now on.
+    void AdbSays(const std::string& text) const { testing_support::WriteFileBytes(exeFolder_ + L"adb-says.txt", text); }
     std::vector<std::string> AdbCalls() const { return CompleteLines(exeFolder_ + L"adb-log.txt"); }
     // A copy of a corpus package under a new name inside the work folder.
     std::wstring CopyPackage(const std::wstring& corpusName, const std::wstring& newRelativePath) const
