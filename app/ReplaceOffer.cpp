@@ -18,7 +18,9 @@ const wchar_t kWarning[] =
 
 void ReplaceOffer::OnProgress(const InstallProgress& progress, bool listMode)
 {
-    Show(!listMode && progress.result == InstallInconsistentCertificates);
+    // Never after an install on every phone: the phones where it succeeded
+    // would lose the app's data for nothing.
+    Show(!listMode && progress.result == InstallInconsistentCertificates && progress.perPhone.size() <= 1);
 }
 
 bool ReplaceOffer::Confirm()

@@ -63,7 +63,7 @@ const Words kWords[] = {
     {RefusalCode::ServerPortHeld, "server-port-held", "another program listens on adb's server port",
      L"端口 %s 被 %s（进程 %s）占用，请关闭它后重试", {}},
     {RefusalCode::ServerPortUnknown, "server-port-unknown", "adb's server port is unusable; no listener found",
-     L"端口 %s 被未知程序占用，找不到是哪个：请关闭手机助手、模拟器后重试",
+     L"端口 %s 无法使用，也找不到占用它的程序：请关闭手机助手、模拟器后重试",
      {"doesn't match this client", "protocol fault", "cannot bind", "*smartsocket* listener",
       "failed to start daemon", "cannot connect to daemon", "didn't ACK"}},
     {RefusalCode::Unauthorized, "unauthorized", "the phone has not allowed this computer to debug it",

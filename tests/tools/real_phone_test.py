@@ -315,12 +315,10 @@ try:
     check(last_service() == "exec:cmd package 'install' '-r' -S %d" % os.path.getsize(apk),
           "the whole package streamed to pm: " + last_service())
     answers = {
-        "Failure [INSTALL_FAILED_UPDATE_INCOMPATIBLE: Package a signatures do not match previously installed version]": 12,
         "Failure [INSTALL_FAILED_SHARED_USER_INCOMPATIBLE: shared user mismatch]": 12,
         "Failure [INSTALL_FAILED_INSUFFICIENT_STORAGE: Failed to override installation location]": 3,
         "Failure [INSTALL_FAILED_MEDIA_UNAVAILABLE]": 3,
         "Exception occurred while executing 'install':\njava.io.IOException: Requested internal only, but not enough space": 3,
-        "Failure [INSTALL_FAILED_VERSION_DOWNGRADE]": 2,
         "Failure [INSTALL_FAILED_DUPLICATE_PACKAGE: dup]": 2,
         "Failure [INSTALL_FAILED_DEXOPT: dex2oat failed]": 6,
         "Failure [INSTALL_FAILED_INVALID_APK]": -1,

@@ -379,6 +379,8 @@ TEST(EndToEnd, EachCommonFailureSaysWhyAndAConflictIsResolvedOnlyWhenConfirmed)
     ProgramUnderTest p(L"reasons");
     DeleteFileW(SettingsFile().c_str());
     p.UseRealBridge("");
+    // adb's server port, where nothing listens: its trouble is said plainly.
+    testing_support::SetEnvironmentValue(L"ANDROID_ADB_SERVER_PORT", L"1");
     StartOn(p, p.CopyPackage(L"plain.apk", L"plain.apk"), L"Demo App");
     // Installs until the bridge reached adb (a click the window never got
     // is made again), then until the window shows `why` under `message`.
@@ -441,6 +443,15 @@ TEST(EndToEnd, EachCommonFailureSaysWhyAndAConflictIsResolvedOnlyWhenConfirmed)
     const std::vector<std::string> after = p.AdbCalls();
     EXPECT_EQ(after[calls], "uninstall com.korvel.demo");
     EXPECT_EQ(after[calls + 1].find("install -r "), 0u) << after[calls + 1];
+    ASSERT_TRUE(p.WaitFor([](const ShownState& s) { return s.Shown(ReplaceOffer::kElement); }));
+
+    // adb's server in trouble; then a phone with a newer version, which ends the package.
+    p.AdbSays("adb server version (40) doesn't match this client (41); killing...\n* failed to start daemon\n");
+    EXPECT_TRUE(install(kInstallButton, L"安装错误！", L"端口 1 无法使用，也找不到占用它的程序：请关闭手机助手、模拟器后重试"));
+    p.AdbSays("adb: failed to install a.apk: Failure [INSTALL_FAILED_VERSION_DOWNGRADE: Downgrade detected: Update "
+              "version code 3 is older than current 12]\n");
+    EXPECT_TRUE(install(kInstallButton, L"应用已存在，覆盖安装失败！", L"手机上的版本 12 比安装包的 3 新，请先卸载"));
+    testing_support::SetEnvironmentValue(L"ANDROID_ADB_SERVER_PORT", L"");
     CloseByItsButton(p);
 }
 
