@@ -90,6 +90,7 @@ int RunInstall(const Args& args)
     const int total = static_cast<int>(options.packages.size());
     constexpr int kNotTried = 1000;
     std::vector<int> results(total, kNotTried);
+    std::vector<std::vector<PhoneOutcome>> outcomes(total);
     int base = 0;  // the index of the batch's first package in the list
     InstallProgress last;
     CallbackReporter reporter([&](unsigned message, std::uintptr_t, std::intptr_t lParam) {
@@ -97,8 +98,10 @@ int RunInstall(const Args& args)
             return;
         const InstallProgress& p = *reinterpret_cast<const InstallProgress*>(lParam);
         const int index = base + p.index;
-        if (index >= 0 && index < total)
+        if (index >= 0 && index < total) {
             results[index] = p.result;
+            outcomes[index] = p.perPhone;
+        }
         last = p;
         // One line per phone when installs name their phone.
         if (p.perPhone.empty())
@@ -108,6 +111,8 @@ int RunInstall(const Args& args)
         // The reason, when the bridge gave one, on the line after its result.
         if (!p.reason.empty())
             PrintOut("\t" + WideToUtf8(p.reason) + "\n");
+        if (p.result == InstallInconsistentCertificates && !options.replaceOtherSigner)
+            PrintOut("\t" + std::string(kReplaceHint) + "\n");
     });
     auto batch = [&](std::vector<std::wstring> paths) {
         InstallRequest request;
@@ -139,13 +144,9 @@ int RunInstall(const Args& args)
 
     // An app of another signer on the phone: uninstalled first only when
     // the user says so here, for each package, since its data goes with it.
-    for (int i = 0; i < total; ++i) {
+    for (int i = 0; i < total && options.replaceOtherSigner; ++i) {
         if (results[i] != InstallInconsistentCertificates)
             continue;
-        if (!options.replaceOtherSigner) {
-            PrintOut("\t" + std::string(kReplaceHint) + "\n");
-            continue;
-        }
         PrintOut("卸载手机上的旧版（它在手机上的数据会被删除）后安装 " + WideToUtf8(options.packages[i]) + "？(y/n) ");
         char answer[16] = {};
         const bool yes = std::fgets(answer, sizeof answer, stdin) && (answer[0] == 'y' || answer[0] == 'Y');
@@ -156,10 +157,21 @@ int RunInstall(const Args& args)
         PrintOut("\n");
         if (!yes)
             continue;
-        engine->ReplaceOtherSignerOnce();
-        base = i;
-        if (!batch({options.packages[i]}))
-            return 1;
+        // On every phone, only the phones in conflict lose the old app.
+        std::vector<InstallTarget> conflicted;
+        for (const PhoneOutcome& o : outcomes[i])
+            if (o.result == InstallInconsistentCertificates)
+                conflicted.push_back({InstallTarget::Kind::OnePhone, o.phone});
+        if (outcomes[i].empty())
+            conflicted.push_back(options.target);
+        for (const InstallTarget& target : conflicted) {
+            engine->SetTarget(target);
+            engine->ReplaceOtherSignerOnce();
+            base = i;
+            if (!batch({options.packages[i]}))
+                return 1;
+        }
+        engine->SetTarget(options.target);
     }
 
     const int succeeded = static_cast<int>(std::count(results.begin(), results.end(), InstallSuccess));
