@@ -45,6 +45,8 @@ void CMainDlg::SwitchToListLayout()
 {
     if (listMode_ || PendingPaths().empty())
         return;
+    // The offer was for the one package shown; a list is never uninstalled first.
+    replaceOffer_.Withdraw();
     for (int id : {20030, 20031, 20000})
         SetItemVisible(id, true);
     for (const MovedElement& m : kSidePanelPlaces)
