@@ -14,7 +14,7 @@ import sys
 # DLLs every Windows from 7 on has in system32.
 WINDOWS_DLLS = set("""advapi32 bcrypt comctl32 comdlg32 crypt32 dbghelp dwmapi gdi32 gdiplus imm32 kernel32
     kernelbase msimg32 msvcrt ntdll ole32 oleaut32 psapi rpcrt4 sechost secur32 setupapi shell32 shfolder shlwapi
-    user32 userenv usp10 uxtheme version winmm ws2_32 mpr""".split())
+    user32 userenv usp10 uxtheme version winmm ws2_32 mpr iphlpapi""".split())
 
 problems = []
 for path in sys.argv[2:]:
