@@ -119,10 +119,9 @@ int ShowPhoneMenu(HWND owner, const RECT& anchor, const std::vector<PhoneEntry>&
     // A menu of a window in the background would not close on a click
     // elsewhere; the user asked for this install, so the window comes forward.
     SetForegroundWindow(GetAncestor(owner, GA_ROOT));
-    const int chosen = static_cast<int>(TrackPopupMenuEx(menu.get(),
-                                                         TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTALIGN | TPM_BOTTOMALIGN |
-                                                             TPM_LEFTBUTTON,
-                                                         anchor.right, anchor.top, helper.get(), nullptr));
+    const UINT track = TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTALIGN | TPM_BOTTOMALIGN | TPM_LEFTBUTTON;
+    const int chosen =
+        static_cast<int>(TrackPopupMenuEx(menu.get(), track, anchor.right, anchor.top, helper.get(), nullptr));
     // Lets the menu's own loop end cleanly before the window goes on.
     PostMessageW(owner, WM_NULL, 0, 0);
     return chosen >= 1 && static_cast<size_t>(chosen) <= entries.size() ? chosen - 1 : -1;

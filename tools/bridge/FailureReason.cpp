@@ -23,9 +23,10 @@ std::string FailureReasonLine(const std::string& adbOutput)
     Refusal failure = FailureFromAdb(adbOutput, port);
     platform::PortListener listener;
     if (failure.code == RefusalCode::ServerPortUnknown &&
-        platform::FindPortListener(static_cast<std::uint16_t>(std::stoul(port)), &listener) && listener.pid != 0)
-        failure = Refusal(RefusalCode::ServerPortHeld, port + kFactSeparator +
-                                                           (listener.program.empty() ? "?" : listener.program.substr(0, kShownProgram)) +
-                                                           kFactSeparator + std::to_string(listener.pid));
+        platform::FindPortListener(static_cast<std::uint16_t>(std::stoul(port)), &listener) && listener.pid != 0) {
+        const std::string program = listener.program.empty() ? "?" : listener.program.substr(0, kShownProgram);
+        failure = Refusal(RefusalCode::ServerPortHeld,
+                          port + kFactSeparator + program + kFactSeparator + std::to_string(listener.pid));
+    }
     return failure ? RefusalLine(failure) : std::string();
 }
