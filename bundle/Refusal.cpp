@@ -108,6 +108,12 @@ std::wstring Shown(const std::string& fact)
     return shown;
 }
 
+// Failures adb or the phone reported lead with "failed", the rest with "refused".
+const char* LeadFor(RefusalCode code)
+{
+    return code >= RefusalCode::ServerPortHeld ? kFailedLead : kLead;
+}
+
 bool Safe(unsigned char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '/' || c == '+' ||
@@ -125,8 +131,7 @@ std::string RefusalLine(const Refusal& refusal)
     const std::string subject = refusal.subject.empty()  ? "-"
                                 : refusal.subject == "-" ? "%2D"
                                                          : PercentEscaped(refusal.subject, Safe);
-    return (refusal.code >= RefusalCode::ServerPortHeld ? kFailedLead : kLead) + std::string(w->token) + " " +
-           subject + ": " + w->english;
+    return LeadFor(refusal.code) + std::string(w->token) + " " + subject + ": " + w->english;
 }
 
 namespace {
@@ -185,7 +190,7 @@ Refusal FindLine(const std::string& output, const char* lead)
                 continue;
             const std::string subject = output.substr(blank + 1, (end == std::string::npos ? output.size() : end) -
                                                                      blank - 1);
-            if ((lead == kFailedLead) != (w.code >= RefusalCode::ServerPortHeld))
+            if (LeadFor(w.code) != lead)
                 continue;
             return Refusal(w.code, subject == "-" ? std::string() : PercentUnescaped(subject));
         }

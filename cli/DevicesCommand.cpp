@@ -7,8 +7,7 @@
 
 #include "cli/Commands.h"
 #include "device/BridgeTool.h"
-#include "device/ConsoleRunner.h"
-#include "device/PhoneList.h"
+#include "device/InstallTarget.h"
 #include "platform/Text.h"
 
 int RunDevices(const Args& args)
@@ -25,8 +24,7 @@ int RunDevices(const Args& args)
             return kExitUsage;
         }
     }
-    // The tool's path unquoted, as the install lines are written.
-    const std::vector<Phone> phones = ParsePhoneList(WideToUtf8(RunUntilExit(bridge + L" devices", nullptr)));
+    const std::vector<Phone> phones = ListPhones(bridge, nullptr);
     if (json) {
         nlohmann::json list = nlohmann::json::array();
         for (const Phone& p : phones)

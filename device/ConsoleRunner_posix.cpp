@@ -102,11 +102,15 @@ public:
         posix_spawn_file_actions_adddup2(&actions, readEnd_.Get(), 0);
         posix_spawn_file_actions_adddup2(&actions, writeEnd_.Get(), 1);
         posix_spawn_file_actions_adddup2(&actions, writeEnd_.Get(), 2);
-        std::vector<std::string> entries = ToolEnvironment(variables);
+        // The program's own environment unless the tool gets variables of its own.
+        std::vector<std::string> entries;
         std::vector<char*> envp;
-        for (std::string& e : entries)
-            envp.push_back(&e[0]);
-        envp.push_back(nullptr);
+        if (!variables.empty()) {
+            entries = ToolEnvironment(variables);
+            for (std::string& e : entries)
+                envp.push_back(&e[0]);
+            envp.push_back(nullptr);
+        }
         int rc = posix_spawnp(&pid_, argv.Program(), &actions, nullptr, argv.Argv(),
                               variables.empty() ? environ : envp.data());
         posix_spawn_file_actions_destroy(&actions);

@@ -80,7 +80,10 @@ public:
         // CreateProcessW may write into the command line.
         std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
         line.push_back(L'\0');
-        std::vector<wchar_t> environment = EnvironmentBlock(variables);
+        // The program's own environment unless the tool gets variables of its own.
+        std::vector<wchar_t> environment;
+        if (!variables.empty())
+            environment = EnvironmentBlock(variables);
         PROCESS_INFORMATION pi = {};
         if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
                             NORMAL_PRIORITY_CLASS | (variables.empty() ? 0 : CREATE_UNICODE_ENVIRONMENT),

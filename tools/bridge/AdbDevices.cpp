@@ -64,7 +64,7 @@ std::vector<Phone> ParseAdbDevices(const std::string& listing)
     return phones;
 }
 
-int ListPhones(const std::wstring& adb, std::string* report)
+int ReportPhones(const std::wstring& adb, std::string* report)
 {
     std::string listing;
     if (!platform::RunToEnd({adb, L"devices", L"-l"}, kListingKept, &listing)) {
@@ -75,7 +75,7 @@ int ListPhones(const std::wstring& adb, std::string* report)
     const std::wstring chosen = platform::EnvironmentValue(L"ANDROID_SERIAL");
     for (Phone& phone : phones) {
         std::string answer;
-        if (phone.state != "device")
+        if (!IsReady(phone))
             continue;
         platform::SetEnvironmentValue(L"ANDROID_SERIAL", Utf8ToWide(phone.serial));
         if (platform::RunToEnd({adb, L"shell", L"getprop", L"ro.build.version.release"}, kAnswerKept, &answer))

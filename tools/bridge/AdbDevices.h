@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "device/PhoneList.h"
+#include "device/InstallTarget.h"
 
 // The phones of adb's listing ("SERIAL  STATE key:value ..."); its header,
 // its notices and lines it does not understand are passed over. A serial
@@ -14,4 +14,4 @@
 std::vector<Phone> ParseAdbDevices(const std::string& listing);
 
 // The verb's whole run: what it prints, and its exit status.
-int ListPhones(const std::wstring& adb, std::string* report);
+int ReportPhones(const std::wstring& adb, std::string* report);

@@ -80,7 +80,7 @@ int Run(const std::wstring& arguments)
     }
     if (listing) {
         std::string report;
-        const int status = ListPhones(adb, &report);
+        const int status = ReportPhones(adb, &report);
         Write(stdout, report);
         return status;
     }
